@@ -1,0 +1,45 @@
+#include "strings/ui_strings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace fw {
+namespace {
+
+TEST(UiStrings, FallsBackToBuiltinTextUnlessTheActiveLanguageHasOne) {
+    CompiledStringTable builtin;
+    UiStrings strings(builtin);
+    char buffer[160];
+    EXPECT_EQ(strings.LoadUiString(2, buffer, sizeof buffer), 8u);
+    EXPECT_STREQ(buffer, "New file");
+
+    strings.table().SetSlot(2, "Neue Datei");
+    EXPECT_EQ(strings.Text(2), "New file") << "an inactive language is not consulted";
+    strings.SetLanguageActive(true);
+    EXPECT_EQ(strings.Text(2), "Neue Datei");
+    strings.table().ClearSlot(2);
+    EXPECT_EQ(strings.Text(2), "New file") << "an empty slot falls back";
+}
+
+TEST(UiStrings, CutsToTheBufferAndGivesNothingForUnknownIds) {
+    CompiledStringTable builtin;
+    UiStrings strings(builtin);
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(strings.LoadUiString(2, buffer, sizeof buffer), 3u);
+    EXPECT_STREQ(buffer, "New");
+    EXPECT_EQ(strings.LoadUiString(4998, buffer, sizeof buffer), 0u);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(LanguageTable, IgnoresIdsOutsideTheTableAndCutsLongTexts) {
+    LanguageTable table;
+    table.SetSlot(-1, "x");
+    table.SetSlot(5000, "x");
+    EXPECT_STREQ(table.Slot(5000), "");
+    table.SetSlot(4999, std::string(300, 'a'));
+    EXPECT_EQ(std::string(table.Slot(4999)).size(), 260u);
+}
+
+}  // namespace
+}  // namespace fw
