@@ -1,0 +1,144 @@
+#include "template/save_preparation.h"
+
+#include "template/fixed_text.h"
+#include "template/lookup_lengths.h"
+#include "template/template_document.h"
+
+namespace fw {
+namespace {
+
+constexpr unsigned kKeyFieldLength = 8;       // leads a record without a key line
+constexpr unsigned kMenuCaptionLength = 160;  // the menu caption or chosen item
+constexpr unsigned kStampLength = 20;
+
+bool StoresRecord(const FormRecord& form) {
+    return form.recordAction == kRecordSave || form.recordAction == kRecordSaveAndUpdate ||
+           form.recordAction == kRecordPassDown;
+}
+
+bool SavesMenuData(const MenuRecord& menu) {
+    return menu.saveCaption == 1 || menu.saveSelectedItem == 1;
+}
+
+bool IsFormTarget(unsigned target) { return target >= 1 && target <= kFormCount; }
+
+void MarkMenuCaptionForms(TemplateBlocks& blocks) {
+    for (const MenuRecord& menu : blocks.menus) {
+        for (int item = 0; item < kMenuItemCount; ++item) {
+            const unsigned target = menu.nextTarget[item];
+            if (!IsFormTarget(target)) continue;
+            FormRecord& form = blocks.forms[target - 1];
+            form.menuCaptionField = SavesMenuData(menu) && StoresRecord(form) ? 1 : 0;
+        }
+    }
+}
+
+// When the terminal starts with form 1 rather than a menu, form 1 only
+// carries the menu field if a saving menu really leads to it.
+void CheckFirstForm(TemplateBlocks& blocks) {
+    FormRecord& first = blocks.forms[0];
+    if (first.menuCaptionField != 1 || blocks.settings.startFrom != 0) return;
+    bool reached = false;
+    for (const MenuRecord& menu : blocks.menus) {
+        if (!SavesMenuData(menu)) continue;
+        for (int item = 0; item < kMenuItemCount; ++item)
+            if (menu.nextTarget[item] == 1) reached = true;
+    }
+    first.menuCaptionField = reached ? 1 : 0;
+}
+
+bool MakesNoField(const FormRecord& form, int line) {
+    const unsigned type = form.dataType[line];
+    if (type == kTypeNil || (type >= kTypePrompt && type <= kTypePause)) return true;
+    if (type == kTypeLookup && form.initialValueOn[line] == 0) return true;
+    if (type == kTypeImage && form.saveFilePath[line] == 0) return true;
+    return false;
+}
+
+void MeasureRecords(TemplateBlocks& blocks) {
+    const bool codeIds = blocks.reader.codeIdOn == 1;
+    for (FormRecord& form : blocks.forms) {
+        unsigned count = 0, keyPosition = 0, length = 0;
+        if (form.recordAction == kRecordPassDown) {
+            // A pass-down form hands its data on to the form it leads to.
+            const unsigned target = form.nextTarget;
+            if (IsFormTarget(target) && StoresRecord(blocks.forms[target - 1]))
+                blocks.forms[target - 1].menuCaptionField = 1;
+        } else if (form.lastInputLine > 0 &&
+                   (form.recordAction == kRecordSave || form.recordAction == kRecordSaveAndUpdate)) {
+            const bool keyed = form.noKeyLine == 0;
+            if (!keyed) {
+                ++count;
+                length += kKeyFieldLength;
+                ++keyPosition;
+            }
+            if (form.menuCaptionField == 1) {
+                ++count;
+                length += kMenuCaptionLength;
+                if (keyed) ++keyPosition;
+            }
+            if (form.stampMode == kStampTop) {
+                ++count;
+                length += kStampLength;
+                if (keyed) ++keyPosition;
+            }
+            for (int line = 0; line < kFormLineCount; ++line) {
+                if (codeIds) form.addedLength[line] = static_cast<std::uint8_t>(form.addedLength[line] + 2);
+                if (MakesNoField(form, line)) continue;
+                if (keyed && line < form.keyLine) ++keyPosition;
+                ++count;
+                length += form.maxLength[line];
+            }
+            if (form.stampMode == kStampBottom) {
+                ++count;
+                length += kStampLength;
+            }
+        }
+        form.recordFieldCount = static_cast<std::uint8_t>(count);
+        form.keyFieldPosition = static_cast<std::uint8_t>(keyPosition);
+        SetLe16(form.recordLength, length);
+    }
+}
+
+void CopyReaderSettings(TemplateBlocks& blocks) {
+    ReaderBlock& reader = blocks.reader;
+    SystemSettings& settings = blocks.settings;
+    reader.warningBeepCopy = settings.warningBeep;
+    reader.vibratorOn = settings.vibratorDuration != 0 ? 1 : 0;
+    reader.vibratorDurationCopy = settings.vibratorDuration;
+
+    const unsigned type = reader.readerType;
+    if (type & kReaderBitElr)
+        reader.engineCode = kEngineCodeElr;
+    else if (type & kReaderBit2D)
+        reader.engineCode = kEngineCode2D;
+    else
+        reader.engineCode = kEngineCodeLaser;
+    reader.engineOptions = static_cast<std::uint8_t>(type & kEngineOptionsMask);
+    if ((type & kReaderBit2D) == 0) {
+        settings.protectImageCapture = 0;
+        reader.twoDImageCaptureOn = 0;
+    }
+}
+
+void LinkZorqForms(TemplateBlocks& blocks) {
+    for (FormRecord& form : blocks.forms) {
+        if (form.zorqMode == 0 || form.lookupFile < 1 || form.lookupFile > kLookupCount) continue;
+        const LookupRecord& lookup = blocks.lookups[form.lookupFile - 1];
+        if (lookup.fieldCount != 0) form.lookupField[0] = static_cast<std::uint8_t>(lookup.keyField + 1);
+    }
+}
+
+}  // namespace
+
+void PrepareForSaving(TemplateDocument& doc) {
+    TemplateBlocks& blocks = doc.blocks;
+    PropagateLookupLengths(blocks.forms, blocks.lookups);
+    MarkMenuCaptionForms(blocks);
+    CheckFirstForm(blocks);
+    MeasureRecords(blocks);
+    CopyReaderSettings(blocks);
+    LinkZorqForms(blocks);
+}
+
+}  // namespace fw

@@ -1,0 +1,185 @@
+#include "pages/form/form_normalize.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "pages/reader/reader_block.h"
+#include "support/test_document.h"
+#include "template/fixed_text.h"
+
+namespace fw {
+namespace {
+
+class NormalizeFormsTest : public ::testing::Test {
+protected:
+    void Normalize(std::uint8_t readerType = kReaderTypeLaser) {
+        NormalizeForms(blocks().forms, blocks().lookups, readerType);
+    }
+    TemplateBlocks& blocks() { return t.doc.blocks; }
+    FormRecord& form(int i = 0) { return blocks().forms[i]; }
+
+    test::TestDocument t;
+};
+
+TEST_F(NormalizeFormsTest, DerivesKeyFlagsAndTidiesTheExportName) {
+    form(0).recordAction = kRecordUpdateLookup;
+    form(0).keyLine = 3;
+    form(0).menuCaptionField = 1;
+    SetFieldText(form(0).exportName, "abc   ");
+    form(1).keyLine = 2;
+    SetFieldText(form(1).exportName, "xyz  ");
+    form(1).changeExportName = 0;
+    Normalize();
+
+    EXPECT_EQ(form(0).keyLine, 0) << "only saving forms keep a key line";
+    EXPECT_EQ(form(0).noKeyLine, 0) << "derived before the key line is dropped";
+    EXPECT_EQ(form(0).menuCaptionField, 0);
+    EXPECT_EQ(FieldText(form(0).exportName), "abc");
+    EXPECT_EQ(form(1).keyLine, 2);
+    EXPECT_EQ(form(1).noKeyLine, 0);
+    EXPECT_EQ(FieldText(form(1).exportName), "xyz  ") << "a name not in use is left alone";
+}
+
+TEST_F(NormalizeFormsTest, ClampsLengthsAndFindsTheLastInputLine) {
+    FormRecord& f = form();
+    f.dataType[0] = kTypeText;
+    f.minLength[0] = 150;
+    f.maxLength[0] = 100;
+    f.dataType[3] = kTypeLargeData;
+    f.maxLengthBlocks[3] = 12;
+    f.maxLength[3] = 200;
+    f.dataType[5] = kTypePrompt;  // not an input line
+    f.lookupField[5] = 4;
+    Normalize(kReaderType2D);
+
+    EXPECT_EQ(f.minLength[0], 100);
+    EXPECT_EQ(f.maxLengthBlocks[3], 12);
+    EXPECT_EQ(f.maxLength[3], 128) << "2120 is cut to 2048";
+    EXPECT_EQ(f.inputSource[3], kSourceReader);
+    EXPECT_EQ(f.lookupField[5], 0);
+    EXPECT_EQ(f.lastInputLine, 4);
+}
+
+TEST_F(NormalizeFormsTest, ClearsNilAndExtensionLinesThatAFileLeftFilled) {
+    FormRecord& f = form();
+    for (int line : {0, 1}) {
+        SetFieldText(f.prompt[line], "Qty");
+        f.prefixOn[line] = 1;
+        f.prefixCode[line][0] = 0x41;
+        f.maxLength[line] = 20;
+        f.autoEnter[line] = 2;
+        f.inputMark[line] = '*';
+        f.checkDigit[line] = 3;
+    }
+    f.dataType[1] = kTypeExtension;
+    Normalize();
+
+    for (int line : {0, 1}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(f.prompt[line][0], 0);
+        EXPECT_EQ(f.prefixOn[line], 0);
+        EXPECT_EQ(f.prefixCode[line][0], 0);
+        EXPECT_EQ(f.inputSource[line], kSourceAll);
+        EXPECT_EQ(f.addedLength[line], 0);
+        EXPECT_EQ(f.checkDigit[line], 3) << "not part of the clearing";
+    }
+    EXPECT_EQ(f.maxLength[0], 160);
+    EXPECT_EQ(f.autoEnter[0], 1);
+    EXPECT_EQ(f.inputMark[0], 0);
+    EXPECT_EQ(f.maxLength[1], 20) << "an extension line keeps its length";
+    EXPECT_EQ(f.autoEnter[1], 2);
+    EXPECT_EQ(f.dataType[1], kTypeExtension);
+}
+
+TEST_F(NormalizeFormsTest, DropsTwoDimensionalTypesWithoutTheTwoDReader) {
+    FormRecord& f = form();
+    f.dataType[2] = kTypeLargeData;
+    f.dataType[4] = kTypeReadFrom2D;
+    SetFieldText(f.prompt[4], "Part");
+    Normalize(kReaderTypeLaser);
+    EXPECT_EQ(f.dataType[2], kTypeNil);
+    EXPECT_EQ(f.dataType[4], kTypeNil);
+    EXPECT_EQ(f.prompt[4][0], 0);
+    EXPECT_EQ(f.lastInputLine, 5) << "measured before the lines were dropped";
+}
+
+TEST_F(NormalizeFormsTest, KeepsReadFrom2DStartsInsideTheLargeDataLine) {
+    FormRecord& f = form();
+    f.dataType[1] = kTypeLargeData;
+    StoreSplit(f.maxLengthBlocks[1], f.maxLength[1], 500);
+    StoreSplit(f.partialStartBlocks[1], f.partialStart[1], 900);
+    f.dataType[6] = kTypeReadFrom2D;
+    StoreSplit(f.partialStartBlocks[6], f.partialStart[6], 700);
+    f.autoEnter[6] = 1;
+    Normalize(kReaderType2D);
+
+    EXPECT_EQ(SplitTotal(f.partialStartBlocks[1], f.partialStart[1]), 500u);
+    EXPECT_EQ(f.partialStartBlocks[6], 3);
+    EXPECT_EQ(f.partialStart[6], 20);
+    EXPECT_EQ(f.partialRead[6], 1);
+    EXPECT_EQ(f.inputSource[6], kSourceKeypad);
+    EXPECT_EQ(f.autoEnter[6], 0);
+}
+
+TEST_F(NormalizeFormsTest, ForcesImageLinesToTheKeypadAndClearsUnusedPathProperties) {
+    FormRecord& f = form();
+    f.dataType[0] = kTypeImage;
+    f.fixedLengthOn[0] = 1;
+    f.fixedLength[0] = 30;
+    f.initialValueOn[0] = 1;
+    SetFieldText(f.initialValue[0], "\\img");
+    f.dataType[1] = kTypeImage;
+    f.saveFilePath[1] = 1;
+    f.fixedLengthOn[1] = 1;
+    f.fixedLength[1] = 30;
+    Normalize();
+
+    EXPECT_EQ(f.inputSource[0], kSourceKeypad);
+    EXPECT_EQ(f.fixedLengthOn[0], 0);
+    EXPECT_EQ(f.initialValue[0][0], 0);
+    EXPECT_EQ(f.addedLength[0], 0);
+    EXPECT_EQ(f.addedLength[1], 30) << "a saved path keeps its fixed length";
+    EXPECT_EQ(f.lastInputLine, 0) << "image lines take input only with an editable path";
+}
+
+TEST_F(NormalizeFormsTest, AddsFixedLengthPrefixAndSuffixIntoAddedLength) {
+    FormRecord& f = form();
+    f.dataType[0] = kTypeText;
+    f.fixedLengthOn[0] = 1;
+    f.fixedLength[0] = 12;
+    f.prefixOn[0] = 1;
+    std::memcpy(f.prefixCode[0], "\x41\x42\x43", 3);
+    f.suffixOn[0] = 0;
+    std::memcpy(f.suffixCode[0], "\x0D", 1);
+    Normalize();
+    EXPECT_EQ(f.addedLength[0], 15);
+}
+
+TEST_F(NormalizeFormsTest, LookupLinesTakeTheirLengthFromTheirLookupField) {
+    LookupRecord& lookup = blocks().lookups[1];
+    lookup.fieldLength[2] = 33;
+    lookup.fieldLengthHigh[2] = 1;
+    FormRecord& f = form(3);
+    f.lookupFile = 2;
+    f.dataType[7] = kTypeLookup;
+    f.lookupField[7] = 3;
+    f.dataType[8] = kTypeText;
+    f.lookupField[8] = 3;
+    Normalize();
+    EXPECT_EQ(f.maxLength[7], 33);
+    EXPECT_EQ(f.maxLengthBlocks[7], 1);
+    EXPECT_EQ(f.maxLength[8], 160) << "only lookup lines take the length";
+}
+
+TEST_F(NormalizeFormsTest, TreatsLinesThirteenToFifteenLikeTheOthers) {
+    FormRecord& f = form();
+    SetFieldText(f.prompt[14], "hidden");
+    f.dataType[13] = kTypeText;
+    Normalize();
+    EXPECT_EQ(f.prompt[14][0], 0);
+    EXPECT_EQ(f.lastInputLine, 14);
+}
+
+}  // namespace
+}  // namespace fw

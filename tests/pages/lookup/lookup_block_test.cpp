@@ -1,0 +1,135 @@
+#include "pages/lookup/lookup_block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "strings/ui_strings.h"
+#include "template/fixed_text.h"
+
+namespace fw {
+namespace {
+
+const unsigned char* Bytes(const LookupRecord& lookup) {
+    return reinterpret_cast<const unsigned char*>(&lookup);
+}
+
+class LookupBlockTest : public ::testing::Test {
+protected:
+    LookupBlockTest() : strings(builtin) {
+        for (int k = 0; k < kLookupCount; ++k) ResetLookupRecord(lookups[k], k, strings);
+    }
+
+    CompiledStringTable builtin;
+    UiStrings strings;
+    LookupRecord lookups[kLookupCount] = {};
+};
+
+TEST_F(LookupBlockTest, ResetWritesTheDefaultsAndLeavesUnresetBytesAlone) {
+    LookupRecord lookup;
+    std::memset(&lookup, 0xAA, sizeof lookup);
+    ResetLookupRecord(lookup, 2, strings);
+    const unsigned char* b = Bytes(lookup);
+
+    for (int i : {0, 1, 2, 3}) EXPECT_EQ(b[i], 0) << "byte " << i;
+    EXPECT_EQ(b[4], 1) << "changeExportName";
+    EXPECT_EQ(FieldText(lookup.exportName), "3rd lookup file");
+    for (int i = 5 + 15; i < 26; ++i) EXPECT_EQ(b[i], 0) << "no tail left in the name, byte " << i;
+    for (int i = 26; i < 821; ++i) ASSERT_EQ(b[i], 0) << "types, names, lengths: byte " << i;
+    for (int i = 821; i < 836; ++i) ASSERT_EQ(b[i], 0xAA) << "fieldLengthHigh: byte " << i;
+    for (int i = 836; i <= 840; ++i) EXPECT_EQ(b[i], 0) << "byte " << i;
+    for (int i = 841; i < 850; ++i) ASSERT_EQ(b[i], 0xAA) << "byte " << i;
+    EXPECT_EQ(b[850], 1) << "autoDelete";
+    for (int i = 851; i < 1324; ++i) ASSERT_EQ(b[i], 0xAA) << "byte " << i;
+}
+
+TEST_F(LookupBlockTest, ResetTakesTheLabelOfItsIndexAsItStandsCutTo20) {
+    EXPECT_EQ(FieldText(lookups[0].exportName), "1st lookup file");
+    EXPECT_EQ(FieldText(lookups[4].exportName), "5th lookup file");
+
+    strings.table().SetSlot(1321, "Artikel   ");
+    strings.table().SetSlot(1322, "Kundenstammdatei  Nord");
+    strings.SetLanguageActive(true);
+    ResetLookupRecord(lookups[0], 0, strings);
+    ResetLookupRecord(lookups[1], 1, strings);
+    EXPECT_EQ(FieldText(lookups[0].exportName), "Artikel   ") << "trailing blanks kept";
+    EXPECT_EQ(FieldText(lookups[1].exportName), "Kundenstammdatei  No");
+}
+
+TEST_F(LookupBlockTest, NormaliseClearsUnusedSlotsButKeepsTheirLengthExtension) {
+    LookupRecord& lookup = lookups[1];
+    for (int slot = 0; slot < kLookupSlotCount; ++slot) {
+        lookup.dataType[slot] = 2;
+        SetFieldText(lookup.fieldName[slot], "Qty");
+        lookup.fieldLength[slot] = 10;
+        lookup.fieldLengthHigh[slot] = 3;
+    }
+    lookup.fieldCount = 2;
+    NormalizeLookups(lookups);
+
+    for (int slot = 0; slot < 2; ++slot) {
+        EXPECT_EQ(lookup.dataType[slot], 2);
+        EXPECT_EQ(FieldText(lookup.fieldName[slot]), "Qty");
+        EXPECT_EQ(lookup.fieldLength[slot], 10);
+    }
+    for (int slot = 2; slot < kLookupSlotCount; ++slot) {
+        EXPECT_EQ(lookup.dataType[slot], 0);
+        EXPECT_EQ(lookup.fieldLength[slot], 0);
+        EXPECT_EQ(lookup.fieldLengthHigh[slot], 3);
+        for (char c : lookup.fieldName[slot]) ASSERT_EQ(c, '\0') << "slot " << slot;
+    }
+    EXPECT_EQ(GetLe16(lookup.recordLength), 20u) << "the high part is not counted";
+}
+
+TEST_F(LookupBlockTest, NormaliseSplitsTheRecordLengthOverTwoBytes) {
+    LookupRecord& lookup = lookups[4];
+    lookup.fieldCount = 12;
+    for (int slot = 0; slot < 12; ++slot) lookup.fieldLength[slot] = 160;
+    lookup.recordLength[0] = lookup.recordLength[1] = 0xFF;
+    NormalizeLookups(lookups);
+    EXPECT_EQ(Bytes(lookup)[2], 128);
+    EXPECT_EQ(Bytes(lookup)[3], 7);
+    EXPECT_EQ(GetLe16(lookups[0].recordLength), 0u);
+}
+
+TEST_F(LookupBlockTest, NormaliseSumsNoMoreThanTheSlotsThereAre) {
+    LookupRecord& lookup = lookups[0];
+    lookup.fieldCount = 200;  // only a damaged file can say so
+    for (int slot = 0; slot < kLookupSlotCount; ++slot) lookup.fieldLength[slot] = 1;
+    lookup.fieldLengthHigh[0] = 50;
+    NormalizeLookups(lookups);
+    EXPECT_EQ(GetLe16(lookup.recordLength), 15u);
+    EXPECT_EQ(lookup.fieldLength[14], 1);
+}
+
+TEST_F(LookupBlockTest, NormaliseTidiesExportNamesOnlyWhenTheSwitchIsOn) {
+    SetFieldText(lookups[0].exportName, "abc   ");
+    SetFieldText(lookups[1].exportName, "abc   ");
+    lookups[1].changeExportName = 0;
+    std::memset(lookups[2].exportName, 'n', sizeof lookups[2].exportName);  // 21 characters, no NUL
+    SetFieldText(lookups[3].exportName, "    ");
+    SetFieldText(lookups[4].exportName, "a b ");
+    lookups[4].exportName[6] = 'z';  // behind the NUL: not part of the name
+    NormalizeLookups(lookups);
+
+    EXPECT_EQ(FieldText(lookups[0].exportName), "abc");
+    for (int i = 3; i <= 6; ++i) EXPECT_EQ(lookups[0].exportName[i], '\0') << "byte " << i;
+    EXPECT_EQ(FieldText(lookups[1].exportName), "abc   ");
+    EXPECT_EQ(FieldText(lookups[2].exportName), std::string(20, 'n'));
+    EXPECT_EQ(FieldText(lookups[3].exportName), "");
+    EXPECT_EQ(FieldText(lookups[4].exportName), "a b");
+    EXPECT_EQ(lookups[4].exportName[6], 'z');
+}
+
+TEST(ExportName, CutsAfterTrimmingSoSpacesPastTwentyDoNotCount) {
+    char name[kExportNameSize];
+    std::memset(name, ' ', sizeof name);
+    std::memcpy(name, "ABCDEFGHIJKLMNOPQRS", 19);  // 19 letters, then blanks to the end
+    TidyExportName(name);
+    EXPECT_EQ(FieldText(name), "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(name[20], '\0');
+}
+
+}  // namespace
+}  // namespace fw

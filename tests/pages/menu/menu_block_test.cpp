@@ -1,0 +1,50 @@
+#include "pages/menu/menu_block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "template/fixed_text.h"
+
+namespace fw {
+namespace {
+
+const unsigned char* Bytes(const MenuRecord& menu) {
+    return reinterpret_cast<const unsigned char*>(&menu);
+}
+
+TEST(MenuRecord, ResetZeroesTheEditedBytesAndKeepsTheReservedTail) {
+    MenuRecord menu;
+    std::memset(&menu, 0xAA, sizeof menu);
+    ResetMenuRecord(menu, 3);
+    for (int i = 0; i <= 836; ++i) ASSERT_EQ(Bytes(menu)[i], 0) << "byte " << i;
+    for (int i = 837; i < 1337; ++i) ASSERT_EQ(Bytes(menu)[i], 0xAA) << "byte " << i;
+}
+
+TEST(MenuRecord, BlankMeansEmptyOrSpacesOnly) {
+    EXPECT_FALSE(IsNonBlank(""));
+    EXPECT_FALSE(IsNonBlank("     "));
+    EXPECT_TRUE(IsNonBlank("  Stock  "));
+    EXPECT_TRUE(IsNonBlank("\t")) << "only the space is blank";
+}
+
+TEST(MenuRecord, ItemCountCountsEveryNamedSlotWhereverItIs) {
+    MenuRecord menu;
+    std::memset(&menu, 0, sizeof menu);
+    menu.itemCount = 99;
+    CountMenuItems(menu);
+    EXPECT_EQ(menu.itemCount, 0);
+
+    SetFieldText(menu.itemName[0], "Receive");
+    SetFieldText(menu.itemName[2], "Ship");     // slot 1 left empty
+    SetFieldText(menu.itemName[4], "   ");      // blank, but stored
+    SetFieldText(menu.itemName[10], "Count");   // beyond the ten the page shows
+    SetFieldText(menu.itemName[14], "Audit");
+    // Bytes behind a leading NUL do not make a name.
+    menu.itemName[7][1] = 'x';
+    CountMenuItems(menu);
+    EXPECT_EQ(menu.itemCount, 5);
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,43 @@
+// A template document on the program's own texts, reset as New leaves it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "strings/string_source.h"
+#include "strings/ui_strings.h"
+#include "template/template_document.h"
+
+namespace fw::test {
+
+struct TestDocument {
+    CompiledStringTable builtin;
+    UiStrings strings{builtin};
+    TemplateDocument doc{strings};
+
+    TestDocument() {
+        doc.FillDeviceTexts();
+        doc.Reset();
+    }
+};
+
+// A fresh directory under the system's temporary folder, removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path);
+void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace fw::test

@@ -1,0 +1,193 @@
+#include "template/save_preparation.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_document.h"
+#include "template/fixed_text.h"
+
+namespace fw {
+namespace {
+
+class SavePreparationTest : public ::testing::Test {
+protected:
+    TemplateBlocks& blocks() { return t.doc.blocks; }
+    FormRecord& form(int i) { return blocks().forms[i]; }
+    MenuRecord& menu(int i) { return blocks().menus[i]; }
+    void Prepare() { PrepareForSaving(t.doc); }
+
+    // A saving form with three text lines of 10, 20 and 30 characters.
+    void MakeThreeLineForm(FormRecord& f, int keyLine) {
+        for (int line = 0; line < 3; ++line) {
+            f.dataType[line] = kTypeText;
+            f.maxLength[line] = static_cast<std::uint8_t>(10 * (line + 1));
+        }
+        f.lastInputLine = 3;
+        f.keyLine = static_cast<std::uint8_t>(keyLine);
+        f.noKeyLine = keyLine == 0 ? 1 : 0;
+    }
+
+    test::TestDocument t;
+};
+
+TEST_F(SavePreparationTest, MeasuresTheRecordShapeOfAKeyedForm) {
+    MakeThreeLineForm(form(0), 3);
+    Prepare();
+    EXPECT_EQ(form(0).recordFieldCount, 3);
+    EXPECT_EQ(form(0).keyFieldPosition, 3);
+    EXPECT_EQ(form(0).recordLength[0], 60);
+    EXPECT_EQ(form(0).recordLength[1], 0);
+}
+
+TEST_F(SavePreparationTest, CountsTheKeyFieldAndStampsOfAFormWithoutKeyLine) {
+    MakeThreeLineForm(form(0), 0);
+    form(0).stampMode = kStampBottom;
+    MakeThreeLineForm(form(1), 2);
+    form(1).stampMode = kStampTop;
+    Prepare();
+    EXPECT_EQ(form(0).recordFieldCount, 5);
+    EXPECT_EQ(form(0).keyFieldPosition, 1);
+    EXPECT_EQ(GetLe16(form(0).recordLength), 88u);
+    EXPECT_EQ(form(1).recordFieldCount, 4);
+    EXPECT_EQ(form(1).keyFieldPosition, 3) << "the stamp leads the key line";
+    EXPECT_EQ(GetLe16(form(1).recordLength), 80u);
+}
+
+TEST_F(SavePreparationTest, StoresNothingForFormsWithoutInputOrThatOnlyUpdate) {
+    MakeThreeLineForm(form(0), 1);
+    form(0).lastInputLine = 0;
+    MakeThreeLineForm(form(1), 1);
+    form(1).recordAction = kRecordUpdateLookup;
+    form(0).recordFieldCount = 9;
+    Prepare();
+    for (int i : {0, 1}) {
+        EXPECT_EQ(form(i).recordFieldCount, 0);
+        EXPECT_EQ(form(i).keyFieldPosition, 0);
+        EXPECT_EQ(GetLe16(form(i).recordLength), 0u);
+    }
+}
+
+TEST_F(SavePreparationTest, SkipsLinesThatMakeNoField) {
+    FormRecord& f = form(0);
+    MakeThreeLineForm(f, 0);
+    f.dataType[0] = kTypeLookup;  // saved only with "Save field data"
+    f.dataType[1] = kTypeImage;   // saved only with "Save file path"
+    f.dataType[2] = kTypePrompt;
+    Prepare();
+    EXPECT_EQ(f.recordFieldCount, 1);
+    f.initialValueOn[0] = 1;
+    f.saveFilePath[1] = 1;
+    Prepare();
+    EXPECT_EQ(f.recordFieldCount, 3);
+    EXPECT_EQ(GetLe16(f.recordLength), 8u + 10 + 20);
+}
+
+TEST_F(SavePreparationTest, SplitsLongRecordLengthsOverTwoBytes) {
+    FormRecord& f = form(0);
+    MakeThreeLineForm(f, 1);
+    f.maxLength[0] = 140;
+    f.maxLength[1] = 140;
+    f.maxLength[2] = 20;
+    Prepare();
+    EXPECT_EQ(f.recordLength[0], 44);
+    EXPECT_EQ(f.recordLength[1], 1);
+}
+
+TEST_F(SavePreparationTest, MarksFormsReachedFromSavingMenusByTheLastItem) {
+    MakeThreeLineForm(form(4), 1);
+    menu(0).saveCaption = 1;
+    menu(0).nextTarget[0] = 5;
+    Prepare();
+    EXPECT_EQ(form(4).menuCaptionField, 1);
+    EXPECT_EQ(form(4).recordFieldCount, 4) << "the 160-byte menu field counts";
+    EXPECT_EQ(GetLe16(form(4).recordLength), 220u);
+
+    menu(3).nextTarget[2] = 5;  // a later menu with both switches off
+    Prepare();
+    EXPECT_EQ(form(4).menuCaptionField, 0);
+}
+
+TEST_F(SavePreparationTest, LetsFormOneKeepTheMenuFieldOnlyWhenASavingMenuLeadsToIt) {
+    form(0).menuCaptionField = 1;
+    Prepare();
+    EXPECT_EQ(form(0).menuCaptionField, 0);
+
+    form(0).menuCaptionField = 1;
+    blocks().settings.startFrom = 1;
+    Prepare();
+    EXPECT_EQ(form(0).menuCaptionField, 1) << "a program that starts from a menu is left alone";
+
+    blocks().settings.startFrom = 0;
+    menu(2).saveSelectedItem = 1;
+    menu(2).nextTarget[14] = 1;
+    Prepare();
+    EXPECT_EQ(form(0).menuCaptionField, 1);
+}
+
+TEST_F(SavePreparationTest, PassDownMarksItsTargetAfterTheTargetWasMeasured) {
+    MakeThreeLineForm(form(2), 1);
+    form(4).recordAction = kRecordPassDown;
+    form(4).nextTarget = 3;
+    Prepare();
+    EXPECT_EQ(form(2).menuCaptionField, 1);
+    EXPECT_EQ(GetLe16(form(2).recordLength), 60u) << "measured before the mark";
+    Prepare();
+    EXPECT_EQ(GetLe16(form(2).recordLength), 220u) << "the next save includes it";
+}
+
+TEST_F(SavePreparationTest, WidensEveryLineOfSavingFormsByTwoPerSaveWhileCodeIdsAreOn) {
+    MakeThreeLineForm(form(0), 1);
+    form(0).addedLength[14] = 254;
+    blocks().reader.codeIdOn = 1;
+    Prepare();
+    EXPECT_EQ(form(0).addedLength[0], 2);
+    EXPECT_EQ(form(0).addedLength[14], 0) << "one byte, wrapping";
+    Prepare();
+    EXPECT_EQ(form(0).addedLength[0], 4);
+    EXPECT_EQ(form(1).addedLength[0], 0) << "forms without input are not measured";
+}
+
+TEST_F(SavePreparationTest, DerivesTheReaderBytesFromTheReaderTypeAndSettings) {
+    ReaderBlock& reader = blocks().reader;
+    SystemSettings& settings = blocks().settings;
+    settings.warningBeep = 4;
+    settings.vibratorDuration = 3;
+    settings.protectImageCapture = 1;
+    reader.twoDImageCaptureOn = 1;
+
+    reader.readerType = kReaderType2D;
+    Prepare();
+    EXPECT_EQ(reader.engineCode, 0x40);
+    EXPECT_EQ(reader.engineOptions, 0x00);
+    EXPECT_EQ(reader.twoDImageCaptureOn, 1);
+    EXPECT_EQ(reader.warningBeepCopy, 4);
+    EXPECT_EQ(reader.vibratorOn, 1);
+    EXPECT_EQ(reader.vibratorDurationCopy, 3);
+
+    reader.readerType = kReaderTypeNone;
+    Prepare();
+    EXPECT_EQ(reader.engineCode, 0x80);
+    EXPECT_EQ(reader.twoDImageCaptureOn, 0);
+    EXPECT_EQ(settings.protectImageCapture, 0);
+
+    reader.readerType = 0x47;
+    Prepare();
+    EXPECT_EQ(reader.engineCode, 0x02) << "the ELR bit wins";
+    EXPECT_EQ(reader.engineOptions, 0x07);
+}
+
+TEST_F(SavePreparationTest, LinksZorqFormsToTheKeyOfTheirLookup) {
+    FormRecord& f = form(6);
+    f.zorqMode = 1;
+    f.lookupFile = 3;
+    blocks().lookups[2].fieldCount = 4;
+    blocks().lookups[2].keyField = 2;
+    Prepare();
+    EXPECT_EQ(f.lookupField[0], 3);
+    blocks().lookups[2].fieldCount = 0;
+    f.lookupField[0] = 9;
+    Prepare();
+    EXPECT_EQ(f.lookupField[0], 9) << "an empty lookup leaves the line alone";
+}
+
+}  // namespace
+}  // namespace fw

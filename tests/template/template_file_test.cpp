@@ -1,0 +1,220 @@
+#include "template/template_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support/test_document.h"
+#include "template/fixed_text.h"
+
+namespace fw {
+namespace {
+
+constexpr std::size_t kMenus = 20, kForms = 13390, kLookups = 113930, kReader = 120550,
+                      kSettings = 121327;
+
+std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return std::string(reinterpret_cast<const char*>(bytes.data() + offset));
+}
+
+std::vector<std::uint8_t> Header(const char* text, std::size_t size = kSignatureSize) {
+    std::vector<std::uint8_t> bytes(size, 0);
+    std::memcpy(bytes.data(), text, std::strlen(text));
+    return bytes;
+}
+
+TEST(TemplateFile, AFreshTemplateCarriesTheDefaultsOfEveryBlock) {
+    test::TestDocument t;
+    test::TempDir dir;
+    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "new.QLT"));
+    const auto file = test::ReadAll(dir / "new.QLT");
+    ASSERT_EQ(file.size(), 154309u);
+
+    EXPECT_EQ(TextAt(file, 0), "QELTAR-01000100");
+    for (std::size_t i = 15; i < 20; ++i) EXPECT_EQ(file[i], 0);
+    for (std::size_t i = 122189; i < 122689; ++i) ASSERT_EQ(file[i], 0) << i;
+
+    for (std::size_t i = kMenus; i < kForms; ++i) ASSERT_EQ(file[i], 0) << "menu byte " << i;
+
+    for (int n = 0; n < 20; ++n) {
+        const std::size_t form = kForms + 5027 * n;
+        EXPECT_EQ(file[form + 1], n + 1) << "each form leads to itself";
+        EXPECT_EQ(TextAt(file, form + 29), "Form " + std::string(n < 9 ? "0" : "") + std::to_string(n + 1));
+        EXPECT_EQ(file[form + 12], '/');
+        EXPECT_EQ(file[form + 19], ':');
+        EXPECT_EQ(file[form + 26], 1) << "no key line";
+        EXPECT_EQ(file[form + 830], 2) << "input source";
+        EXPECT_EQ(file[form + 860 + 14], 160) << "max length";
+        EXPECT_EQ(file[form + 3845], 20) << "partial length";
+        EXPECT_EQ(file[form + 4055], 1) << "auto enter";
+        EXPECT_EQ(file[form + 4129], 1) << "auto delete";
+        EXPECT_EQ(file[form + 21] + file[form + 22] + file[form + 23] + file[form + 24], 0)
+            << "a form without input lines stores no record";
+    }
+
+    for (int k = 0; k < 5; ++k) {
+        const std::size_t lookup = kLookups + 1324 * k;
+        EXPECT_EQ(file[lookup + 4], 1);
+        EXPECT_EQ(TextAt(file, lookup + 5).substr(0, 4), std::string(k == 0 ? "1st " : k == 1 ? "2nd " : k == 2 ? "3rd " : k == 3 ? "4th " : "5th "));
+        EXPECT_EQ(file[lookup + 850], 1);
+        EXPECT_EQ(file[lookup + 0] + file[lookup + 2] + file[lookup + 836], 0);
+    }
+
+    EXPECT_EQ(file[kReader + 0], 0x80) << "engine code";
+    EXPECT_EQ(file[kReader + 1], 1) << "Code 39";
+    EXPECT_EQ(file[kReader + 2], 0) << "Trioptic 39";
+    EXPECT_EQ(file[kReader + 362], 0x00) << "engine options: 0x80 & 0x27";
+    EXPECT_EQ(file[kReader + 364], 9) << "warning beep copy";
+    EXPECT_EQ(file[kReader + 366], 0) << "vibrator duration copy";
+    EXPECT_EQ(file[kReader + 415], 0x80) << "1D laser reader";
+    EXPECT_EQ(file[kReader + 339], 255);
+    EXPECT_EQ(TextAt(file, kReader + 478), "\\My Documents");
+
+    EXPECT_EQ(file[kSettings + 1], 1);
+    EXPECT_EQ(file[kSettings + 3], 44);
+    EXPECT_EQ(file[kSettings + 8], 6);
+    EXPECT_EQ(file[kSettings + 9], 9);
+    EXPECT_EQ(file[kSettings + 363], 10);
+    EXPECT_EQ(file[kSettings + 364], 60);
+    EXPECT_EQ(file[kSettings + 365], 2);
+    EXPECT_EQ(TextAt(file, kSettings + 54).substr(0, 13), "\\My Documents");
+
+    EXPECT_EQ(TextAt(file, 122689), "Maximize" + std::string(42, ' '));
+}
+
+// Fills every block and table byte with noise, as a file from the field may.
+void Scramble(TemplateDocument& doc, unsigned seed) {
+    std::mt19937 random(seed);
+    auto* blocks = reinterpret_cast<std::uint8_t*>(&doc.blocks);
+    for (std::size_t i = 0; i < sizeof doc.blocks; ++i) blocks[i] = static_cast<std::uint8_t>(random());
+    for (auto& b : doc.deviceTexts.Bytes()) b = static_cast<std::uint8_t>(random());
+}
+
+TEST(TemplateFile, ReadingBackReproducesEveryByteButTheLoadFixUps) {
+    test::TestDocument writer, reader;
+    test::TempDir dir;
+    Scramble(writer.doc, 7);
+    ASSERT_TRUE(WriteTemplateFile(writer.doc, dir / "a.QLT"));
+    const auto file = test::ReadAll(dir / "a.QLT");
+
+    ASSERT_EQ(ReadTemplateFile(reader.doc, dir / "a.QLT"), LoadResult::Loaded);
+    const auto image = TemplateImage(reader.doc);
+    ASSERT_EQ(image.size(), file.size());
+
+    const std::size_t table5 = 124474, table47 = 151249;
+    std::size_t differences = 0;
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (image[i] == file[i]) continue;
+        const bool inTable47 = i >= table47 && i < table47 + 1020;
+        const bool inTable5Slot3 = i >= table5 + 3 * 51 && i < table5 + 4 * 51;
+        const std::size_t formOffset = (i - kForms) % 5027;
+        const bool inPrompt = i >= kForms && i < kLookups && formOffset >= 65 && formOffset < 830 &&
+                              (formOffset - 65) % 51 == 30;
+        EXPECT_TRUE(inTable47 || inTable5Slot3 || inPrompt) << "byte " << i << " changed";
+        ++differences;
+    }
+    EXPECT_GT(differences, 0u);
+    EXPECT_EQ(std::memcmp(&image[table5 + 3 * 51], &image[table5 + 5 * 51], 51), 0);
+    EXPECT_EQ(TextAt(image, table47), "2D Image Properties" + std::string(31, ' '));
+    for (const FormRecord& form : reader.doc.blocks.forms)
+        for (const auto& prompt : form.prompt) EXPECT_LE(FieldText(prompt).size(), 30u);
+    EXPECT_EQ(std::memcmp(&reader.doc.readerWorking, &reader.doc.blocks.reader, sizeof(ReaderBlock)), 0);
+    EXPECT_EQ(std::memcmp(reader.doc.formSideLookups, reader.doc.blocks.lookups,
+                          sizeof reader.doc.formSideLookups), 0);
+    EXPECT_EQ(reader.doc.rfidReaderFlag, reader.doc.blocks.reader.rfidReaderOn != 0 ? 1u : 0u);
+}
+
+TEST(TemplateFile, AShortFileLoadsAsFarAsItGoesAndBytesPastTheEndAreIgnored) {
+    test::TestDocument t;
+    auto before = TemplateImage(t.doc);
+    auto bytes = Header("QELTAR-01000100", kSignatureSize + 1000);
+    for (std::size_t i = kSignatureSize; i < bytes.size(); ++i) bytes[i] = 0x5A;
+    ASSERT_EQ(LoadTemplateImage(t.doc, bytes), LoadResult::Loaded);
+    const auto after = TemplateImage(t.doc);
+    EXPECT_EQ(after[kMenus + 999], 0x5A);
+    const std::size_t table5 = 124474;  // the first bytes a fix-up may touch
+    EXPECT_EQ(std::memcmp(&after[kMenus + 1000], &before[kMenus + 1000], table5 - kMenus - 1000), 0)
+        << "bytes the file does not hold keep what they were";
+
+    auto full = TemplateImage(t.doc);
+    full[kForms + 1] = 42;
+    full.resize(kTemplateFileSize + 4096, 0xEE);
+    test::TestDocument other;
+    ASSERT_EQ(LoadTemplateImage(other.doc, full), LoadResult::Loaded);
+    EXPECT_EQ(other.doc.blocks.forms[0].nextTarget, 42);
+}
+
+TEST(TemplateFile, ASignatureAloneIsAcceptedAndStillRunsTheFixUps) {
+    test::TestDocument t;
+    t.doc.deviceTexts.SlotOf(kAboutScreenTable, 3)[0] = 'X';
+    t.doc.readerWorking.readerType = 0;
+    ASSERT_EQ(LoadTemplateImage(t.doc, Header("QELTAR")), LoadResult::Loaded);
+    EXPECT_EQ(std::memcmp(t.doc.deviceTexts.SlotOf(kAboutScreenTable, 3),
+                          t.doc.deviceTexts.SlotOf(kAboutScreenTable, 5), kSlotSize), 0);
+    EXPECT_EQ(t.doc.readerWorking.readerType, kReaderTypeLaser);
+    EXPECT_EQ(t.doc.readerTypeState.oneDClass, 3);
+}
+
+TEST(TemplateFile, SignatureRuleComparesVersionsInPlainByteOrder) {
+    struct Case {
+        const char* header;
+        SignatureCheck expected;
+    };
+    const Case cases[] = {
+        {"QELTAR-01000100", SignatureCheck::Accepted},
+        {"QELTAR-01000099", SignatureCheck::Accepted},
+        {"QELTAR-01000101", SignatureCheck::NewerVersion},
+        {"QELTAR-99", SignatureCheck::NewerVersion},
+        {"QELTAR+99999999", SignatureCheck::Accepted},
+        {"QELTARA", SignatureCheck::NewerVersion},
+        {"QELTAR", SignatureCheck::Accepted},
+        {"QELTAX-00000000", SignatureCheck::BadFormat},
+        {"qeltar-01000100", SignatureCheck::BadFormat},
+        {"", SignatureCheck::BadFormat},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CheckSignature(Header(c.header)), c.expected) << c.header;
+    EXPECT_EQ(CheckSignature(Header("QELTAR-01000100\xFF\xFF\xFF\xFF")), SignatureCheck::Accepted)
+        << "only 15 characters are compared";
+    EXPECT_EQ(CheckSignature(std::vector<std::uint8_t>{'Q', 'E', 'L'}), SignatureCheck::BadFormat);
+}
+
+TEST(TemplateFile, ARefusedFileChangesNothing) {
+    test::TestDocument t;
+    const auto before = TemplateImage(t.doc);
+    auto bytes = Header("QELTAR-01000200", kTemplateFileSize);
+    EXPECT_EQ(LoadTemplateImage(t.doc, bytes), LoadResult::NewerVersion);
+    EXPECT_EQ(RefusalMessageId(LoadResult::NewerVersion), 2802);
+    std::memcpy(bytes.data(), "QELTAX", 6);
+    EXPECT_EQ(LoadTemplateImage(t.doc, bytes), LoadResult::BadFormat);
+    EXPECT_EQ(RefusalMessageId(LoadResult::BadFormat), 2801);
+    EXPECT_EQ(TemplateImage(t.doc), before);
+}
+
+TEST(TemplateFile, ReportsFilesThatCannotBeOpenedOrCreated) {
+    test::TestDocument t;
+    test::TempDir dir;
+    EXPECT_EQ(ReadTemplateFile(t.doc, dir / "missing.QLT"), LoadResult::CannotOpen);
+    EXPECT_EQ(ReadTemplateFile(t.doc, dir.path()), LoadResult::CannotOpen);
+    EXPECT_FALSE(WriteTemplateFile(t.doc, dir / "no-such-folder" / "x.QLT"));
+}
+
+TEST(TemplateFile, AFailedSaveKeepsTheOldFile) {
+    test::TestDocument t;
+    test::TempDir dir;
+    const auto path = dir / "keep.QLT";
+    ASSERT_TRUE(WriteTemplateFile(t.doc, path));
+    const auto old = test::ReadAll(path);
+    // A directory in the temporary file's place makes the write fail.
+    std::filesystem::create_directory(dir / "keep.QLT.fwtmp");
+    t.doc.blocks.forms[0].escTarget = 5;
+    EXPECT_FALSE(WriteTemplateFile(t.doc, path));
+    EXPECT_EQ(test::ReadAll(path), old);
+    std::filesystem::remove(dir / "keep.QLT.fwtmp");
+    EXPECT_TRUE(WriteTemplateFile(t.doc, path));
+    EXPECT_EQ(test::ReadAll(path)[kForms], 5) << "a later save replaces the file";
+}
+
+}  // namespace
+}  // namespace fw
