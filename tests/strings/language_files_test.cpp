@@ -1,0 +1,193 @@
+#include "strings/language_files.h"
+
+#include "support/test_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::TempDir;
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST(LanguageDisplayName, SkipsLeadingCrsAndEndsAtCrWithinTheFirst260Bytes) {
+    EXPECT_EQ(LanguageDisplayName("Deutsch\r\n1=x\r\n"), "Deutsch");
+    EXPECT_EQ(LanguageDisplayName("\r\r\rFrancais\r\n"), "Francais");
+    EXPECT_EQ(LanguageDisplayName("\r\r\r"), "");
+    EXPECT_EQ(LanguageDisplayName(""), "");
+    // Without a CR the name runs to the end of what was read.
+    EXPECT_EQ(LanguageDisplayName(std::string(300, 'n')), std::string(260, 'n'));
+    // A name that only starts after byte 260 is not seen.
+    EXPECT_EQ(LanguageDisplayName(std::string(260, '\r') + "Late\r"), "");
+    EXPECT_EQ(LanguageDisplayName(std::string("\0Hidden\r", 8)), "");
+}
+
+TEST(ApplyLanguageText, StoresEachTextWithoutTheCharacterBeforeItsLf) {
+    LanguageTable table;
+    table.SetSlot(2651, "old text");
+    table.SetSlot(40, "kept");
+    ApplyLanguageText("Deutsch\r\n31=&Neu\r\n2651=\r\n32=  Offnen \r\n", table);
+    EXPECT_STREQ(table.Slot(31), "&Neu");
+    EXPECT_STREQ(table.Slot(2651), "") << "an empty line empties the slot";
+    EXPECT_STREQ(table.Slot(32), "  Offnen ") << "blanks inside the text are kept";
+    EXPECT_STREQ(table.Slot(40), "kept") << "ids the file does not mention are untouched";
+
+    // The character before the LF is dropped whatever it is.
+    LanguageTable lfOnly;
+    ApplyLanguageText("Name\n31=&New\n32=&Open", lfOnly);
+    EXPECT_STREQ(lfOnly.Slot(31), "&Ne");
+    EXPECT_STREQ(lfOnly.Slot(32), "&Ope") << "a last line without CR";
+}
+
+TEST(ApplyLanguageText, ReadsTheIdUpToTheNextEqualsSignAcrossLines) {
+    // A line without "=" joins the next one into a single id text, which
+    // reads as 0 when it starts with no number, or as its leading number.
+    LanguageTable table;
+    ApplyLanguageText("Name\r\nremark\r\n31=&New\r\n12 stray\r\n33=Save\r\n", table);
+    EXPECT_STREQ(table.Slot(0), "&New");
+    EXPECT_STREQ(table.Slot(31), "");
+    EXPECT_STREQ(table.Slot(12), "Save");
+    EXPECT_STREQ(table.Slot(33), "");
+}
+
+TEST(ApplyLanguageText, AnIdWithoutAValueClearsItsSlotAndEndsTheLoad) {
+    LanguageTable table;
+    table.SetSlot(7, "before");
+    table.SetSlot(8, "before");
+    ApplyLanguageText("Name\r\n5=A\r\n7", table);
+    EXPECT_STREQ(table.Slot(5), "A");
+    EXPECT_STREQ(table.Slot(7), "");
+
+    // A trailing blank line is an id text "\r\n" with no value: slot 0.
+    table.SetSlot(0, "product");
+    ApplyLanguageText("Name\r\n8=B\r\n\r\n", table);
+    EXPECT_STREQ(table.Slot(8), "B");
+    EXPECT_STREQ(table.Slot(0), "");
+}
+
+TEST(ApplyLanguageText, IgnoresIdsOutsideTheTableAndCutsLongTexts) {
+    LanguageTable table;
+    ApplyLanguageText("Name\r\n-1=neg\r\n5000=high\r\n99999999999999999999=huge\r\n4999=" +
+                          std::string(300, 't') + "\r\n+12=plus\r\n",
+                      table);
+    EXPECT_STREQ(table.Slot(0), "") << "out-of-range ids must not wrap onto real slots";
+    EXPECT_EQ(std::string(table.Slot(4999)), std::string(260, 't'));
+    EXPECT_STREQ(table.Slot(12), "plus");
+}
+
+TEST(ApplyLanguageText, LooksAtNoMoreThan55999Bytes) {
+    const std::string head = "Name\r\n";
+    const std::string tail = "2=B\r\n";
+    // Pad so that the "2=B" line ends exactly at byte 55999.
+    const std::size_t pad = 55999 - head.size() - tail.size() - std::string("100=\r\n").size();
+    const std::string contents = head + "100=" + std::string(pad, 'x') + "\r\n" + tail + "3=C\r\n";
+    ASSERT_EQ(contents.find("3=C"), 55999u);
+
+    LanguageTable table;
+    ApplyLanguageText(contents, table);
+    EXPECT_STREQ(table.Slot(2), "B");
+    EXPECT_STREQ(table.Slot(3), "") << "text past the read buffer is never seen";
+    EXPECT_EQ(std::string(table.Slot(100)).size(), 260u);
+}
+
+TEST(ApplyLanguageText, StopsAtANulByte) {
+    LanguageTable table;
+    ApplyLanguageText(std::string("Name\r\n5=A\r\n\0" "6=B\r\n", 17), table);
+    EXPECT_STREQ(table.Slot(5), "A");
+    EXPECT_STREQ(table.Slot(6), "");
+}
+
+TEST(BuildLanguageList, ListsLanguageFilesInNameOrderSkippingNamelessOnes) {
+    TempDir dir;
+    WriteFile(dir / "b.lng", "Beta\r\n");
+    WriteFile(dir / "A.LNG", "Alpha\r\n");
+    WriteFile(dir / "c.lng", "\r\r\r");
+    WriteFile(dir / "d.Lng", "\r\rDelta\r\n1=x\r\n");
+    WriteFile(dir / "e.txt", "Text\r\n");
+    WriteFile(dir / "f.lngx", "Extra\r\n");
+    fs::create_directory(dir.path() / "folder.lng");
+
+    const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].name, "Alpha");
+    EXPECT_EQ(list[1].name, "Beta");
+    EXPECT_EQ(list[2].name, "Delta");
+    EXPECT_EQ(fs::path(list[0].path), dir.path() / "A.LNG");
+}
+
+TEST(BuildLanguageList, StopsAtTwentyEntries) {
+    TempDir dir;
+    for (int i = 0; i < 25; ++i) {
+        std::string n = std::to_string(i);
+        if (n.size() < 2) n.insert(n.begin(), '0');
+        WriteFile(dir / (std::string("lang") + n + ".lng"), std::string("Language ") + n + "\r\n");
+    }
+    const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
+    ASSERT_EQ(list.size(), 20u);
+    EXPECT_EQ(list.front().name, "Language 00");
+    EXPECT_EQ(list.back().name, "Language 19");
+}
+
+TEST(BuildLanguageList, AFileThatCannotBeOpenedEmptiesTheList) {
+    TempDir dir;
+    WriteFile(dir / "a.lng", "Alpha\r\n");
+    std::error_code ec;
+    fs::create_symlink(dir.path() / "missing-target", dir.path() / "b.lng", ec);
+    if (ec) GTEST_SKIP() << "symbolic links unavailable here";
+    EXPECT_TRUE(BuildLanguageList(dir.path()).empty());
+    EXPECT_TRUE(BuildLanguageList(dir.path() / "no-such-folder").empty());
+}
+
+TEST(LoadChosenLanguage, TakesTheFirstMatchingFileThatGivesAnyBytes) {
+    TempDir dir;
+    WriteFile(dir / "a.lng", "Deutsch\r\n31=Erste\r\n");
+    WriteFile(dir / "b.lng", "Deutsch\r\n31=Zweite\r\n32=Nur zweite\r\n");
+    const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
+    ASSERT_EQ(list.size(), 2u);
+
+    LanguageTable table;
+    EXPECT_TRUE(LoadChosenLanguage(list, "Deutsch", table));
+    EXPECT_STREQ(table.Slot(31), "Erste");
+    EXPECT_STREQ(table.Slot(32), "");
+
+    // The first file has gone empty since the list was built: the next
+    // entry of that name is used, on top of what the table already holds.
+    WriteFile(dir / "a.lng", "");
+    table.SetSlot(40, "from before");
+    EXPECT_TRUE(LoadChosenLanguage(list, "Deutsch", table));
+    EXPECT_STREQ(table.Slot(31), "Zweite");
+    EXPECT_STREQ(table.Slot(40), "from before");
+
+    fs::remove(dir.path() / "b.lng");
+    EXPECT_FALSE(LoadChosenLanguage(list, "Deutsch", table));
+    EXPECT_FALSE(LoadChosenLanguage(list, "deutsch", table)) << "names compare case-sensitively";
+}
+
+TEST(SearchAndLoadLanguage, SetsTheActiveFlagFromTheLoad) {
+    CompiledStringTable builtin;
+    UiStrings strings(builtin);
+    TempDir dir;
+    EXPECT_TRUE(SearchAndLoadLanguage(dir.path(), "Deutsch", strings).empty());
+    EXPECT_FALSE(strings.languageActive());
+
+    WriteFile(dir / "de.lng", "Deutsch\r\n2=Neue Datei\r\n");
+    EXPECT_EQ(SearchAndLoadLanguage(dir.path(), "Deutsch", strings).size(), 1u);
+    EXPECT_TRUE(strings.languageActive());
+    EXPECT_EQ(strings.Text(2), "Neue Datei");
+
+    EXPECT_EQ(SearchAndLoadLanguage(dir.path(), "0", strings).size(), 1u);
+    EXPECT_FALSE(strings.languageActive());
+    EXPECT_EQ(strings.Text(2), "New file");
+}
+
+}  // namespace
+}  // namespace fw
