@@ -1,0 +1,63 @@
+# Shared by the run and test scripts: packages, build presets, Wine and Xvfb.
+# shellcheck shell=bash
+
+FW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$FW_ROOT/build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+fw_log() { printf '== %s\n' "$*" >&2; }
+
+# Installs what the build and the tests need when a piece is missing.
+fw_ensure_packages() {
+    local missing=()
+    command -v cmake >/dev/null || missing+=(cmake)
+    command -v ninja >/dev/null || missing+=(ninja-build)
+    command -v g++ >/dev/null || missing+=(g++)
+    command -v clang++ >/dev/null || missing+=(clang)
+    ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
+        missing+=(libclang-rt-14-dev)
+    [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+    command -v x86_64-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-x86-64)
+    command -v wine >/dev/null || missing+=(wine wine64)
+    command -v Xvfb >/dev/null || missing+=(xvfb xauth)
+    command -v import >/dev/null || missing+=(imagemagick)
+    [ ${#missing[@]} -eq 0 ] && return 0
+    fw_log "installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+fw_build() {  # preset [target...]
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null || return 1
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" --target "$@"
+    else
+        cmake --build --preset "$preset"
+    fi
+}
+
+# Starts an X server for Wine when there is no display; stopped on exit.
+fw_ensure_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    local n
+    for n in $(seq 91 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        FW_XVFB_PID=$!
+        export DISPLAY=":$n"
+        trap 'kill "$FW_XVFB_PID" 2>/dev/null' EXIT
+        local i
+        for i in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && return 0
+            sleep 0.1
+        done
+        return 1
+    done
+    return 1
+}

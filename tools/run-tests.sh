@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test layer: the native core and page tests,
+# the same tests cross-built and run under Wine, and short fuzzing runs of the
+# three readers of outside input. Ends with "N passed, M failed".
+set -uo pipefail
+source "$(dirname "$0")/lib/common.sh"
+cd "$FW_ROOT"
+
+passed=0
+failed=0
+fuzz_seconds=${FW_FUZZ_SECONDS:-20}
+
+# Adds a GoogleTest run's counts; a run that crashes counts as one failure.
+count_gtest() {  # name output-file exit-code
+    local name=$1 out=$2 rc=$3 p f
+    p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$out" | tail -1)
+    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$out" | tail -1)
+    p=${p:-0}
+    f=${f:-0}
+    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
+    passed=$((passed + p))
+    failed=$((failed + f))
+    fw_log "$name: $p passed, $f failed"
+    [ "$f" -eq 0 ] || grep -E '^\[  FAILED  \]|Failure|error' "$out" | head -40 >&2
+}
+
+count_one() {  # name exit-code
+    if [ "$2" -eq 0 ]; then passed=$((passed + 1)); fw_log "$1: passed"
+    else failed=$((failed + 1)); fw_log "$1: FAILED"; fi
+}
+
+fw_ensure_packages || { echo "0 passed, 1 failed"; exit 1; }
+logs=$FW_ROOT/build/test-logs
+mkdir -p "$logs"
+
+fw_log "native build"
+if fw_build native >"$logs/native-build.log" 2>&1; then
+    build/native/tests/formwright_tests --gtest_brief=1 >"$logs/native.log" 2>&1
+    count_gtest "native tests" "$logs/native.log" $?
+else
+    tail -30 "$logs/native-build.log" >&2
+    count_one "native build" 1
+fi
+
+fw_log "Windows build (MinGW-w64)"
+if fw_build mingw >"$logs/mingw-build.log" 2>&1; then
+    wine build/mingw/tests/formwright_tests.exe --gtest_brief=1 >"$logs/wine-core.log" 2>&1
+    count_gtest "core tests under Wine" "$logs/wine-core.log" $?
+else
+    tail -30 "$logs/mingw-build.log" >&2
+    count_one "Windows build" 1
+fi
+
+fw_log "fuzzers (${fuzz_seconds} s each)"
+if fw_build fuzz >"$logs/fuzz-build.log" 2>&1; then
+    corpus=$FW_ROOT/build/fuzz/corpus
+    mkdir -p "$corpus/template_file" "$corpus/ini" "$corpus/language"
+    build/fuzz/tools/fwtool new "$corpus/template_file/new.QLT" 2>/dev/null
+    for target in template_file ini language; do
+        seeds=()
+        [ -d "tests/fuzz/seeds/$target" ] && seeds=("tests/fuzz/seeds/$target")
+        "build/fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$fuzz_seconds" \
+            "$corpus/$target" "${seeds[@]}" >"$logs/fuzz-$target.log" 2>&1
+        rc=$?
+        [ $rc -eq 0 ] || tail -30 "$logs/fuzz-$target.log" >&2
+        count_one "fuzz $target" $rc
+    done
+else
+    tail -30 "$logs/fuzz-build.log" >&2
+    count_one "fuzz build" 1
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
