@@ -1,0 +1,119 @@
+#include "app/device_face_win32.h"
+
+#include <windowsx.h>
+
+#include "app/app_ids.h"
+#include "app/device_face.h"
+#include "app/popup_menu_win32.h"
+
+namespace fw {
+
+LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* face = reinterpret_cast<DeviceFace*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!face) return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        face->OnCreate(hwnd);
+        return 0;
+    case WM_DESTROY:
+        face->OnDestroy();
+        return 0;
+    case WM_PAINT:
+        face->OnPaint();
+        return 0;
+    case WM_LBUTTONDOWN:
+        face->OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        face->OnLeftButtonUp();
+        return 0;
+    case WM_RBUTTONDOWN:
+        face->OnRightButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void DeviceFace::OnCreate(HWND hwnd) {
+    hwnd_ = hwnd;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (std::size_t i = 0; i < bitmaps_.size(); ++i)
+        bitmaps_[i] = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_FACE + static_cast<int>(i)));
+    if (onCreated_) onCreated_();
+}
+
+void DeviceFace::OnDestroy() {
+    for (HBITMAP& bitmap : bitmaps_) {
+        if (bitmap) DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+}
+
+void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) const {
+    HBITMAP bitmap = bitmaps_[static_cast<std::size_t>(bitmapId - IDB_FACE)];
+    if (!bitmap) return;
+    BITMAP info;
+    if (!GetObjectA(bitmap, sizeof info, &info)) return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+void DeviceFace::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    Draw(dc, IDB_FACE, 0, 0);
+    if (pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey)
+        Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
+    EndPaint(hwnd_, &paint);
+}
+
+void DeviceFace::OnLeftButtonDown(int x, int y) {
+    if (const int key = HitTestFace(x, y, cornerX_, cornerY_)) {
+        pressedKey_ = key;
+        keyHeld_ = true;
+        return;
+    }
+    // Anywhere else the picture is the window's caption: the system drags the
+    // main window while the button is held. The point goes in screen
+    // coordinates, where the move loop measures the drag from.
+    POINT point{x, y};
+    ClientToScreen(hwnd_, &point);
+    PostMessageA(mainWindow_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+void DeviceFace::OnLeftButtonUp() {
+    if (!keyHeld_) return;
+    keyHeld_ = false;
+    if (pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey) {
+        HDC dc = GetDC(hwnd_);
+        Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
+        ReleaseDC(hwnd_, dc);
+    } else if (pressedKey_ == kMenuKey) {
+        ShowMenuAt(cornerX_, cornerY_);
+    }
+}
+
+void DeviceFace::OnRightButtonDown(int x, int y) { ShowMenuAt(x, y); }
+
+void DeviceFace::ShowMenuAt(int x, int y) {
+    if (!menu_.handle()) return;
+    POINT point{x, y};
+    ClientToScreen(hwnd_, &point);
+    // Owned by the main window, so the chosen command goes to it.
+    TrackPopupMenu(menu_.handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, mainWindow_,
+                   nullptr);
+}
+
+}  // namespace fw

@@ -1,0 +1,214 @@
+#include "app/main_window_win32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+
+#include "app/app_ids.h"
+#include "editor/property_sheet_win32.h"
+#include "ui/win32_dialog.h"
+
+namespace fw {
+namespace {
+
+// Posted to open the file named on the command line once the loop runs.
+constexpr UINT kMsgOpenCommandLine = WM_APP + 1;
+
+// The terminal's outline in client pixels; (249, 542) is listed twice and
+// the last point closes the polygon.
+constexpr std::array<POINT, 28> kOutline = {{
+    {2, 40},    {9, 24},    {14, 18},   {22, 16},   {28, 12},   {39, 10},   {125, 1},
+    {212, 10},  {223, 12},  {229, 16},  {237, 18},  {242, 24},  {249, 40},  {249, 542},
+    {249, 542}, {242, 558}, {237, 564}, {229, 566}, {223, 570}, {212, 572}, {125, 581},
+    {39, 572},  {28, 570},  {22, 566},  {14, 564},  {9, 558},   {2, 542},   {2, 40},
+}};
+
+constexpr int kFilterNameId = 21;     // "Formwright Files for Varnok (*.QLT)"
+constexpr int kAllFilesNameId = 22;   // "All files (*.*)"
+constexpr int kFilterPatternId = 26;  // "*.QLT"
+constexpr int kAllFilesPatternId = 27;  // "*.*"
+
+// Filters come from the program's own strings, never from a language file:
+// name, NUL, pattern, NUL, ..., and a closing NUL.
+std::string Filter(const UiStrings& strings, std::initializer_list<std::pair<int, int>> entries) {
+    std::string filter;
+    for (const auto& [name, pattern] : entries) {
+        filter += strings.BuiltinText(name);
+        filter += '\0';
+        filter += strings.BuiltinText(pattern);
+        filter += '\0';
+    }
+    filter += '\0';
+    return filter;
+}
+
+std::string CurrentDirectory() {
+    char path[MAX_PATH + 1] = "";
+    GetCurrentDirectoryA(sizeof path, path);
+    return path;
+}
+
+// The folder of the program, with its trailing backslash.
+std::filesystem::path ProgramDirectory() {
+    char path[MAX_PATH + 1] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory = path;
+    directory.erase(directory.find_last_of('\\') + 1);
+    return directory;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), builtinStrings_(instance), menu_(instance) {}
+
+MainWindow::~MainWindow() = default;
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return window->Handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        return 0;
+    case WM_COMMAND:
+        shell_->OnCommand(LOWORD(wParam));
+        return 0;
+    case kMsgOpenCommandLine:
+        if (!commandLinePath_.empty()) shell_->OpenFromCommandLine(commandLinePath_);
+        commandLinePath_.clear();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::OnCreate() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    // The window takes the region over and deletes it itself.
+    HRGN outline = CreatePolygonRgn(kOutline.data(), static_cast<int>(kOutline.size()), WINDING);
+    SetWindowRgn(hwnd_, outline, TRUE);
+
+    shell_ = std::make_unique<Shell>(*this, builtinStrings_, ProgramDirectory());
+    shell_->Start();
+
+    face_ = std::make_unique<DeviceFace>(hwnd_, menu_, [this] {
+        menu_.Rebuild(shell_->strings(), shell_->recentFiles());
+    });
+    CreateWindowExA(0, kFaceClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kMainWindowWidth, kMainWindowHeight,
+                    hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DEVICE_FACE)), instance_, face_.get());
+}
+
+void MainWindow::OnClose() {
+    if (shell_->OnCloseRequest()) DestroyWindow();
+}
+
+void MainWindow::OnDestroy() {
+    menu_.Destroy();
+    PostQuitMessage(0);
+}
+
+void MainWindow::OpenLater(HWND hwnd, const std::string& path) {
+    commandLinePath_ = path;
+    PostMessageA(hwnd, kMsgOpenCommandLine, 0, 0);
+}
+
+Answer MainWindow::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    // The window the user looks at: the sheet or a dialog when one is open.
+    HWND owner = GetActiveWindow();
+    return ShowMessageBox(owner ? owner : hwnd_, text, title, buttons, icon);
+}
+
+std::optional<std::string> MainWindow::ChooseFileToSave() {
+    const std::string filter = Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}});
+    const std::string folder = CurrentDirectory();
+    char file[MAX_PATH + 1] = "";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = folder.c_str();
+    dialog.lpstrDefExt = "QLT";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameA(&dialog)) return std::nullopt;
+    return std::string(file);
+}
+
+std::optional<std::string> MainWindow::ChooseFileToOpen(const std::string& start) {
+    const std::string filter =
+        Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}, {kAllFilesNameId, kAllFilesPatternId}});
+    char file[MAX_PATH + 1] = "";
+    std::string folder;
+    if (!start.empty()) {
+        start.copy(file, MAX_PATH);
+        const std::size_t slash = start.find_last_of('\\');
+        folder = slash == std::string::npos ? std::string() : start.substr(0, slash + 1);
+    } else {
+        folder = CurrentDirectory();
+    }
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = "FWX";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+    return std::string(file);
+}
+
+int MainWindow::RunModal(const char* templateName, DialogHandler& handler) {
+    return RunModalDialog(hwnd_, templateName, handler);
+}
+
+void MainWindow::RunPropertySheet(const SheetSpec& sheet) { fw::RunPropertySheet(hwnd_, sheet); }
+
+void MainWindow::PlaceWindow(bool topmost) {
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, kMainWindowX, kMainWindowY, kMainWindowWidth,
+                 kMainWindowHeight, SWP_SHOWWINDOW);
+}
+
+void MainWindow::RecentFilesChanged() {
+    if (shell_) menu_.ReplaceRecent(shell_->recentFiles());
+}
+
+void MainWindow::MenuTextsChanged() {
+    if (shell_) menu_.Rebuild(shell_->strings(), shell_->recentFiles());
+}
+
+void MainWindow::DestroyWindow() {
+    menu_.Destroy();
+    ::DestroyWindow(hwnd_);
+}
+
+}  // namespace fw

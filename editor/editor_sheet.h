@@ -1,0 +1,55 @@
+// The editor property sheet: its caption, its five pages and their titles.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/page.h"
+
+namespace fw {
+
+class UiStrings;
+class TemplateDocument;
+class FormPage;
+struct FormEditorState;
+
+// The texts "1" to "20" the pages show as form, line and field numbers.
+using FormLabelTable = std::array<std::string, 20>;
+FormLabelTable FormLabels();
+
+struct SheetPage {
+    const char* templateName;
+    std::string title;
+    PageHandler* handler;
+};
+
+struct SheetSpec {
+    std::string caption;
+    std::vector<SheetPage> pages;
+};
+
+// "Formwright - [ path ]", or "New file" between the brackets.
+std::string EditorCaption(const UiStrings& strings, const std::string& fileName);
+
+// One run of the sheet: the page objects live exactly as long as it.
+class EditorSession {
+public:
+    EditorSession(TemplateDocument& doc, const UiStrings& strings);
+    ~EditorSession();
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    const SheetSpec& spec() const { return spec_; }
+    // The Barcode page tells the Form page when the RFID reader changes.
+    FormPage& formPage() { return *formPage_; }
+
+private:
+    std::unique_ptr<FormEditorState> formState_;  // outlives the pages that use it
+    std::vector<std::unique_ptr<PageHandler>> pages_;
+    FormPage* formPage_ = nullptr;
+    SheetSpec spec_;
+};
+
+}  // namespace fw

@@ -1,0 +1,188 @@
+#include "app/preferences_dialog.h"
+
+#include "app/app_ids.h"
+#include "app/shell.h"
+#include "support/fake_dialog.h"
+#include "support/test_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+namespace {
+
+using test::FakeDialog;
+using test::FakeShellHost;
+using test::TempDir;
+
+constexpr int kAutoPreload = IDC_PREFS_AUTOPRELOAD;
+constexpr int kOnTop = IDC_PREFS_ALWAYSONTOP;
+constexpr int kLanguageLabel = IDC_PREFS_LANGUAGE_LABEL;
+constexpr int kLanguageList = IDC_PREFS_LANGUAGE;
+
+const std::string kMaximize = "Maximize" + std::string(42, ' ');  // string 3001, a device text
+
+class PreferencesDialogTest : public ::testing::Test {
+protected:
+    void WriteFile(const std::string& name, const std::string& text) {
+        test::WriteAll(dir / name, std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    std::string Ini() const {
+        const std::vector<std::uint8_t> bytes = test::ReadAll(dir / kIniFileName);
+        return {bytes.begin(), bytes.end()};
+    }
+    bool IniExists() const { return std::filesystem::exists(dir / kIniFileName); }
+
+    Shell& Start() {
+        shell = std::make_unique<Shell>(host, builtin, dir.path());
+        shell->Start();
+        return *shell;
+    }
+    // Opens the dialog through the Preferences command; the script plays
+    // the user.
+    void RunPreferences(std::function<void(FakeDialog&)> script) {
+        host.OnModal(PREFERENCESDLG_NAME, [&, script](FakeDialog& d) {
+            script(d);
+            result = d.result();
+        });
+        shell->OnCommand(IDM_PREFERENCES);
+    }
+    std::string DeviceText(int id) const { return shell->document().deviceTexts.SlotForId(id); }
+
+    TempDir dir;
+    CompiledStringTable builtin;
+    FakeShellHost host;
+    std::unique_ptr<Shell> shell;
+    int result = -1;
+};
+
+TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpens) {
+    Start();
+    // Changed behind the program's back: the dialog reads the file again.
+    WriteFile(kIniFileName, "C:\\x.QLT\r1\r0\r0\r");
+    RunPreferences([](FakeDialog& d) {
+        EXPECT_EQ(d.title(), "QELTAR Preferences") << "no language: the template's texts";
+        EXPECT_EQ(d.GetText(kAutoPreload), "&Auto-preload the last editing file.");
+        EXPECT_TRUE(d.IsChecked(kAutoPreload));
+        EXPECT_FALSE(d.IsChecked(kOnTop));
+        EXPECT_EQ(d.items(kLanguageList), std::vector<std::string>{"Default <English>"});
+        EXPECT_EQ(d.ListSelection(kLanguageList), 0);
+        EXPECT_FALSE(d.IsEnabled(kLanguageLabel)) << "no language files";
+        EXPECT_FALSE(d.IsEnabled(kLanguageList));
+        d.Cancel();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(host.modalsRun(), std::vector<std::string>{"PREFERENCESDLG"});
+}
+
+TEST_F(PreferencesDialogTest, ListsTheLanguageFilesAndSelectsTheChosenOne) {
+    WriteFile("b.lng", "Deutsch\r\n3001=Maximieren\r\n");
+    WriteFile("A.LNG", "Fran\xe7" "ais\r\n3001=Agrandir\r\n");
+    WriteFile("c.txt", "Not a language\r\n");
+    WriteFile(kIniFileName, "Unknow\r0\r1\rDeutsch\r");
+    Start();
+    RunPreferences([](FakeDialog& d) {
+        EXPECT_EQ(d.items(kLanguageList),
+                  (std::vector<std::string>{"Default <English>", "Fran\xe7" "ais", "Deutsch"}));
+        EXPECT_EQ(d.ListSelection(kLanguageList), 2);
+        EXPECT_TRUE(d.IsEnabled(kLanguageLabel));
+        EXPECT_TRUE(d.IsEnabled(kLanguageList));
+        EXPECT_FALSE(d.IsChecked(kAutoPreload));
+        EXPECT_TRUE(d.IsChecked(kOnTop));
+        d.Cancel();
+    });
+}
+
+TEST_F(PreferencesDialogTest, ChecksToggleOnEachClickAndOkWritesThem) {
+    Start();
+    RunPreferences([](FakeDialog& d) {
+        d.Click(kAutoPreload);
+        EXPECT_TRUE(d.IsChecked(kAutoPreload)) << "the dialog marks its plain check box itself";
+        d.Click(kOnTop);
+        d.Click(kOnTop);
+        EXPECT_FALSE(d.IsChecked(kOnTop));
+        d.Click(kOnTop);
+        d.Ok();
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Ini(), "Unknow\r1\r1\r0\r");
+    EXPECT_TRUE(shell->preferences().autoPreload);
+    EXPECT_TRUE(shell->preferences().alwaysOnTop);
+    EXPECT_EQ(host.placements().back(), true) << "the window is placed again, now topmost";
+    EXPECT_FALSE(shell->strings().languageActive());
+}
+
+TEST_F(PreferencesDialogTest, OkSwitchesTheLanguageAtOnceAndBack) {
+    WriteFile("de.lng", "Deutsch\r\n3001=Maximieren\r\n");
+    Start();
+    ASSERT_EQ(DeviceText(3001), kMaximize);
+    const int menuRebuilds = host.menuTextsChanged();
+
+    RunPreferences([](FakeDialog& d) {
+        EXPECT_EQ(d.ListSelection(kLanguageList), 0);
+        d.Choose(kLanguageList, 1);
+        d.Ok();
+    });
+    EXPECT_EQ(Ini(), "Unknow\r0\r0\rDeutsch\r");
+    EXPECT_TRUE(shell->strings().languageActive());
+    EXPECT_EQ(DeviceText(3001), "Maximieren") << "the terminal's texts follow the language";
+    EXPECT_EQ(host.menuTextsChanged(), menuRebuilds + 1);
+
+    RunPreferences([](FakeDialog& d) {
+        EXPECT_EQ(d.ListSelection(kLanguageList), 1);
+        d.Choose(kLanguageList, 0);
+        d.Ok();
+    });
+    EXPECT_EQ(Ini(), "Unknow\r0\r0\r0\r") << "the default entry is written as 0";
+    EXPECT_FALSE(shell->strings().languageActive());
+    EXPECT_EQ(DeviceText(3001), kMaximize);
+}
+
+TEST_F(PreferencesDialogTest, CancelWritesNothingAndKeepsTheLanguage) {
+    WriteFile("de.lng", "Deutsch\r\n3001=Maximieren\r\n");
+    Start();
+    RunPreferences([](FakeDialog& d) {
+        d.Click(kAutoPreload);
+        d.Choose(kLanguageList, 1);
+        d.Cancel();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(IniExists());
+    EXPECT_FALSE(shell->preferences().autoPreload);
+    EXPECT_FALSE(shell->strings().languageActive());
+    EXPECT_EQ(DeviceText(3001), kMaximize);
+
+    const std::string before = "C:\\keep.QLT\r0\r1\r0\r";
+    WriteFile(kIniFileName, before);
+    RunPreferences([](FakeDialog& d) {
+        d.Click(kOnTop);
+        d.Cancel();
+    });
+    EXPECT_EQ(Ini(), before);
+    EXPECT_TRUE(shell->preferences().alwaysOnTop) << "read again when the dialog opened, not changed by it";
+}
+
+TEST_F(PreferencesDialogTest, AnActiveLanguageGivesTitleAndLabelsEvenWhenEmpty) {
+    // 68 and 71 missing, 69 present but empty.
+    WriteFile("de.lng", "Deutsch\r\n66=Einstellungen\r\n67=&Letzte Datei laden\r\n69=\r\n70=Gut\r\n");
+    WriteFile(kIniFileName, "Unknow\r0\r0\rDeutsch\r");
+    Start();
+    ASSERT_TRUE(shell->strings().languageActive());
+    RunPreferences([](FakeDialog& d) {
+        EXPECT_EQ(d.title(), "Einstellungen");
+        EXPECT_EQ(d.GetText(kAutoPreload), "&Letzte Datei laden");
+        EXPECT_EQ(d.GetText(kOnTop), "");
+        EXPECT_EQ(d.GetText(kLanguageLabel), "");
+        EXPECT_EQ(d.GetText(kIdOk), "Gut");
+        EXPECT_EQ(d.GetText(kIdCancel), "");
+        d.Cancel();
+    });
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,161 @@
+// The grid dialog on the real templates: opened from a key-code box of the
+// field properties dialog, picking through the grid window's canvas.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "grid/character_grid.h"
+#include "grid/grid_ids.h"
+#include "grid/grid_opener.h"
+#include "pages/form/form_ids.h"
+#include "strings/string_source.h"
+#include "strings/ui_strings.h"
+#include "support/fake_dialog.h"
+#include "support/recording_painter.h"
+
+namespace fw {
+namespace {
+
+using test::FakeDialog;
+using test::PaintCall;
+using test::RecordingPainter;
+
+constexpr int kWidth = 340;  // 20 x 10 pixels a cell
+constexpr int kHeight = 170;
+
+class NoLogic final : public DialogHandler {
+public:
+    void OnInit(Dialog&) override {}
+    void OnCommand(Dialog&, int, Notify) override {}
+};
+
+void ClickCode(CharacterGrid& grid, Dialog& dialog, std::uint8_t code) {
+    EXPECT_TRUE(grid.cellsCanvas().LeftButtonDown(dialog, ((code >> 4) + 1) * 20 + 10, ((code & 15) + 1) * 10 + 5,
+                                                  kWidth, kHeight));
+}
+
+std::string ResultLineText(CharacterGrid& grid) {
+    RecordingPainter painter;
+    EXPECT_TRUE(grid.resultCanvas().Paint(painter, 200, 20));
+    for (const PaintCall& call : painter.calls)
+        if (call.kind == PaintCall::Kind::Text) return call.text;
+    return "<none>";
+}
+
+class GridDialogTest : public ::testing::Test {
+protected:
+    GridDialogTest() { owner.Init(); }
+
+    std::array<std::uint8_t, kCodeBufferSize> Codes(std::initializer_list<std::uint8_t> codes) {
+        std::array<std::uint8_t, kCodeBufferSize> list{};
+        std::copy(codes.begin(), codes.end(), list.begin());
+        return list;
+    }
+
+    CompiledStringTable builtin;
+    UiStrings strings{builtin};
+    GridBuffers buffers;
+    NoLogic ownerLogic;
+    FakeDialog owner{test::TestTemplate("FORMPROPERTIESDLG"), ownerLogic};
+};
+
+TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
+    buffers.prefixCodes = Codes({0x10});
+    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    CharacterGrid grid(owner, opener);
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        EXPECT_EQ(dialog.title(), "The Grid Control");
+        EXPECT_EQ(ResultLineText(grid), "F2 ");
+        ClickCode(grid, dialog, 0x26);
+        ClickCode(grid, dialog, 0x0D);  // Enter: refused
+        ClickCode(grid, dialog, 0x41);
+        EXPECT_EQ(ResultLineText(grid), "F2 && A ");
+        dialog.Ok();
+    });
+    EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
+    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "F2 & A ");
+    EXPECT_EQ(buffers.prefixCodes, Codes({0x10, 0x26, 0x41}));
+    EXPECT_EQ(buffers.suffixCodes, Codes({}));
+    EXPECT_TRUE(owner.messages().empty());
+}
+
+TEST_F(GridDialogTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
+    buffers.suffixCodes = Codes({0x26, 0x80});
+    GridOpener opener(IDC_FPROP_SUFFIX_EDIT, GridSlot::Suffix, buffers, strings);
+    CharacterGrid grid(owner, opener);
+    owner.SetText(IDC_FPROP_SUFFIX_EDIT, "whatever the box showed");
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        ClickCode(grid, dialog, 0x41);
+        dialog.Click(IDC_GRID_CLEAR);
+        EXPECT_EQ(ResultLineText(grid), "");
+        dialog.Cancel();
+    });
+    EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
+    EXPECT_EQ(owner.GetText(IDC_FPROP_SUFFIX_EDIT), "& 128 ");
+    EXPECT_EQ(buffers.suffixCodes, Codes({0x26, 0x80}));
+}
+
+TEST_F(GridDialogTest, TooManyPicksWarnAndDelimiterReturnsTextOnly) {
+    buffers.delimiterText = {';'};
+    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Delimiter, buffers, strings);
+    CharacterGrid grid(owner, opener);
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        dialog.Click(IDC_GRID_CLEAR);
+        ClickCode(grid, dialog, 0x2C);
+        EXPECT_TRUE(dialog.messages().empty());
+        ClickCode(grid, dialog, 0x2E);
+        ASSERT_EQ(dialog.messages().size(), 1u);
+        EXPECT_EQ(dialog.messages()[0].title, "Warning");
+        EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
+        EXPECT_EQ(dialog.messages()[0].icon, Icon::Exclamation);
+        EXPECT_EQ(grid.state().selectedCode(), 0x2E);
+        dialog.Ok();
+    });
+    owner.RunModal(GRIDDLG_NAME, grid);
+    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), ", ");
+    EXPECT_EQ(buffers.delimiterText[0], ';');  // the owner stores the delimiter itself
+}
+
+TEST_F(GridDialogTest, TakesLabelsFromTheLanguageAsTheyStand) {
+    strings.table().SetSlot(81, "Zeichentabelle");
+    strings.table().SetSlot(83, "Leeren");
+    strings.SetLanguageActive(true);
+    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    CharacterGrid grid(owner, opener);
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        EXPECT_EQ(dialog.title(), "Zeichentabelle");
+        EXPECT_EQ(dialog.GetText(IDC_GRID_CLEAR), "Leeren");
+        EXPECT_EQ(dialog.GetText(kIdCancel), "");
+        dialog.Cancel();
+    });
+    owner.RunModal(GRIDDLG_NAME, grid);
+}
+
+TEST_F(GridDialogTest, OpenerRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
+    buffers.prefixCodes = Codes({0x20});
+    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    RecordingPainter closed;
+    EXPECT_FALSE(opener.Paint(closed, 60, 12));
+    EXPECT_TRUE(closed.calls.empty());
+
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        EXPECT_EQ(owner.focus(), IDC_FPROP_PREFIX_EDIT);
+        RecordingPainter open;
+        EXPECT_TRUE(opener.Paint(open, 60, 12));
+        ASSERT_EQ(open.calls.size(), 1u);
+        EXPECT_EQ(open.Find(PaintCall::Kind::Rectangle, 0, 0, 60, 12, kPureBlue), 0);
+        EXPECT_EQ(open.calls[0].outline, kBlack);
+        dialog.Ok();
+    });
+    EXPECT_TRUE(opener.LeftButtonDown(owner, 3, 3, 60, 12));
+    EXPECT_EQ(owner.ui().modalsRun(), std::vector<std::string>{GRIDDLG_NAME});
+    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "SP ");
+    EXPECT_EQ(buffers.prefixCodes, Codes({0x20}));
+    EXPECT_FALSE(opener.Paint(closed, 60, 12));
+}
+
+}  // namespace
+}  // namespace fw

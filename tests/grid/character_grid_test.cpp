@@ -1,0 +1,204 @@
+#include "grid/character_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "support/recording_painter.h"
+
+namespace fw {
+namespace {
+
+using test::PaintCall;
+using test::RecordingPainter;
+
+// A grid window of 17 x 17 parts of 20 x 10 pixels.
+constexpr int kWidth = 340;
+constexpr int kHeight = 170;
+constexpr int kCellW = 20;
+constexpr int kCellH = 10;
+constexpr Rgb kBlue{0, 0, 255};
+
+PickResult ClickCode(GridState& state, std::uint8_t code) {
+    const int col = code >> 4;
+    const int row = code & 15;
+    return state.Pick((col + 1) * kCellW + kCellW / 2, (row + 1) * kCellH + kCellH / 2, kWidth, kHeight);
+}
+
+TEST(GridState, PreloadsTheSlotsBuffer) {
+    GridBuffers buffers;
+    buffers.prefixCodes = {0x20, 0x41};
+    buffers.suffixCodes = {0x26};
+    buffers.delimiterText = {',', 'x'};
+
+    GridState state;
+    state.Open(GridSlot::Other, buffers);  // starts empty whatever the buffers hold
+    EXPECT_EQ(state.selectedCode(), 0x20);
+    EXPECT_EQ(state.count, 0);
+    EXPECT_EQ(state.maxCodes, 10);
+    EXPECT_EQ(state.composed, "");
+
+    state.Open(GridSlot::Prefix, buffers);
+    EXPECT_EQ(state.count, 2);
+    EXPECT_EQ(state.composed, "SP A ");
+    EXPECT_EQ(state.openingText, "SP A ");
+    EXPECT_EQ(state.codes, buffers.prefixCodes);
+
+    state.Open(GridSlot::Suffix, buffers);
+    EXPECT_EQ(state.composed, "&& ");
+    EXPECT_EQ(state.maxCodes, 10);
+
+    state.Open(GridSlot::Delimiter, buffers);  // only the first character counts
+    EXPECT_EQ(state.count, 1);
+    EXPECT_EQ(state.maxCodes, 1);
+    EXPECT_EQ(state.composed, ", ");
+    EXPECT_EQ(ClickCode(state, 0x3B), PickResult::TooMany);
+}
+
+TEST(GridState, PreloadTakesTenCodesBeforeTheFirstZero) {
+    GridBuffers buffers;
+    for (std::size_t i = 0; i < buffers.prefixCodes.size(); ++i) buffers.prefixCodes[i] = 0x41;
+    GridState state;
+    state.Open(GridSlot::Prefix, buffers);
+    EXPECT_EQ(state.count, 10);
+    EXPECT_EQ(state.codes[10], 0);
+
+    // Whatever follows a zero must not come back once a pick fills the gap.
+    buffers.prefixCodes = {0x41, 0x00, 0x42};
+    state.Open(GridSlot::Prefix, buffers);
+    EXPECT_EQ(state.count, 1);
+    ASSERT_EQ(ClickCode(state, 0x43), PickResult::Added);
+    EXPECT_EQ(state.codes[1], 0x43);
+    EXPECT_EQ(state.codes[2], 0x00);
+}
+
+TEST(GridState, PicksAppendCodesAndNames) {
+    GridState state;
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    EXPECT_EQ(ClickCode(state, 0x20), PickResult::Added);
+    EXPECT_EQ(ClickCode(state, 0x41), PickResult::Added);  // column "40", row "01"
+    EXPECT_EQ(ClickCode(state, 0x26), PickResult::Added);
+    EXPECT_EQ(ClickCode(state, 0x80), PickResult::Added);
+    EXPECT_EQ(state.count, 4);
+    EXPECT_EQ(state.codes[0], 0x20);
+    EXPECT_EQ(state.codes[1], 0x41);
+    EXPECT_EQ(state.codes[2], 0x26);
+    EXPECT_EQ(state.codes[3], 0x80);
+    EXPECT_EQ(state.codes[4], 0x00);
+    EXPECT_EQ(state.composed, "SP A && 128 ");
+    EXPECT_EQ(state.selectedCode(), 0x80);
+    EXPECT_EQ(state.openingText, "");  // Cancel still goes back to the opening
+}
+
+TEST(GridState, RefusesTheEleventhCodeButMovesTheSelection) {
+    GridState state;
+    state.Open(GridSlot::Other, GridBuffers{});
+    for (int i = 0; i < 10; ++i) ASSERT_EQ(ClickCode(state, 0x10), PickResult::Added);  // "F2"
+    const std::string full = state.composed;
+    EXPECT_EQ(full.size(), 30u);
+
+    EXPECT_EQ(ClickCode(state, 0xFF), PickResult::TooMany);
+    EXPECT_EQ(state.count, 10);
+    EXPECT_EQ(state.composed, full);
+    EXPECT_EQ(state.codes[10], 0x00);
+    EXPECT_EQ(state.selectedCode(), 0xFF);
+
+    state.Clear();
+    EXPECT_EQ(state.count, 0);
+    EXPECT_EQ(state.composed, "");
+    EXPECT_EQ(state.codes[0], 0x00);
+    EXPECT_EQ(state.selectedCode(), 0xFF);  // Clear leaves the selection
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(ClickCode(state, 0x61), PickResult::Added);
+    EXPECT_EQ(ClickCode(state, 0x61), PickResult::TooMany);
+}
+
+TEST(GridState, IgnoresHeadersBorderAndReservedCodes) {
+    GridState state;
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    const auto unchanged = [&] {
+        EXPECT_EQ(state.count, 0);
+        EXPECT_EQ(state.selectedCode(), 0x20);
+    };
+    EXPECT_EQ(state.Pick(5, 50, kWidth, kHeight), PickResult::Ignored);   // row header
+    EXPECT_EQ(state.Pick(100, 5, kWidth, kHeight), PickResult::Ignored);  // column header
+    EXPECT_EQ(state.Pick(kCellW - 1, kCellH - 1, kWidth, kHeight), PickResult::Ignored);
+    // A client area not divisible by 17 leaves a strip right of and below the cells.
+    EXPECT_EQ(state.Pick(345, 50, 350, 175), PickResult::Ignored);
+    EXPECT_EQ(state.Pick(100, 172, 350, 175), PickResult::Ignored);
+    EXPECT_EQ(state.Pick(-25, 50, kWidth, kHeight), PickResult::Ignored);
+    EXPECT_EQ(state.Pick(5, 5, 16, 16), PickResult::Ignored);  // too small for any cell
+    unchanged();
+    for (std::uint8_t code : {0x00, 0x0A, 0x0D, 0x1D, 0x1E, 0x1F}) EXPECT_EQ(ClickCode(state, code), PickResult::Ignored);
+    unchanged();
+    // The last cell's far corner still belongs to it.
+    EXPECT_EQ(state.Pick(17 * kCellW - 1, 17 * kCellH - 1, kWidth, kHeight), PickResult::Added);
+    EXPECT_EQ(state.codes[0], 0xFF);
+}
+
+// Painting ------------------------------------------------------------------
+
+TEST(GridPainting, MarksTheSelectedCellBlueWithItsNameInWhite) {
+    GridState state;
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    RecordingPainter painter;
+    PaintGridCells(painter, kWidth, kHeight, state);
+
+    // Column 2, row 0: left = 3 * 20 + 1, top = 1 * 10 + 1.
+    const int fill = painter.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue);
+    ASSERT_GE(fill, 0);
+    const int name = painter.LastText("SP");
+    ASSERT_GT(name, fill);  // on top of the blue
+    const PaintCall& text = painter.calls[name];
+    EXPECT_EQ(text.colour, kWhite);
+    EXPECT_EQ((std::array{text.left, text.top, text.right, text.bottom}), (std::array{61, 11, 81, 21}));
+
+    ASSERT_EQ(ClickCode(state, 0x41), PickResult::Added);
+    RecordingPainter moved;
+    PaintGridCells(moved, kWidth, kHeight, state);
+    EXPECT_GE(moved.Find(PaintCall::Kind::FillRect, 102, 22, 120, 30, kBlue), 0);
+    EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue), -1);
+    EXPECT_EQ(moved.calls[moved.LastText("A")].colour, kWhite);
+    EXPECT_EQ(moved.calls[moved.LastText("SP")].colour, kBlack);
+}
+
+TEST(GridPainting, DrawsHeadersAndNamesInTheirCells) {
+    GridState state;
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    RecordingPainter painter;
+    PaintGridCells(painter, kWidth, kHeight, state);
+
+    ASSERT_FALSE(painter.calls.empty());
+    EXPECT_EQ(painter.calls[0].kind, PaintCall::Kind::FillRect);
+    EXPECT_EQ(painter.calls[0].colour, kLightGrey);
+    EXPECT_GE(painter.Find(PaintCall::Kind::FillRect, kCellW, kCellH, kWidth, kHeight, kWhite), 0);
+
+    EXPECT_EQ(painter.calls[painter.LastText("40")].left, 100);
+    EXPECT_EQ(painter.calls[painter.LastText("0F")].top, 160);
+    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 100, 20, 120, 30, kBlack), 0);  // "A"
+    EXPECT_EQ(painter.calls[painter.LastText("255")].right, kWidth);
+
+    // LF is code 0x0A: column 0, row 10.
+    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 20, 110, 40, 120, Rgb{196, 196, 196}), 0);
+    EXPECT_EQ(painter.calls[painter.LastText("Enter")].colour, (Rgb{196, 196, 196}));
+    EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
+    for (const PaintCall& call : painter.calls) {
+        if (call.kind == PaintCall::Kind::Text) EXPECT_EQ(call.placement, TextPlacement::CentredAtTop);
+    }
+}
+
+TEST(GridPainting, ResultLineShowsTheComposedTextInGrey) {
+    RecordingPainter painter;
+    PaintResultLine(painter, 200, 20, "F2 && ");
+    EXPECT_GE(painter.Find(PaintCall::Kind::Rectangle, 1, 1, 200, 20, kWhite), 0);
+    const int i = painter.LastText("F2 && ");  // the painter shows "&&" as one
+    ASSERT_GE(i, 0);
+    const PaintCall& text = painter.calls[i];
+    EXPECT_EQ(text.colour, (Rgb{128, 128, 128}));
+    EXPECT_EQ(text.left, 5);
+    EXPECT_EQ(text.placement, TextPlacement::LeftCentred);
+    EXPECT_GT(i, 0);  // after the box, or the box would hide it
+}
+
+}  // namespace
+}  // namespace fw

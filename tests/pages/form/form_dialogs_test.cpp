@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "pages/form/form_page_fixture.h"
+#include "pages/form/timestamp_dialog.h"
+#include "template/fixed_text.h"
+
+namespace fw::test {
+namespace {
+
+// The properties dialog of line 1, after choosing its type on the page.
+class LineDialogTest : public FormPageTest {
+protected:
+    void OpenLine(const std::string& type, ModalScript script, int line = 0) {
+        ChooseType(line, type);
+        OpenDialog(std::move(script), line);
+    }
+    void OpenDialog(ModalScript script, int line = 0) {
+        const int typeCode = form().dataType[line];
+        const char* name = typeCode == kTypeLookup  ? LOOKUPPROPERTIESDLG_NAME
+                           : typeCode == kTypeImage ? IMAGEPROPERTIESDLG_NAME
+                                                    : FORMPROPERTIESDLG_NAME;
+        OnModal(name, std::move(script));
+        page().Click(MoreButton(line));
+    }
+    void SetUp() override { Open(); }
+};
+
+TEST_F(LineDialogTest, InitialValueIsFilteredByTheLineType) {
+    std::string shown;
+    OpenLine("integer", [&](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_FPROP_INITIAL_EDIT));
+        d.Click(IDC_FPROP_INITIAL);
+        d.Type(IDC_FPROP_INITIAL_EDIT, "12a");
+        shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
+        d.Ok();
+    });
+    EXPECT_EQ(shown, "12");
+    EXPECT_EQ(FieldText(form().initialValue[0]), "12");
+    EXPECT_EQ(form().initialValueOn[0], 1);
+
+    OpenLine("real", [&](FakeDialog& d) {
+        d.Type(IDC_FPROP_INITIAL_EDIT, "1.5");
+        EXPECT_EQ(FieldText(form().initialValue[0]), "1.5");
+        d.Type(IDC_FPROP_INITIAL_EDIT, "1.5.2");
+        shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
+        d.Ok();
+    });
+    EXPECT_EQ(FieldText(form().initialValue[0]), "152") << "a second point drops both";
+    EXPECT_EQ(shown, "1.5.2") << "the box keeps what was typed";
+
+    OpenLine("boolean", [&](FakeDialog& d) {
+        d.Type(IDC_FPROP_INITIAL_EDIT, "x");
+        EXPECT_EQ(d.GetText(IDC_FPROP_INITIAL_EDIT), "");
+        d.Type(IDC_FPROP_INITIAL_EDIT, "Y");
+        shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
+        d.Ok();
+    });
+    EXPECT_EQ(shown, "Y");
+    EXPECT_EQ(FieldText(form().initialValue[0]), "Y");
+
+    OpenLine("alphameric", [&](FakeDialog& d) {
+        EXPECT_FALSE(d.IsChecked(IDC_FPROP_INITIAL)) << "boolean to alphameric starts afresh";
+        d.Click(IDC_FPROP_INITIAL);
+        d.Type(IDC_FPROP_INITIAL_EDIT, "AB1-9");
+        shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
+        d.Ok();
+    });
+    EXPECT_EQ(shown, "AB1");
+}
+
+TEST_F(LineDialogTest, CheckDigitSwitchChoosesTheFirstMethod) {
+    OpenLine("text", [](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_FPROP_CHECKDIGIT_LIST));
+        d.Click(IDC_FPROP_CHECKDIGIT);
+        EXPECT_EQ(d.GetText(IDC_FPROP_CHECKDIGIT_LIST), "MOD 10  Double-Add-Double (next high)");
+        d.Ok();
+    });
+    EXPECT_EQ(form().checkDigit[0], 1);
+    OpenDialog([](FakeDialog& d) {
+        d.Choose(IDC_FPROP_CHECKDIGIT_LIST, 3);
+        d.Ok();
+    });
+    EXPECT_EQ(form().checkDigit[0], 4);
+    OpenDialog([](FakeDialog& d) {
+        d.Click(IDC_FPROP_CHECKDIGIT);
+        d.Ok();
+    });
+    EXPECT_EQ(form().checkDigit[0], 0);
+}
+
+TEST_F(LineDialogTest, PartialReadIsKeptInsideItsLimits) {
+    OpenLine("text", [](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_FPROP_START_EDIT));
+        d.Click(IDC_FPROP_PARTIAL);
+        d.Type(IDC_FPROP_START_EDIT, "0");
+        d.Type(IDC_FPROP_MAXLEN_EDIT, "0");
+        d.Ok();
+    });
+    EXPECT_EQ(form().partialRead[0], 1);
+    EXPECT_EQ(form().partialStart[0], 1) << "a start before the data moves to its beginning";
+    EXPECT_EQ(form().partialLength[0], 160);
+
+    OpenDialog([](FakeDialog& d) {
+        d.Type(IDC_FPROP_START_EDIT, "200");
+        EXPECT_EQ(d.GetText(IDC_FPROP_START_EDIT), "160");
+        d.Type(IDC_FPROP_MAXLEN_EDIT, "012");
+        EXPECT_EQ(d.GetText(IDC_FPROP_MAXLEN_EDIT), "12");
+        d.Ok();
+    });
+    EXPECT_EQ(form().partialLength[0], 12);
+}
+
+TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
+    UseTwoDReader();
+    ChooseType(0, "text");
+    ChooseType(0, "large data");
+    page().Type(MaxBox(0), "500");
+    std::string shown;
+    OpenDialog([&](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_FPROP_AUTOENTER_LIST));
+        d.Type(IDC_FPROP_START_EDIT, "900");
+        shown = d.GetText(IDC_FPROP_START_EDIT);
+        d.Click(IDC_FPROP_PARTIAL);
+        d.Ok();
+    });
+    EXPECT_EQ(shown, "500");
+    EXPECT_EQ(form().partialStartBlocks[0], 3);
+    EXPECT_EQ(form().partialStart[0], 20);
+    EXPECT_EQ(form().partialRead[0], 0);
+    EXPECT_FALSE(page().IsEnabled(LookupList(0))) << "500 characters read whole fit no field";
+}
+
+TEST_F(LineDialogTest, InputMarkNeedsTheShowSwitch) {
+    OpenLine("text", [](FakeDialog& d) {
+        d.Click(IDC_FPROP_SHOWMARK);
+        d.Type(IDC_FPROP_MARK_EDIT, "*");
+        d.Ok();
+    });
+    EXPECT_EQ(form().inputMark[0], '*');
+    OpenDialog([](FakeDialog& d) {
+        EXPECT_TRUE(d.IsChecked(IDC_FPROP_SHOWMARK)) << "recomputed from the stored mark";
+        EXPECT_EQ(d.GetText(IDC_FPROP_MARK_EDIT), "*");
+        d.Click(IDC_FPROP_SHOWMARK);
+        d.Ok();
+    });
+    EXPECT_EQ(form().inputMark[0], 0);
+}
+
+TEST_F(LineDialogTest, CancelRestoresTheWholeRecordCodesIncluded) {
+    OpenLine("text", [this](FakeDialog& d) {
+        d.Click(IDC_FPROP_PREFIX);
+        state().gridBuffers.prefixCodes[0] = 'X';  // as the Character grid leaves it
+        d.Ok();
+    });
+    ASSERT_EQ(form().prefixCode[0][0], 'X');
+    const FormRecord before = form();
+    OpenDialog([this](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_FPROP_PREFIX_EDIT), "X ");
+        d.Click(IDC_FPROP_PREFIX);
+        d.Click(IDC_FPROP_FIXEDLEN);
+        d.Type(IDC_FPROP_FIXEDLEN_EDIT, "300");
+        EXPECT_EQ(d.GetText(IDC_FPROP_FIXEDLEN_EDIT), "160");
+        d.Choose(IDC_FPROP_AUTOENTER_LIST, 2);
+        state().gridBuffers.prefixCodes[0] = 'Y';
+        state().gridBuffers.suffixCodes[0] = 'Z';
+        d.Cancel();
+    });
+    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
+}
+
+TEST_F(LineDialogTest, ZorqLineWaitsForEnterAndHasNoCodes) {
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_ADV_ZORQ);
+        d.Ok();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+    OpenDialog(
+        [](FakeDialog& d) {
+            EXPECT_FALSE(d.IsEnabled(IDC_FPROP_PREFIX));
+            EXPECT_FALSE(d.IsEnabled(IDC_FPROP_PARTIAL));
+            EXPECT_EQ(d.GetText(IDC_FPROP_AUTOENTER_LIST), "ENTER+Scan");
+            EXPECT_TRUE(d.IsChecked(IDC_FPROP_INITIAL));
+            EXPECT_EQ(d.GetText(IDC_FPROP_INITIAL_EDIT), "0");
+            d.Ok();
+        },
+        1);
+    EXPECT_EQ(form().autoEnter[1], 2);
+}
+
+TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
+    OpenLine("image", [](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_CHECKPATH));
+        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_FIXEDLEN));
+        d.Click(IDC_IPROP_EDITPATH);
+        EXPECT_TRUE(d.IsChecked(IDC_IPROP_SAVEPATH));
+        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_SAVEPATH));
+        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_CHECKPATH));
+        d.Click(IDC_IPROP_FIXEDLEN);
+        d.Type(IDC_IPROP_FIXEDLEN_EDIT, "300");
+        EXPECT_EQ(d.GetText(IDC_IPROP_FIXEDLEN_EDIT), "255");
+        d.Click(IDC_IPROP_INITIAL);
+        d.Type(IDC_IPROP_INITIAL_EDIT, "\\Photos\\a.jpg");
+        d.Ok();
+    });
+    EXPECT_EQ(form().editFilePath[0], 1);
+    EXPECT_EQ(form().saveFilePath[0], 1);
+    EXPECT_EQ(form().fixedLength[0], 255);
+    EXPECT_EQ(FieldText(form().initialValue[0]), "\\Photos\\a.jpg");
+
+    OpenDialog([](FakeDialog& d) {
+        d.Click(IDC_IPROP_EDITPATH);
+        EXPECT_FALSE(d.IsChecked(IDC_IPROP_SAVEPATH));
+        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_SAVEPATH));
+        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_FIXEDLEN_EDIT));
+        d.Click(IDC_IPROP_SAVEPATH);
+        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_FIXEDLEN_EDIT)) << "a saved path may have a fixed length";
+        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_INITIAL_EDIT));
+        d.Ok();
+    });
+    EXPECT_EQ(form().editFilePath[0], 0);
+    EXPECT_EQ(form().saveFilePath[0], 1);
+    EXPECT_FALSE(page().IsEnabled(MinBox(0)));
+}
+
+TEST_F(LineDialogTest, LookupLineOptionsHangOnSavingItsData) {
+    form().inputMark[0] = '#';
+    OpenLine("lookup", [](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
+        d.Click(IDC_LPROP_SAVEDATA);
+        EXPECT_TRUE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
+        EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN_EDIT));
+        d.Click(IDC_LPROP_FIXEDLEN);
+        d.Type(IDC_LPROP_FIXEDLEN_EDIT, "200");
+        EXPECT_EQ(d.GetText(IDC_LPROP_FIXEDLEN_EDIT), "160");
+        d.Click(IDC_LPROP_SUFFIX);
+        EXPECT_TRUE(d.IsEnabled(IDC_LPROP_SUFFIX_EDIT));
+        d.Ok();
+    });
+    EXPECT_EQ(form().initialValueOn[0], 1);
+    EXPECT_EQ(form().fixedLength[0], 160);
+    EXPECT_EQ(form().suffixOn[0], 1);
+    EXPECT_EQ(form().inputMark[0], 0);
+}
+
+// ---- Date and time stamp ---------------------------------------------------
+
+TEST(StampPictureTest, FollowsPartsStyleAndSeparators) {
+    FormRecord form{};
+    form.dateYear = form.dateMonth = form.dateDay = form.dateSeparatorOn = 1;
+    SetFieldText(form.dateSeparator, "/");
+    form.timeHour = form.timeMinute = form.timeSecond = form.timeSeparatorOn = 1;
+    SetFieldText(form.timeSeparator, ":");
+    EXPECT_EQ(DateFormatPicture(form), "YYYY/MM/DD");
+    EXPECT_EQ(TimeFormatPicture(form), "HH:MM:SS");
+
+    form.dateStyle = 2;
+    form.yearDigits = 1;
+    SetFieldText(form.dateSeparator, "-");
+    EXPECT_EQ(DateFormatPicture(form), "DD-MM-YY");
+    form.dateStyle = 1;
+    EXPECT_EQ(DateFormatPicture(form), "MM-DD-YY");
+
+    form.dateStyle = 0;
+    form.dateYear = 0;
+    EXPECT_EQ(DateFormatPicture(form), "MM-DD") << "no separator before the first shown part";
+    form.dateSeparatorOn = 0;
+    EXPECT_EQ(DateFormatPicture(form), "MMDD");
+
+    SetFieldText(form.timeSeparator, "");
+    form.timeMinute = 0;
+    EXPECT_EQ(TimeFormatPicture(form), "HHSS") << "an empty separator runs the parts together";
+}
+
+TEST_F(LineDialogTest, StampDialogShowsLivePicturesAndCancelRestores) {
+    const FormRecord before = form();
+    OnModal(TIMESTAMPDLG_NAME, [this](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : YYYY/MM/DD");
+        EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM:SS");
+        Choose(d, IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
+        Choose(d, IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
+        d.Type(IDC_STAMP_DATESEP_EDIT, "-");
+        EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : DD-MM-YY");
+        d.Click(IDC_STAMP_SECOND);
+        EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM");
+        Choose(d, IDC_STAMP_MODE_LIST, "appended to the bottom of a record");
+        d.Cancel();
+    });
+    page().Click(IDC_FORM_TIMESTAMP);
+    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
+
+    OnModal(TIMESTAMPDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_STAMP_SPLIT);
+        d.Type(IDC_STAMP_TIMESEP_EDIT, "");
+        d.Ok();
+    });
+    page().Click(IDC_FORM_TIMESTAMP);
+    EXPECT_EQ(form().stampSplit, 0);
+    EXPECT_EQ(form().timeSeparator[0], '\0');
+}
+
+// ---- Form options -----------------------------------------------------------
+
+TEST_F(LineDialogTest, OptionsOfAFreshFormAndTheExportName) {
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        EXPECT_EQ(d.title(), "Form #1");
+        EXPECT_TRUE(d.IsChecked(IDC_ADV_CHANGEEXPORT));
+        EXPECT_EQ(d.GetText(IDC_ADV_EXPORTNAME), "Form 01");
+        EXPECT_TRUE(d.IsChecked(IDC_ADV_AUTODELETE));
+        EXPECT_TRUE(d.IsChecked(IDC_ADV_OVERWRITE));
+        EXPECT_FALSE(d.IsEnabled(IDC_ADV_APPEND));
+        d.Type(IDC_ADV_EXPORTNAME, "Stock");
+        d.Click(IDC_ADV_AUTOEXPORT);
+        d.Click(IDC_ADV_APPEND);
+        EXPECT_FALSE(d.IsChecked(IDC_ADV_OVERWRITE));
+        d.Click(IDC_ADV_CHANGEEXPORT);
+        EXPECT_FALSE(d.IsEnabled(IDC_ADV_EXPORTNAME));
+        d.Ok();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+    EXPECT_EQ(FieldText(form().exportName), "Stock");
+    EXPECT_EQ(form().autoExport, 1);
+    EXPECT_EQ(form().exportAppend, 1);
+    EXPECT_EQ(form().changeExportName, 0);
+}
+
+}  // namespace
+}  // namespace fw::test

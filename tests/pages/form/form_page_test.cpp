@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "pages/form/form_page_fixture.h"
+#include "template/fixed_text.h"
+#include "template/template_file.h"
+
+namespace fw::test {
+namespace {
+
+TEST_F(FormPageTest, OpensOnTheFirstFormWithEveryLineUnused) {
+    Open();
+    EXPECT_EQ(page().items(IDC_FORM_ID_LIST).size(), 20u);
+    EXPECT_EQ(Shown(IDC_FORM_ID_LIST), "form  1");
+    EXPECT_EQ(Shown(IDC_FORM_NEXT_LIST), "form  1") << "a fresh form comes back to itself";
+    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
+    for (int line = 0; line < 12; ++line) {
+        EXPECT_EQ(Shown(TypeList(line)), "nil");
+        EXPECT_EQ(page().ListCount(TypeList(line)), 16);
+        EXPECT_TRUE(page().IsEnabled(TypeList(line)));
+        EXPECT_FALSE(page().IsEnabled(PromptBox(line)));
+        EXPECT_FALSE(page().IsEnabled(MoreButton(line)));
+        EXPECT_EQ(Shown(MaxBox(line)), "160");
+    }
+}
+
+TEST_F(FormPageTest, ChoosingATypeEnablesWhatTheTypeUses) {
+    Open();
+    ChooseType(0, "integer");
+    EXPECT_EQ(form().dataType[0], kTypeInteger);
+    for (int id : {PromptBox(0), SourceList(0), MinBox(0), MaxBox(0), LookupList(0), MoreButton(0)})
+        EXPECT_TRUE(page().IsEnabled(id)) << id;
+
+    ChooseType(1, "prompt");
+    EXPECT_TRUE(page().IsEnabled(PromptBox(1)));
+    EXPECT_FALSE(page().IsEnabled(SourceList(1)));
+    EXPECT_EQ(form().inputSource[1], kSourceAll) << "a line without a source list stores \"all\"";
+    EXPECT_FALSE(page().IsEnabled(MinBox(1)));
+    EXPECT_FALSE(page().IsEnabled(MoreButton(1)));
+
+    page().Type(PromptBox(1), "Scan the pallet");
+    ChooseType(1, "extension");
+    EXPECT_FALSE(page().IsEnabled(PromptBox(1)));
+    EXPECT_EQ(Shown(PromptBox(1)), "");
+    EXPECT_EQ(FieldText(form().prompt[1]), "") << "an extension line has no prompt";
+}
+
+TEST_F(FormPageTest, LengthBoxesClampCorrectAndStore) {
+    Open();
+    ChooseType(0, "text");
+    page().Type(MaxBox(0), "200");
+    EXPECT_EQ(Shown(MaxBox(0)), "160");
+    EXPECT_EQ(form().maxLength[0], 160);
+    page().Type(MaxBox(0), "07");
+    EXPECT_EQ(Shown(MaxBox(0)), "7");
+    EXPECT_EQ(form().maxLength[0], 7);
+    page().Type(MinBox(0), "");
+    EXPECT_EQ(Shown(MinBox(0)), "0");
+    page().Type(MinBox(0), "161");
+    EXPECT_EQ(Shown(MinBox(0)), "160");
+    EXPECT_EQ(form().minLength[0], 160);
+}
+
+TEST_F(FormPageTest, BooleanLinesStoreLengthOneWhateverTheBoxesShow) {
+    Open();
+    ChooseType(0, "text");
+    page().Type(MinBox(0), "5");
+    page().Type(MaxBox(0), "40");
+    ChooseType(0, "boolean");
+    EXPECT_FALSE(page().IsEnabled(MinBox(0)));
+    EXPECT_EQ(Shown(MinBox(0)), "0");
+    EXPECT_EQ(Shown(MaxBox(0)), "160");
+    EXPECT_EQ(form().minLength[0], 1);
+    EXPECT_EQ(form().maxLength[0], 1);
+}
+
+TEST_F(FormPageTest, PropertiesSurviveOnlyTheTypeChangesThatKeepThem) {
+    Open();
+    ChooseType(0, "text");
+    form().prefixOn[0] = 1;
+    ChooseType(0, "nil");
+    EXPECT_EQ(form().prefixOn[0], 0) << "an unused line keeps nothing";
+    ChooseType(0, "text");
+    form().prefixOn[0] = 1;
+    ChooseType(0, "integer");
+    EXPECT_EQ(form().prefixOn[0], 1) << "text to integer keeps the properties";
+    ChooseType(0, "fixed data");
+    EXPECT_EQ(form().prefixOn[0], 0) << "integer to fixed data starts afresh";
+    form().prefixOn[0] = 1;
+    ChooseType(0, "image");
+    ChooseType(0, "text");
+    EXPECT_EQ(form().prefixOn[0], 0) << "fixed data to image resets";
+    form().prefixOn[0] = 1;
+    ChooseType(0, "image");
+    form().prefixOn[0] = 1;
+    ChooseType(0, "text");
+    EXPECT_EQ(form().prefixOn[0], 1) << "image to text keeps them";
+}
+
+TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
+    UseTwoDReader();
+    Open();
+    ChooseType(3, "text");
+    ASSERT_EQ(page().ListText(TypeList(3), 16), "large data");
+    ChooseType(3, "large data");
+    EXPECT_EQ(form().dataType[3], kTypeLargeData);
+    EXPECT_EQ(form().inputSource[3], kSourceReader);
+    EXPECT_EQ(form().partialRead[3], 1);
+
+    ChooseType(4, "text");
+    EXPECT_EQ(page().ListText(TypeList(4), 16), "read from 2D");
+    ChooseType(4, "read from 2D");
+    EXPECT_EQ(form().dataType[4], kTypeReadFrom2D);
+    EXPECT_EQ(form().inputSource[4], kSourceKeypad);
+    EXPECT_EQ(Shown(SourceList(4)), "keypad");
+
+    page().Type(MaxBox(3), "3000");
+    EXPECT_EQ(Shown(MaxBox(3)), "2048");
+    EXPECT_EQ(form().maxLengthBlocks[3], 12);
+    EXPECT_EQ(form().maxLength[3], 128);
+
+    ChooseType(3, "nil");
+    EXPECT_EQ(form().dataType[4], kTypeNil) << "read from 2D needs a large data line";
+    EXPECT_EQ(Shown(TypeList(4)), "nil");
+}
+
+TEST_F(FormPageTest, AFormHoldsOneLargeDataLine) {
+    UseTwoDReader();
+    Open();
+    ChooseType(0, "text");
+    ChooseType(1, "text");
+    ChooseType(0, "large data");
+    ASSERT_EQ(page().ListText(TypeList(1), 16), "large data") << "line 2 still offers what it offered";
+    ChooseType(1, "large data");
+    EXPECT_EQ(form().dataType[1], kTypeReadFrom2D);
+    EXPECT_EQ(Shown(TypeList(1)), "read from 2D");
+}
+
+TEST_F(FormPageTest, LargeDataLongerThan160LeavesTheLookupColumnUnlessReadInPart) {
+    UseTwoDReader();
+    Open();
+    ChooseType(0, "text");
+    ChooseType(0, "large data");
+    form().partialRead[0] = 0;
+    page().Choose(LookupList(0), 5);
+    page().Type(MaxBox(0), "500");
+    EXPECT_EQ(form().lookupField[0], 0);
+    EXPECT_EQ(Shown(LookupList(0)), "nil");
+    EXPECT_FALSE(page().IsEnabled(LookupList(0)));
+    page().Type(MaxBox(0), "100");
+    EXPECT_TRUE(page().IsEnabled(LookupList(0)));
+}
+
+TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
+    UseTwoDReader();
+    Open();
+    ChooseType(2, "text");
+    ChooseType(2, "large data");
+    t.doc.readerWorking.readerType = kReaderTypeLaser;
+    sheet().Show(3);
+    sheet().Show(0);
+    EXPECT_EQ(form().dataType[2], kTypeNil);
+    EXPECT_EQ(Shown(TypeList(2)), "nil");
+    for (int line = 0; line < 12; ++line) EXPECT_EQ(page().ListCount(TypeList(line)), 16);
+
+    ChooseType(5, "text");
+    EXPECT_EQ(page().ListCount(TypeList(5)), 16) << "no 2D types without the 2D reader";
+}
+
+TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
+    Open();
+    ChooseType(0, "text");
+    Choose(page(), LookupList(0), "get & set v3");
+    ChooseType(1, "integer");
+    Choose(page(), LookupList(1), "set v3");
+    ASSERT_EQ(form().lookupField[0], 27);
+
+    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Lookup");
+    EXPECT_EQ(form().lookupField[0], 3) << "a text line has no -field or +field";
+    EXPECT_EQ(Shown(LookupList(0)), "field 3");
+    EXPECT_EQ(page().ListCount(LookupList(0)), 13);
+    EXPECT_EQ(form().lookupField[1], 15);
+    EXPECT_EQ(Shown(LookupList(1)), "-field 3");
+
+    Choose(page(), IDC_FORM_LOOKUP_LIST, "nil");
+    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
+    EXPECT_EQ(Shown(LookupList(1)), "set v3");
+}
+
+TEST_F(FormPageTest, RecordActionGatesKeyFieldAndAdvanced) {
+    Open();
+    Choose(page(), IDC_FORM_RECORD_LIST, "update lookup");
+    EXPECT_FALSE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
+    EXPECT_FALSE(page().IsEnabled(IDC_FORM_ADVANCED));
+    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
+    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 4");
+    EXPECT_EQ(form().keyLine, 4);
+}
+
+TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
+    Open();
+    ChooseType(0, "letter");
+    Choose(page(), IDC_FORM_ID_LIST, "form  2");
+    EXPECT_EQ(state().currentForm, 1);
+    EXPECT_EQ(Shown(TypeList(0)), "nil");
+    ChooseType(0, "real");
+    Choose(page(), IDC_FORM_ESC_LIST, "menu  3");
+    EXPECT_EQ(form().escTarget, 23);
+    page().Click(IDC_FORM_RESET);
+    EXPECT_EQ(form().dataType[0], kTypeNil);
+    EXPECT_EQ(form().escTarget, 0);
+    EXPECT_EQ(form().nextTarget, 2);
+    Choose(page(), IDC_FORM_ID_LIST, "form  1");
+    EXPECT_EQ(Shown(TypeList(0)), "letter");
+}
+
+TEST_F(FormPageTest, RfidSourceIsListedOnlyWithTheRfidReader) {
+    t.doc.blocks.reader.rfidReaderOn = 1;
+    t.doc.blocks.forms[0].dataType[1] = kTypeText;
+    Open();
+    ChooseType(0, "text");
+    Choose(page(), SourceList(0), "RFID");
+    EXPECT_EQ(form().inputSource[0], kSourceRfid);
+    EXPECT_EQ(Shown(SourceList(1)), "RFID") << "the default source";
+
+    formPage().RefreshInputSources(0);
+    EXPECT_EQ(page().items(SourceList(0)), (std::vector<std::string>{"reader", "keypad", "all"}));
+    EXPECT_EQ(form().inputSource[0], kSourceAll);
+    EXPECT_EQ(form().inputSource[1], kSourceAll);
+    EXPECT_EQ(state().forms[7].inputSource[11], kSourceAll) << "every form, not only the one shown";
+    EXPECT_EQ(Shown(SourceList(0)), "all");
+    Choose(page(), SourceList(0), "all");
+    EXPECT_EQ(form().inputSource[0], kSourceAll);
+}
+
+TEST_F(FormPageTest, StoredRfidShowsAsAllWithoutTheRfidReader) {
+    t.doc.blocks.forms[0].dataType[0] = kTypeText;
+    Open();
+    EXPECT_EQ(page().ListCount(SourceList(0)), 3);
+    EXPECT_EQ(Shown(SourceList(0)), "all");
+    EXPECT_EQ(form().inputSource[0], kSourceRfid) << "only choosing changes the stored code";
+}
+
+TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
+    t.doc.formSideLookups[0].fieldCount = 4;
+    t.doc.formSideLookups[0].keyField = 2;
+    Open();
+    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    ChooseType(2, "lookup");
+    ChooseType(3, "integer");
+    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_ADV_ZORQ);
+        d.Ok();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+
+    EXPECT_EQ(form().zorqMode, 1);
+    EXPECT_EQ(form().dataType[0], kTypeText);
+    EXPECT_EQ(form().lookupField[0], 3) << "the lookup's key field";
+    EXPECT_EQ(form().dataType[1], kTypeZorq);
+    EXPECT_EQ(FieldText(form().initialValue[1]), "0");
+    EXPECT_EQ(Shown(TypeList(1)), "ZORQ");
+    EXPECT_FALSE(page().IsEnabled(TypeList(0)));
+    EXPECT_FALSE(page().IsEnabled(TypeList(1)));
+    EXPECT_EQ(form().recordAction, kRecordSave);
+    EXPECT_EQ(Shown(IDC_FORM_KEYFIELD_LIST), "none");
+    EXPECT_EQ(Shown(IDC_FORM_NEXT_LIST), "form  1");
+    for (int id : {IDC_FORM_RECORD_LIST, IDC_FORM_KEYFIELD_LIST, IDC_FORM_NEXT_LIST})
+        EXPECT_FALSE(page().IsEnabled(id));
+    EXPECT_EQ(page().items(TypeList(2)), (std::vector<std::string>{"nil", "lookup"}));
+    EXPECT_EQ(Shown(TypeList(2)), "lookup");
+    EXPECT_EQ(form().dataType[3], kTypeNil) << "only lookup lines follow the ZORQ line";
+
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_ADV_ZORQ);
+        d.Ok();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+    EXPECT_EQ(form().dataType[1], kTypeNil) << "the ZORQ line goes with the mode";
+    EXPECT_EQ(page().ListCount(TypeList(1)), 16);
+    EXPECT_EQ(page().ListCount(TypeList(2)), 16);
+    EXPECT_EQ(Shown(TypeList(2)), "lookup");
+    for (int id : {TypeList(0), TypeList(1), IDC_FORM_RECORD_LIST, IDC_FORM_NEXT_LIST, IDC_FORM_KEYFIELD_LIST})
+        EXPECT_TRUE(page().IsEnabled(id)) << id;
+}
+
+TEST_F(FormPageTest, ZorqWithoutLookupFileClearsEveryLaterLine) {
+    Open();
+    ChooseType(4, "text");
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_ADV_ZORQ);
+        d.Ok();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+    EXPECT_EQ(form().dataType[4], kTypeNil);
+    for (int line = 2; line < 12; ++line) EXPECT_FALSE(page().IsEnabled(TypeList(line))) << line;
+}
+
+TEST_F(FormPageTest, CancelledZorqLeavesPageAndFormAlone) {
+    Open();
+    ChooseType(0, "real");
+    const FormRecord before = form();
+    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_ADV_ZORQ);
+        d.Click(IDC_ADV_READONCE);
+        d.Cancel();
+    });
+    page().Click(IDC_FORM_ADVANCED);
+    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
+    EXPECT_EQ(Shown(TypeList(0)), "real");
+    EXPECT_TRUE(page().IsEnabled(IDC_FORM_RECORD_LIST));
+}
+
+TEST_F(FormPageTest, ImageLinesTakeLengthsOnlyWhileTheirPathIsEdited) {
+    Open();
+    ChooseType(0, "image");
+    EXPECT_FALSE(page().IsEnabled(MinBox(0)));
+    OnModal(IMAGEPROPERTIESDLG_NAME, [](FakeDialog& d) {
+        d.Click(IDC_IPROP_EDITPATH);
+        d.Ok();
+    });
+    page().Click(MoreButton(0));
+    EXPECT_TRUE(page().IsEnabled(MinBox(0)));
+    EXPECT_TRUE(page().IsEnabled(MaxBox(0)));
+}
+
+TEST_F(FormPageTest, CancellingTheSheetLeavesTheTemplateAlone) {
+    Open();
+    const FormRecord before = t.doc.blocks.forms[0];
+    ChooseType(0, "text");
+    sheet().Cancel();
+    EXPECT_EQ(std::memcmp(&before, &t.doc.blocks.forms[0], sizeof before), 0);
+    EXPECT_FALSE(t.doc.modified);
+}
+
+TEST_F(FormPageTest, ApplyDropsPropertiesTheTypeDoesNotUse) {
+    t.doc.blocks.forms[3].dataType[5] = kTypePrompt;
+    t.doc.blocks.forms[3].prefixOn[5] = 1;
+    t.doc.blocks.forms[3].prefixCode[5][0] = 'A';
+    Open();
+    ChooseType(0, "lookup");
+    form().suffixOn[0] = 1;  // a lookup line whose data is not saved
+    sheet().Ok();
+    EXPECT_TRUE(t.doc.modified) << "even for an untouched form";
+    EXPECT_EQ(t.doc.blocks.forms[3].prefixOn[5], 0);
+    EXPECT_EQ(t.doc.blocks.forms[3].prefixCode[5][0], 0);
+    EXPECT_EQ(t.doc.blocks.forms[0].suffixOn[0], 0);
+}
+
+TEST_F(FormPageTest, LanguageFileGivesTheLabelsAndTheColumnHeader) {
+    t.strings.table().SetSlot(101, "Kennung :");
+    t.strings.table().SetSlot(115, "mehr...");
+    t.strings.table().SetSlot(119, "Variablen");
+    t.strings.SetLanguageActive(true);
+    Open();
+    EXPECT_EQ(Shown(IDC_FORM_ID_LABEL), "Kennung :");
+    EXPECT_EQ(Shown(MoreButton(11)), "mehr...");
+    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variablen");
+}
+
+// The whole road: edit on the page, apply, save, and find the record's
+// shape in the file's bytes.
+TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
+    t.doc.blocks.reader.codeIdOn = 0;
+    Open();
+    const int lengths[] = {10, 20, 30};
+    for (int line = 0; line < 3; ++line) {
+        ChooseType(line, "text");
+        page().Type(MaxBox(line), std::to_string(lengths[line]));
+    }
+    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 3");
+    form().prefixOn[1] = 1;
+    form().prefixCode[1][0] = 'A';
+    form().prefixCode[1][1] = 'B';
+    sheet().Ok();
+
+    TempDir dir;
+    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "shape.QLT"));
+    const std::vector<std::uint8_t> bytes = ReadAll(dir / "shape.QLT");
+    ASSERT_EQ(bytes.size(), kTemplateFileSize);
+    const std::size_t record = kBlocksOffset + offsetof(TemplateBlocks, forms);
+    auto at = [&](std::size_t offset) { return bytes[record + offset]; };
+    EXPECT_EQ(at(offsetof(FormRecord, keyLine)), 3);
+    EXPECT_EQ(at(offsetof(FormRecord, noKeyLine)), 0);
+    EXPECT_EQ(at(offsetof(FormRecord, lastInputLine)), 3);
+    EXPECT_EQ(at(offsetof(FormRecord, recordFieldCount)), 3);
+    EXPECT_EQ(at(offsetof(FormRecord, keyFieldPosition)), 3);
+    EXPECT_EQ(at(offsetof(FormRecord, addedLength) + 1), 2) << "the two prefix codes";
+    const unsigned recordLength = at(23) | (at(24) << 8);
+    EXPECT_EQ(recordLength, 60u) << "prefixes are not part of the stored length";
+    EXPECT_EQ(at(offsetof(FormRecord, maxLength) + 2), 30);
+    EXPECT_EQ(at(offsetof(FormRecord, inputSource) + 3), kSourceAll) << "an unused line";
+}
+
+}  // namespace
+}  // namespace fw::test

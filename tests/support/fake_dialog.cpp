@@ -1,0 +1,710 @@
+#include "support/fake_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "support/test_document.h"
+
+namespace fw::test {
+namespace {
+
+// Window and control styles, as the templates carry them.
+constexpr std::uint32_t kWsVisible = 0x10000000;
+constexpr std::uint32_t kWsDisabled = 0x08000000;
+constexpr std::uint32_t kWsGroup = 0x00020000;
+constexpr std::uint32_t kBsTypeMask = 0x0F;
+constexpr std::uint32_t kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4, kBs3State = 5,
+                        kBsAuto3State = 6, kBsGroupBox = 7, kBsAutoRadioButton = 9;
+constexpr std::uint32_t kBsNotify = 0x4000;
+constexpr std::uint32_t kEsUpperCase = 0x0008, kEsLowerCase = 0x0010, kEsReadOnly = 0x0800, kEsNumber = 0x2000;
+constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3, kCbsSort = 0x100;
+constexpr std::uint32_t kLbsNotify = 0x1, kLbsSort = 0x2;
+
+constexpr int kDefaultEditLimit = 32767;
+constexpr int kUnlimitedEdit = 0x7FFFFFFE;
+// Deeper than any honest write-back chain goes: beyond it a handler keeps
+// answering its own change notification.
+constexpr int kMaxNotifyDepth = 50;
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+ControlKind KindOf(const DialogControl& control) {
+    if (SameName(control.className, "Button")) {
+        switch (control.style & kBsTypeMask) {
+        case kBsCheckBox:
+        case kBsAutoCheckBox:
+        case kBs3State:
+        case kBsAuto3State: return ControlKind::CheckBox;
+        case kBsRadioButton:
+        case kBsAutoRadioButton: return ControlKind::RadioButton;
+        case kBsGroupBox: return ControlKind::GroupBox;
+        default: return ControlKind::PushButton;
+        }
+    }
+    if (SameName(control.className, "Edit")) return ControlKind::Edit;
+    if (SameName(control.className, "Static")) return ControlKind::Static;
+    if (SameName(control.className, "ComboBox")) return ControlKind::ComboBox;
+    if (SameName(control.className, "ListBox")) return ControlKind::ListBox;
+    return ControlKind::Other;
+}
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton: return "push button";
+    case ControlKind::CheckBox: return "check box";
+    case ControlKind::RadioButton: return "radio button";
+    case ControlKind::GroupBox: return "group box";
+    case ControlKind::Edit: return "edit";
+    case ControlKind::Static: return "static";
+    case ControlKind::ComboBox: return "combo box";
+    case ControlKind::ListBox: return "list box";
+    case ControlKind::Other: return "custom control";
+    }
+    return "?";
+}
+
+bool IsList(ControlKind kind) { return kind == ControlKind::ComboBox || kind == ControlKind::ListBox; }
+bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool AnswerFits(Answer answer, Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok: return answer == Answer::Ok;
+    case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    case Buttons::YesNoCancel: return answer == Answer::Yes || answer == Answer::No || answer == Answer::Cancel;
+    }
+    return false;
+}
+
+// Stands in where a test asks for a page that does not exist.
+class NullHandler final : public DialogHandler {
+public:
+    void OnInit(Dialog&) override {}
+    void OnCommand(Dialog&, int, Notify) override {}
+};
+const std::map<std::string, DialogTemplate> kNoTemplates;
+
+}  // namespace
+
+// ---------------------------------------------------------------- templates
+
+const std::map<std::string, DialogTemplate>& TestTemplates() {
+#ifdef FW_TEST_RES_FILE
+    static const char* const kPath = FW_TEST_RES_FILE;
+#else
+    static const char* const kPath = "(FW_TEST_RES_FILE not defined: no resource compiler was found)";
+#endif
+    static const std::map<std::string, DialogTemplate> templates = [] {
+        const std::vector<std::uint8_t> bytes = ReadAll(kPath);
+        return ParseDialogResources(bytes);
+    }();
+    if (templates.empty()) ADD_FAILURE() << "no dialog templates in " << kPath;
+    return templates;
+}
+
+const DialogTemplate& TestTemplate(const std::string& name) {
+    static const DialogTemplate kEmpty;
+    const auto& templates = TestTemplates();
+    const auto it = templates.find(Upper(name));
+    if (it == templates.end()) {
+        ADD_FAILURE() << "the program's resources have no dialog template " << name;
+        return kEmpty;
+    }
+    return it->second;
+}
+
+// ------------------------------------------------------------------- FakeUi
+
+std::shared_ptr<FakeUi> FakeUi::Create(const std::map<std::string, DialogTemplate>* templates) {
+    return std::shared_ptr<FakeUi>(new FakeUi(templates));
+}
+
+void FakeUi::OnModal(const std::string& templateName, ModalScript script) {
+    scripts_[Upper(templateName)] = std::move(script);
+}
+
+void FakeUi::QueueAnswer(Answer answer) { answers_.push_back(answer); }
+
+Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    messages_.push_back({std::string(text), std::string(title), buttons, icon});
+    if (answers_.empty()) return buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    if (!AnswerFits(answer, buttons))
+        ADD_FAILURE() << "the queued answer " << static_cast<int>(answer) << " is no button of the message box \""
+                      << text << "\"";
+    return answer;
+}
+
+const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const {
+    const auto& templates = templates_ ? *templates_ : TestTemplates();
+    const auto it = templates.find(Upper(name));
+    if (it == templates.end()) {
+        ADD_FAILURE() << "there is no dialog template " << name;
+        return nullptr;
+    }
+    return &it->second;
+}
+
+int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner) {
+    const std::string name = templateName ? templateName : "";
+    modalsRun_.push_back(name);
+    const DialogTemplate* dialogTemplate = FindTemplate(name);
+    if (!dialogTemplate) return -1;  // what the dialog box call gives on failure
+
+    FakeDialog dialog(*dialogTemplate, handler, shared_from_this());
+    if (owner) ++owner->blockedBy_;
+    dialog.Init();
+    // A dialog that ends in its OnInit closes without the user.
+    if (!dialog.ended()) {
+        const auto it = scripts_.find(Upper(name));
+        if (it == scripts_.end()) {
+            if (owner) --owner->blockedBy_;
+            ADD_FAILURE() << "the modal dialog " << name << " opened, but the test registered no script for it";
+            return -1;
+        }
+        const ModalScript script = it->second;  // the script may register others
+        script(dialog);
+    }
+    if (owner) --owner->blockedBy_;
+    if (!dialog.ended()) {
+        ADD_FAILURE() << "the script for the modal dialog " << name << " left it open";
+        return -1;
+    }
+    return dialog.result();
+}
+
+// --------------------------------------------------------------- FakeDialog
+
+FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler)
+    : FakeDialog(dialogTemplate, handler, FakeUi::Create()) {}
+
+FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui)
+    : name_(dialogTemplate.name),
+      handler_(handler),
+      ui_(ui ? std::move(ui) : FakeUi::Create()),
+      title_(dialogTemplate.title) {
+    controls_.reserve(dialogTemplate.controls.size());
+    for (const DialogControl& source : dialogTemplate.controls) {
+        controls_.push_back({source.id, source.style, KindOf(source), source.text,
+                             (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1,
+                             kDefaultEditLimit});
+    }
+}
+
+void FakeDialog::Init() { handler_.OnInit(*this); }
+
+FakeDialog::Control* FakeDialog::Find(int id, const char* call) {
+    return const_cast<Control*>(static_cast<const FakeDialog*>(this)->Find(id, call));
+}
+
+const FakeDialog::Control* FakeDialog::Find(int id, const char* call) const {
+    const Control* found = nullptr;
+    int count = 0;
+    for (const Control& control : controls_) {
+        if (control.id != id) continue;
+        if (!found) found = &control;
+        ++count;
+    }
+    if (count == 0) {
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which the template does not have";
+        return nullptr;
+    }
+    // Unnamed statics all share -1; code must not address them.
+    if (count > 1) {
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which " << count
+                      << " controls of the template share";
+        return nullptr;
+    }
+    return found;
+}
+
+bool FakeDialog::Expect(const Control& control, bool ok, const char* call, const char* need) const {
+    if (!ok)
+        ADD_FAILURE() << name_ << ": " << call << " on control " << control.id << " (" << KindName(control.kind)
+                      << "), which is not " << need;
+    return ok;
+}
+
+bool FakeDialog::NotifiesFocus(const Control& control) const {
+    switch (control.kind) {
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: return true;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: return (control.style & kBsNotify) != 0;
+    default: return false;
+    }
+}
+
+void FakeDialog::Raise(int id, Notify code) {
+    if (depth_ >= kMaxNotifyDepth) {
+        if (!runaway_)
+            ADD_FAILURE() << name_ << ": notifications nest deeper than " << kMaxNotifyDepth
+                          << " levels (control " << id << "): a handler keeps answering its own notification";
+        runaway_ = true;
+        return;
+    }
+    ++depth_;
+    handler_.OnCommand(*this, id, code);
+    --depth_;
+}
+
+void FakeDialog::MoveFocus(int id) {
+    if (focus_ == id) return;
+    LoseFocus();
+    focus_ = id;
+    const Control* control = Find(id, "focus");
+    if (control && NotifiesFocus(*control)) Raise(id, Notify::Other);
+}
+
+void FakeDialog::LoseFocus() {
+    const int old = focus_;
+    if (old == 0) return;
+    focus_ = 0;
+    for (const Control& control : controls_)
+        if (control.id == old) {
+            if (NotifiesFocus(control)) Raise(old, Notify::KillFocus);
+            break;
+        }
+}
+
+bool FakeDialog::AcceptsInput(const char* action) {
+    if (ended_) {
+        ADD_FAILURE() << name_ << ": " << action << " after the dialog ended";
+        return false;
+    }
+    if (blockedBy_ > 0) {
+        ADD_FAILURE() << name_ << ": " << action << " while a modal dialog it opened is running";
+        return false;
+    }
+    return true;
+}
+
+bool FakeDialog::UserCanReach(const Control* control, const char* action) {
+    if (!AcceptsInput(action) || !control) return false;
+    if (!control->enabled || !control->visible) {
+        ADD_FAILURE() << name_ << ": " << action << " on control " << control->id << ", which is "
+                      << (!control->visible ? "hidden" : "disabled");
+        return false;
+    }
+    return true;
+}
+
+Answer FakeDialog::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    return ui_->ShowMessage(text, title, buttons, icon);
+}
+
+void FakeDialog::SetTitle(std::string_view text) { title_ = text; }
+
+void FakeDialog::SetText(int id, std::string_view text) {
+    Control* control = Find(id, "SetText");
+    if (!control) return;
+    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList) {
+        Expect(*control, false, "SetText", "a control with a text of its own (a drop-down list shows its selection)");
+        return;
+    }
+    control->text = text;
+    // Only an edit reports a new text, and it does so before the call returns.
+    if (control->kind == ControlKind::Edit) Raise(id, Notify::Changed);
+}
+
+std::string FakeDialog::GetText(int id) const {
+    const Control* control = Find(id, "GetText");
+    if (!control) return {};
+    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList)
+        return control->selection >= 0 ? control->items[static_cast<std::size_t>(control->selection)] : "";
+    return control->text;
+}
+
+void FakeDialog::LimitText(int id, int maxChars) {
+    Control* control = Find(id, "LimitText");
+    if (!control || !Expect(*control, control->kind == ControlKind::Edit, "LimitText", "an edit")) return;
+    control->limit = maxChars <= 0 ? kUnlimitedEdit : maxChars;
+}
+
+void FakeDialog::Enable(int id, bool on) {
+    if (Control* control = Find(id, "Enable")) control->enabled = on;
+}
+
+bool FakeDialog::IsEnabled(int id) const {
+    const Control* control = Find(id, "IsEnabled");
+    return control && control->enabled;
+}
+
+void FakeDialog::Show(int id, bool on) {
+    if (Control* control = Find(id, "Show")) control->visible = on;
+}
+
+bool FakeDialog::IsVisible(int id) const {
+    const Control* control = Find(id, "IsVisible");
+    return control && control->visible;
+}
+
+void FakeDialog::Check(int id, bool on) {
+    Control* control = Find(id, "Check");
+    if (control && Expect(*control, IsCheckable(control->kind), "Check", "a check box or radio button"))
+        control->checked = on;
+}
+
+bool FakeDialog::IsChecked(int id) const {
+    const Control* control = Find(id, "IsChecked");
+    return control && Expect(*control, IsCheckable(control->kind), "IsChecked", "a check box or radio button") &&
+           control->checked;
+}
+
+void FakeDialog::Focus(int id) {
+    if (Find(id, "Focus")) MoveFocus(id);
+}
+
+void FakeDialog::ListClear(int id) {
+    Control* control = Find(id, "ListClear");
+    if (!control || !Expect(*control, IsList(control->kind), "ListClear", "a list")) return;
+    control->items.clear();
+    control->selection = -1;
+}
+
+int FakeDialog::ListAdd(int id, std::string_view text) {
+    Control* control = Find(id, "ListAdd");
+    if (!control || !Expect(*control, IsList(control->kind), "ListAdd", "a list")) return -1;
+    const bool sorted = control->kind == ControlKind::ComboBox ? (control->style & kCbsSort) != 0
+                                                               : (control->style & kLbsSort) != 0;
+    std::size_t index = control->items.size();
+    if (sorted) {
+        const std::string key(text);
+        index = static_cast<std::size_t>(
+            std::upper_bound(control->items.begin(), control->items.end(), key, LessNoCase) - control->items.begin());
+    }
+    control->items.insert(control->items.begin() + static_cast<std::ptrdiff_t>(index), std::string(text));
+    if (control->selection >= static_cast<int>(index)) ++control->selection;
+    return static_cast<int>(index);
+}
+
+void FakeDialog::ListInsert(int id, int index, std::string_view text) {
+    Control* control = Find(id, "ListInsert");
+    if (!control || !Expect(*control, IsList(control->kind), "ListInsert", "a list")) return;
+    const int count = static_cast<int>(control->items.size());
+    if (index == -1) index = count;
+    if (index < 0 || index > count) return;  // the control refuses it
+    control->items.insert(control->items.begin() + index, std::string(text));
+    if (control->selection >= index) ++control->selection;
+}
+
+void FakeDialog::ListDelete(int id, int index) {
+    Control* control = Find(id, "ListDelete");
+    if (!control || !Expect(*control, IsList(control->kind), "ListDelete", "a list")) return;
+    if (index < 0 || index >= static_cast<int>(control->items.size())) return;
+    control->items.erase(control->items.begin() + index);
+    if (control->selection == index) control->selection = -1;
+    else if (control->selection > index) --control->selection;
+}
+
+void FakeDialog::ListSelect(int id, int index) {
+    Control* control = Find(id, "ListSelect");
+    if (!control || !Expect(*control, IsList(control->kind), "ListSelect", "a list")) return;
+    // An index outside the list clears the selection, as the control does.
+    control->selection = index >= 0 && index < static_cast<int>(control->items.size()) ? index : -1;
+}
+
+int FakeDialog::ListSelection(int id) const {
+    const Control* control = Find(id, "ListSelection");
+    if (!control || !Expect(*control, IsList(control->kind), "ListSelection", "a list")) return -1;
+    return control->selection;
+}
+
+int FakeDialog::ListCount(int id) const {
+    const Control* control = Find(id, "ListCount");
+    if (!control || !Expect(*control, IsList(control->kind), "ListCount", "a list")) return 0;
+    return static_cast<int>(control->items.size());
+}
+
+std::string FakeDialog::ListText(int id, int index) const {
+    const Control* control = Find(id, "ListText");
+    if (!control || !Expect(*control, IsList(control->kind), "ListText", "a list")) return {};
+    if (index < 0 || index >= static_cast<int>(control->items.size())) return {};
+    return control->items[static_cast<std::size_t>(index)];
+}
+
+int FakeDialog::RunModal(const char* templateName, DialogHandler& handler) {
+    return ui_->RunModal(templateName, handler, this);
+}
+
+void FakeDialog::End(int result) {
+    if (isPage_) {
+        ADD_FAILURE() << name_ << ": a property sheet page called End; only the sheet's own buttons close it";
+        return;
+    }
+    ended_ = true;
+    result_ = result;
+}
+
+void FakeDialog::Type(int id, std::string_view text) {
+    Control* control = Find(id, "Type");
+    if (!UserCanReach(control, "Type") || !Expect(*control, control->kind == ControlKind::Edit, "Type", "an edit"))
+        return;
+    if (control->style & kEsReadOnly) {
+        ADD_FAILURE() << name_ << ": Type on control " << id << ", which is read-only";
+        return;
+    }
+    MoveFocus(id);
+    std::string typed;
+    for (char c : text) {
+        if ((control->style & kEsNumber) && (c < '0' || c > '9')) continue;  // the control refuses the key
+        if (control->style & kEsUpperCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (control->style & kEsLowerCase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        typed.push_back(c);
+    }
+    if (typed.size() > static_cast<std::size_t>(control->limit)) typed.resize(static_cast<std::size_t>(control->limit));
+    control->text = typed;
+    Raise(id, Notify::Changed);
+}
+
+void FakeDialog::Click(int id) {
+    Control* control = Find(id, "Click");
+    if (!UserCanReach(control, "Click") ||
+        !Expect(*control,
+                control->kind == ControlKind::PushButton || control->kind == ControlKind::CheckBox ||
+                    control->kind == ControlKind::RadioButton,
+                "Click", "a button"))
+        return;
+    MoveFocus(id);
+    // Only the automatic kinds change their own mark, before they report.
+    const std::uint32_t type = control->style & kBsTypeMask;
+    if (type == kBsAutoCheckBox || type == kBsAuto3State) {
+        control->checked = !control->checked;
+    } else if (type == kBsAutoRadioButton) {
+        // The automatic radio buttons of its group (up to the next WS_GROUP)
+        // lose their mark.
+        const std::size_t self = static_cast<std::size_t>(control - controls_.data());
+        std::size_t first = self;
+        while (first > 0 && !(controls_[first].style & kWsGroup)) --first;
+        std::size_t last = self + 1;
+        while (last < controls_.size() && !(controls_[last].style & kWsGroup)) ++last;
+        for (std::size_t i = first; i < last; ++i)
+            if ((controls_[i].style & kBsTypeMask) == kBsAutoRadioButton && controls_[i].kind == ControlKind::RadioButton)
+                controls_[i].checked = false;
+        control->checked = true;
+    }
+    Raise(id, Notify::Clicked);
+}
+
+void FakeDialog::Choose(int id, int index) {
+    Control* control = Find(id, "Choose");
+    if (!UserCanReach(control, "Choose") || !Expect(*control, IsList(control->kind), "Choose", "a list")) return;
+    if (index < 0 || index >= static_cast<int>(control->items.size())) {
+        ADD_FAILURE() << name_ << ": Choose entry " << index << " of control " << id << ", which has "
+                      << control->items.size() << " entries";
+        return;
+    }
+    MoveFocus(id);
+    if (control->kind == ControlKind::ComboBox) {
+        Raise(id, Notify::Other);  // the list drops down
+        control->selection = index;
+        Raise(id, Notify::SelChange);
+        Raise(id, Notify::Other);  // and closes
+    } else {
+        control->selection = index;
+        if (control->style & kLbsNotify) Raise(id, Notify::SelChange);
+    }
+}
+
+void FakeDialog::Leave(int id) {
+    const Control* control = Find(id, "Leave");
+    if (!UserCanReach(control, "Leave")) return;
+    MoveFocus(id);
+    LoseFocus();
+}
+
+void FakeDialog::Ok() { Click(kIdOk); }
+
+void FakeDialog::Cancel() {
+    // Esc and the close box report Cancel whether or not there is a button.
+    const bool hasButton = std::any_of(controls_.begin(), controls_.end(),
+                                       [](const Control& control) { return control.id == kIdCancel; });
+    if (hasButton) {
+        Click(kIdCancel);
+        return;
+    }
+    if (!AcceptsInput("Cancel")) return;
+    LoseFocus();
+    Raise(kIdCancel, Notify::Clicked);
+}
+
+ControlKind FakeDialog::kind(int id) const {
+    const Control* control = Find(id, "kind");
+    return control ? control->kind : ControlKind::Other;
+}
+
+std::vector<std::string> FakeDialog::items(int id) const {
+    const Control* control = Find(id, "items");
+    if (!control || !Expect(*control, IsList(control->kind), "items", "a list")) return {};
+    return control->items;
+}
+
+int FakeDialog::limit(int id) const {
+    const Control* control = Find(id, "limit");
+    if (!control || !Expect(*control, control->kind == ControlKind::Edit, "limit", "an edit")) return 0;
+    return control->limit;
+}
+
+// ---------------------------------------------------------------- FakeSheet
+
+FakeSheet::FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui)
+    : ui_(ui ? std::move(ui) : FakeUi::Create()), caption_(spec.caption) {
+    for (const SheetPage& page : spec.pages) pages_.push_back({page, nullptr});
+}
+
+std::vector<std::string> FakeSheet::titles() const {
+    std::vector<std::string> out;
+    for (const Page& page : pages_) out.push_back(page.spec.title);
+    return out;
+}
+
+bool FakeSheet::Usable(const char* action) const {
+    if (closed_) ADD_FAILURE() << "property sheet: " << action << " after it closed";
+    else if (current_ < 0) ADD_FAILURE() << "property sheet: " << action << " before it opened";
+    else if (pages_[static_cast<std::size_t>(current_)].dialog->blockedBy_ > 0)
+        ADD_FAILURE() << "property sheet: " << action << " while a modal dialog is running";
+    else return true;
+    return false;
+}
+
+void FakeSheet::Activate(int index) {
+    Page& page = pages_[static_cast<std::size_t>(index)];
+    current_ = index;
+    if (!page.dialog) {
+        const DialogTemplate* dialogTemplate = ui_->FindTemplate(page.spec.templateName ? page.spec.templateName : "");
+        static const DialogTemplate kEmpty;
+        page.dialog = std::make_unique<FakeDialog>(dialogTemplate ? *dialogTemplate : kEmpty, *page.spec.handler, ui_);
+        page.dialog->isPage_ = true;
+        page.dialog->Init();
+    }
+    page.spec.handler->OnSetActive(*page.dialog);
+}
+
+void FakeSheet::Open() {
+    if (current_ >= 0 || closed_) {
+        ADD_FAILURE() << "property sheet: opened twice";
+        return;
+    }
+    if (pages_.empty()) {
+        ADD_FAILURE() << "property sheet: no pages";
+        return;
+    }
+    Activate(0);
+}
+
+void FakeSheet::Show(int index) {
+    if (!Usable("Show")) return;
+    if (index < 0 || index >= pageCount()) {
+        ADD_FAILURE() << "property sheet: there is no page " << index;
+        return;
+    }
+    if (index == current_) return;
+    // The focus goes to the tab the user clicks.
+    FakeDialog& old = current();
+    old.LoseFocus();
+    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(old);
+    Activate(index);
+}
+
+void FakeSheet::Ok() {
+    if (!Usable("Ok")) return;
+    FakeDialog& active = current();
+    active.LoseFocus();
+    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(active);
+    for (Page& page : pages_)
+        if (page.dialog) page.spec.handler->OnApply(*page.dialog);
+    closed_ = true;
+    accepted_ = true;
+}
+
+void FakeSheet::Cancel() {
+    if (!Usable("Cancel")) return;
+    current().LoseFocus();
+    closed_ = true;
+}
+
+FakeDialog& FakeSheet::current() {
+    if (current_ < 0) {
+        ADD_FAILURE() << "property sheet: no current page before it opened";
+        static NullHandler handler;
+        static const DialogTemplate kEmpty;
+        static FakeDialog nowhere(kEmpty, handler, FakeUi::Create(&kNoTemplates));
+        return nowhere;
+    }
+    return *pages_[static_cast<std::size_t>(current_)].dialog;
+}
+
+FakeDialog* FakeSheet::page(int index) {
+    if (index < 0 || index >= pageCount()) return nullptr;
+    return pages_[static_cast<std::size_t>(index)].dialog.get();
+}
+
+// ------------------------------------------------------------ FakeShellHost
+
+FakeShellHost::FakeShellHost(std::shared_ptr<FakeUi> ui) : ui_(ui ? std::move(ui) : FakeUi::Create()) {}
+
+Answer FakeShellHost::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    return ui_->ShowMessage(text, title, buttons, icon);
+}
+
+std::optional<std::string> FakeShellHost::ChooseFileToSave() {
+    ++saveDialogs_;
+    if (saveChoices_.empty()) {
+        ADD_FAILURE() << "the Save dialog opened, but the test queued no choice for it";
+        return std::nullopt;
+    }
+    std::optional<std::string> choice = std::move(saveChoices_.front());
+    saveChoices_.pop_front();
+    return choice;
+}
+
+std::optional<std::string> FakeShellHost::ChooseFileToOpen(const std::string& start) {
+    openStarts_.push_back(start);
+    if (openChoices_.empty()) {
+        ADD_FAILURE() << "the Open dialog opened, but the test queued no choice for it";
+        return std::nullopt;
+    }
+    std::optional<std::string> choice = std::move(openChoices_.front());
+    openChoices_.pop_front();
+    return choice;
+}
+
+int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
+    return ui_->RunModal(templateName, handler, nullptr);
+}
+
+void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
+    SheetRecord record{sheet.caption, {}, {}};
+    for (const SheetPage& page : sheet.pages) {
+        record.titles.push_back(page.title);
+        record.templates.push_back(page.templateName ? page.templateName : "");
+    }
+    sheets_.push_back(std::move(record));
+    if (!sheetScript_) return;
+    FakeSheet fake(sheet, ui_);
+    fake.Open();
+    const SheetScript script = sheetScript_;
+    script(fake);
+    if (!fake.closed()) ADD_FAILURE() << "the sheet script left the property sheet open";
+}
+
+}  // namespace fw::test

@@ -1,0 +1,300 @@
+// In-memory dialogs for the native tests. A FakeDialog is built from one of
+// the program's real dialog templates and behaves like the Windows controls
+// the page and dialog logic talks to: it raises the notifications Windows
+// raises (an edit's change notification inside SetText, none for Check,
+// Enable or ListSelect), toggles only the automatic button kinds, honours
+// ES_NUMBER and the text limit when the user types, and fails the test when
+// the logic touches a control the template does not have.
+//
+// FakeSheet plays the editor property sheet, FakeShellHost the main window's
+// side of the shell. Scripts registered by template name play the user in the
+// modal dialogs that the logic opens.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/shell.h"
+#include "editor/editor_sheet.h"
+#include "ui/dialog.h"
+#include "ui/dialog_template.h"
+#include "ui/page.h"
+
+namespace fw::test {
+
+// The program's dialog templates, read once per test run from the compiled
+// resources. TestTemplate fails the test when the name is missing and then
+// gives an empty template.
+const std::map<std::string, DialogTemplate>& TestTemplates();
+const DialogTemplate& TestTemplate(const std::string& name);
+
+enum class ControlKind { PushButton, CheckBox, RadioButton, GroupBox, Edit, Static, ComboBox, ListBox, Other };
+
+struct MessageRecord {
+    std::string text;
+    std::string title;
+    Buttons buttons;
+    Icon icon;
+};
+
+class FakeDialog;
+class FakeSheet;
+using ModalScript = std::function<void(FakeDialog&)>;
+using SheetScript = std::function<void(FakeSheet&)>;
+
+// What the fakes of one test share: the templates that modal dialogs are
+// built from, the scripts that play the user in them, the message boxes
+// shown and the answers the test has queued for them.
+class FakeUi : public std::enable_shared_from_this<FakeUi> {
+public:
+    // Without a template set, the program's own templates are used; a given
+    // set must outlive the fakes.
+    static std::shared_ptr<FakeUi> Create(const std::map<std::string, DialogTemplate>* templates = nullptr);
+
+    // The script runs each time the dialog is opened, after its OnInit, and
+    // must end it. A later registration replaces an earlier one.
+    void OnModal(const std::string& templateName, ModalScript script);
+    void QueueAnswer(Answer answer);
+
+    // Every message box shown, in order.
+    const std::vector<MessageRecord>& messages() const { return messages_; }
+    // Names of the modal dialogs opened, in order.
+    const std::vector<std::string>& modalsRun() const { return modalsRun_; }
+    std::size_t pendingAnswers() const { return answers_.size(); }
+
+    // With no queued answer an Ok or OkCancel box answers Ok, a YesNoCancel
+    // box Yes.
+    Answer ShowMessage(std::string_view text, std::string_view title, Buttons buttons, Icon icon);
+    // owner: the dialog that is blocked while this one runs (none for the
+    // main window).
+    int RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner);
+    // nullptr (and a test failure) when the set has no such template.
+    const DialogTemplate* FindTemplate(const std::string& name) const;
+
+private:
+    explicit FakeUi(const std::map<std::string, DialogTemplate>* templates) : templates_(templates) {}
+
+    const std::map<std::string, DialogTemplate>* templates_;
+    std::map<std::string, ModalScript> scripts_;
+    std::deque<Answer> answers_;
+    std::vector<MessageRecord> messages_;
+    std::vector<std::string> modalsRun_;
+};
+
+class FakeDialog final : public Dialog {
+public:
+    // A dialog with a FakeUi of its own (on the program's templates).
+    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler);
+    // A dialog that shares the scripts, answers and messages of others.
+    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui);
+    FakeDialog(const FakeDialog&) = delete;
+    FakeDialog& operator=(const FakeDialog&) = delete;
+
+    // The dialog opens: the handler's OnInit.
+    void Init();
+
+    // Dialog
+    Answer Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+    void SetTitle(std::string_view text) override;
+    void SetText(int id, std::string_view text) override;
+    std::string GetText(int id) const override;
+    void LimitText(int id, int maxChars) override;
+    void Enable(int id, bool on) override;
+    bool IsEnabled(int id) const override;
+    void Show(int id, bool on) override;
+    bool IsVisible(int id) const override;
+    void Check(int id, bool on) override;
+    bool IsChecked(int id) const override;
+    void Focus(int id) override;
+    void ListClear(int id) override;
+    int ListAdd(int id, std::string_view text) override;
+    void ListInsert(int id, int index, std::string_view text) override;
+    void ListDelete(int id, int index) override;
+    void ListSelect(int id, int index) override;
+    int ListSelection(int id) const override;
+    int ListCount(int id) const override;
+    std::string ListText(int id, int index) const override;
+    int RunModal(const char* templateName, DialogHandler& handler) override;
+    void End(int result) override;
+
+    // What the user does. Each refuses (fails the test) a control that is
+    // disabled or hidden, or a dialog that has ended or is blocked by a modal
+    // dialog it opened. Each moves the focus to the control first: KillFocus
+    // on the control that had it, Other on the one that gets it (edits, lists,
+    // and buttons with BS_NOTIFY report focus changes; others do not).
+    void Type(int id, std::string_view text);  // an edit's whole text, then Changed once
+    void Click(int id);                        // buttons, check boxes, radio buttons
+    // A list entry. A combo box reports its drop-down opening (Other), then
+    // SelChange, then its closing (Other); a list box reports SelChange only
+    // with LBS_NOTIFY.
+    void Choose(int id, int index);
+    void Leave(int id);                        // the focus leaves the control: KillFocus
+    void Ok();                                 // Click(1)
+    void Cancel();                             // Esc: Clicked for id 2, with or without a button 2
+
+    // Inspection, beyond what the Dialog interface reads.
+    const std::string& name() const { return name_; }
+    const std::string& title() const { return title_; }
+    ControlKind kind(int id) const;
+    std::vector<std::string> items(int id) const;
+    int limit(int id) const;
+    int focus() const { return focus_; }  // 0: no control has the focus
+    bool ended() const { return ended_; }
+    int result() const { return result_; }
+
+    FakeUi& ui() { return *ui_; }
+    void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
+    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
+    const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
+
+private:
+    friend class FakeSheet;
+    friend class FakeUi;
+
+    struct Control {
+        int id;
+        std::uint32_t style;
+        ControlKind kind;
+        std::string text;
+        bool enabled;
+        bool visible;
+        bool checked = false;
+        std::vector<std::string> items;
+        int selection = -1;
+        int limit;
+    };
+
+    Control* Find(int id, const char* call);
+    const Control* Find(int id, const char* call) const;
+    bool Expect(const Control& control, bool ok, const char* call, const char* need) const;
+    bool AcceptsInput(const char* action);
+    bool UserCanReach(const Control* control, const char* action);
+    void MoveFocus(int id);
+    void LoseFocus();
+    void Raise(int id, Notify code);
+    bool NotifiesFocus(const Control& control) const;
+
+    std::string name_;
+    DialogHandler& handler_;
+    std::shared_ptr<FakeUi> ui_;
+    std::vector<Control> controls_;
+    std::string title_;
+    bool isPage_ = false;
+    bool ended_ = false;
+    int result_ = 0;
+    int focus_ = 0;
+    int blockedBy_ = 0;  // modal dialogs running on top of this one
+    int depth_ = 0;      // notifications being handled right now
+    bool runaway_ = false;
+};
+
+// The editor property sheet: pages are created when first shown (OnInit, then
+// OnSetActive); OK sends OnKillActive to the current page and OnApply to
+// every page created, in order; Cancel applies nothing.
+class FakeSheet {
+public:
+    explicit FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui = nullptr);
+    FakeSheet(const FakeSheet&) = delete;
+    FakeSheet& operator=(const FakeSheet&) = delete;
+
+    // The sheet opens on its first page.
+    void Open();
+    // The user turns to another page.
+    void Show(int index);
+    void Ok();
+    void Cancel();
+
+    const std::string& caption() const { return caption_; }
+    std::vector<std::string> titles() const;
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    int currentIndex() const { return current_; }
+    FakeDialog& current();
+    // nullptr for a page that has not been created.
+    FakeDialog* page(int index);
+    bool closed() const { return closed_; }
+    bool accepted() const { return accepted_; }
+    FakeUi& ui() { return *ui_; }
+
+private:
+    struct Page {
+        SheetPage spec;
+        std::unique_ptr<FakeDialog> dialog;
+    };
+
+    bool Usable(const char* action) const;
+    void Activate(int index);
+
+    std::shared_ptr<FakeUi> ui_;
+    std::string caption_;
+    std::vector<Page> pages_;
+    int current_ = -1;
+    bool closed_ = false;
+    bool accepted_ = false;
+};
+
+// The main window's side of the shell.
+class FakeShellHost final : public ShellHost {
+public:
+    explicit FakeShellHost(std::shared_ptr<FakeUi> ui = nullptr);
+
+    // Answers of the Save and Open dialogs, in order; nullopt is a cancel.
+    // A dialog with no queued answer fails the test.
+    void QueueSaveChoice(std::optional<std::string> path) { saveChoices_.push_back(std::move(path)); }
+    void QueueOpenChoice(std::optional<std::string> path) { openChoices_.push_back(std::move(path)); }
+    int saveDialogs() const { return saveDialogs_; }
+    // The start folder each Open dialog was given.
+    const std::vector<std::string>& openStarts() const { return openStarts_; }
+
+    void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
+    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
+    const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
+    const std::vector<std::string>& modalsRun() const { return ui_->modalsRun(); }
+
+    // Without a script the sheet is only recorded, as if cancelled at once;
+    // with one it runs on a FakeSheet, which the script must close.
+    void OnSheet(SheetScript script) { sheetScript_ = std::move(script); }
+    struct SheetRecord {
+        std::string caption;
+        std::vector<std::string> titles;
+        std::vector<std::string> templates;
+    };
+    const std::vector<SheetRecord>& sheets() const { return sheets_; }
+
+    const std::vector<bool>& placements() const { return placements_; }  // topmost per PlaceWindow
+    int recentFilesChanged() const { return recentFilesChanged_; }
+    int menuTextsChanged() const { return menuTextsChanged_; }
+    int destroyed() const { return destroyed_; }
+    FakeUi& ui() { return *ui_; }
+
+    // ShellHost
+    Answer Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+    std::optional<std::string> ChooseFileToSave() override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& start) override;
+    int RunModal(const char* templateName, DialogHandler& handler) override;
+    void RunPropertySheet(const SheetSpec& sheet) override;
+    void PlaceWindow(bool topmost) override { placements_.push_back(topmost); }
+    void RecentFilesChanged() override { ++recentFilesChanged_; }
+    void MenuTextsChanged() override { ++menuTextsChanged_; }
+    void DestroyWindow() override { ++destroyed_; }
+
+private:
+    std::shared_ptr<FakeUi> ui_;
+    std::deque<std::optional<std::string>> saveChoices_;
+    std::deque<std::optional<std::string>> openChoices_;
+    int saveDialogs_ = 0;
+    std::vector<std::string> openStarts_;
+    SheetScript sheetScript_;
+    std::vector<SheetRecord> sheets_;
+    std::vector<bool> placements_;
+    int recentFilesChanged_ = 0;
+    int menuTextsChanged_ = 0;
+    int destroyed_ = 0;
+};
+
+}  // namespace fw::test

@@ -1,0 +1,17 @@
+// Message boxes built from two string ids, as every failure is reported.
+#pragma once
+
+#include "ui/dialog.h"
+
+namespace fw {
+
+class UiStrings;
+
+constexpr int kTitleError = 2601;
+constexpr int kTitleWarning = 2602;
+
+// Shows nothing and returns Answer::None when either text is empty.
+Answer ShowMessageById(MessageOwner& owner, const UiStrings& strings, int titleId, int textId,
+                       Buttons buttons = Buttons::Ok, Icon icon = Icon::Exclamation);
+
+}  // namespace fw

@@ -1,0 +1,181 @@
+#include "ui/win32_dialog.h"
+
+namespace fw {
+namespace {
+
+// Lives in the dialog's DWLP_USER slot from WM_INITDIALOG to WM_NCDESTROY.
+struct DialogState {
+    DialogHandler* handler;
+    Win32Dialog dialog;
+};
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG: {
+        auto* handler = reinterpret_cast<DialogHandler*>(lParam);
+        state = new DialogState{handler, Win32Dialog(hwnd, true)};
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+        handler->OnInit(state->dialog);
+        // TRUE lets the dialog manager focus the first control; a handler
+        // that chose a control itself keeps its choice.
+        return state->dialog.focusMoved() ? FALSE : TRUE;
+    }
+    case WM_COMMAND:
+        if (!state) return FALSE;
+        state->handler->OnCommand(state->dialog, LOWORD(wParam), NotifyFromCode(HIWORD(wParam)));
+        return TRUE;
+    case WM_NCDESTROY:
+        delete state;
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+std::string Terminated(std::string_view text) { return std::string(text); }
+
+}  // namespace
+
+Answer ShowMessageBox(HWND owner, std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    UINT style = 0;
+    switch (buttons) {
+    case Buttons::Ok: style = MB_OK; break;
+    case Buttons::OkCancel: style = MB_OKCANCEL; break;
+    case Buttons::YesNoCancel: style = MB_YESNOCANCEL; break;
+    }
+    switch (icon) {
+    case Icon::None: break;
+    case Icon::Exclamation: style |= MB_ICONEXCLAMATION; break;
+    case Icon::Question: style |= MB_ICONQUESTION; break;
+    case Icon::Information: style |= MB_ICONINFORMATION; break;
+    }
+    switch (MessageBoxA(owner, Terminated(text).c_str(), Terminated(title).c_str(), style)) {
+    case IDOK: return Answer::Ok;
+    case IDCANCEL: return Answer::Cancel;
+    case IDYES: return Answer::Yes;
+    case IDNO: return Answer::No;
+    default: return Answer::None;
+    }
+}
+
+Notify NotifyFromCode(UINT code) {
+    // The codes of buttons, edits and combo boxes share one number space; the
+    // only overlaps are with notifications of obsolete user-drawn buttons. A
+    // menu or accelerator command (code 0 or 1) never reaches a dialog, except
+    // IDOK/IDCANCEL from Enter and Esc, which arrive as BN_CLICKED.
+    switch (code) {
+    case BN_CLICKED: return Notify::Clicked;
+    case EN_CHANGE: return Notify::Changed;
+    case CBN_SELCHANGE: return Notify::SelChange;
+    case EN_KILLFOCUS:
+    case CBN_KILLFOCUS: return Notify::KillFocus;
+    default: return Notify::Other;
+    }
+}
+
+LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
+    return SendDlgItemMessageA(hwnd_, id, message, wParam, lParam);
+}
+
+Answer Win32Dialog::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    return ShowMessageBox(hwnd_, text, title, buttons, icon);
+}
+
+void Win32Dialog::SetTitle(std::string_view text) { SetWindowTextA(hwnd_, Terminated(text).c_str()); }
+
+void Win32Dialog::SetText(int id, std::string_view text) { SetDlgItemTextA(hwnd_, id, Terminated(text).c_str()); }
+
+std::string Win32Dialog::GetText(int id) const {
+    HWND control = GetDlgItem(hwnd_, id);
+    if (!control) return {};
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    const UINT length = GetDlgItemTextA(hwnd_, id, text.data(), static_cast<int>(text.size()));
+    text.resize(length);
+    return text;
+}
+
+void Win32Dialog::LimitText(int id, int maxChars) { Send(id, EM_LIMITTEXT, static_cast<WPARAM>(maxChars)); }
+
+void Win32Dialog::Enable(int id, bool on) {
+    if (HWND control = GetDlgItem(hwnd_, id)) EnableWindow(control, on ? TRUE : FALSE);
+}
+
+bool Win32Dialog::IsEnabled(int id) const {
+    HWND control = GetDlgItem(hwnd_, id);
+    return control && IsWindowEnabled(control);
+}
+
+void Win32Dialog::Show(int id, bool on) {
+    if (HWND control = GetDlgItem(hwnd_, id)) ShowWindow(control, on ? SW_SHOW : SW_HIDE);
+}
+
+bool Win32Dialog::IsVisible(int id) const {
+    // The control's own style: a page that is not on top is hidden as a
+    // whole, which says nothing about its controls.
+    HWND control = GetDlgItem(hwnd_, id);
+    return control && (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32Dialog::Check(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+bool Win32Dialog::IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+
+void Win32Dialog::Focus(int id) {
+    HWND control = GetDlgItem(hwnd_, id);
+    if (!control) return;
+    // Through the dialog manager, so the default button follows the focus.
+    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    focusMoved_ = true;
+}
+
+void Win32Dialog::ListClear(int id) { Send(id, CB_RESETCONTENT); }
+
+int Win32Dialog::ListAdd(int id, std::string_view text) {
+    const std::string item = Terminated(text);
+    return static_cast<int>(Send(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+void Win32Dialog::ListInsert(int id, int index, std::string_view text) {
+    const std::string item = Terminated(text);
+    Send(id, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void Win32Dialog::ListDelete(int id, int index) { Send(id, CB_DELETESTRING, static_cast<WPARAM>(index)); }
+
+void Win32Dialog::ListSelect(int id, int index) { Send(id, CB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+int Win32Dialog::ListSelection(int id) const {
+    const LRESULT index = Send(id, CB_GETCURSEL);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+int Win32Dialog::ListCount(int id) const {
+    const LRESULT count = Send(id, CB_GETCOUNT);
+    return count == CB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::string Win32Dialog::ListText(int id, int index) const {
+    const LRESULT length = Send(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = Send(id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+int Win32Dialog::RunModal(const char* templateName, DialogHandler& handler) {
+    return RunModalDialog(hwnd_, templateName, handler);
+}
+
+void Win32Dialog::End(int result) {
+    if (modal_) EndDialog(hwnd_, result);
+}
+
+int RunModalDialog(HWND owner, const char* templateName, DialogHandler& handler) {
+    return static_cast<int>(DialogBoxParamA(GetModuleHandleA(nullptr), templateName, owner, DialogProc,
+                                            reinterpret_cast<LPARAM>(&handler)));
+}
+
+}  // namespace fw
