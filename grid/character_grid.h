@@ -58,8 +58,6 @@ public:
     void OnCommand(Dialog& dialog, int id, Notify code) override;
 
     const GridState& state() const { return state_; }
-    CanvasHandler& cellsCanvas() { return cells_; }
-    CanvasHandler& resultCanvas() { return result_; }
 
 private:
     class Cells final : public CanvasHandler {

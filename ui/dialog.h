@@ -71,9 +71,9 @@ public:
     virtual void End(int result) = 0;
 
     // Lets `canvas` paint the control and take its clicks (nullptr: stop).
-    virtual void AttachCanvas(int id, CanvasHandler* canvas) { (void)id, (void)canvas; }
+    virtual void AttachCanvas(int id, CanvasHandler* canvas) = 0;
     // Asks for the control to be painted again.
-    virtual void Invalidate(int id) { (void)id; }
+    virtual void Invalidate(int id) = 0;
 };
 
 // The logic of one dialog: it fills the controls when the dialog opens and

@@ -1,5 +1,7 @@
 #include "ui/win32_dialog.h"
 
+#include "ui/win32_canvas.h"
+
 namespace fw {
 namespace {
 
@@ -171,6 +173,14 @@ int Win32Dialog::RunModal(const char* templateName, DialogHandler& handler) {
 
 void Win32Dialog::End(int result) {
     if (modal_) EndDialog(hwnd_, result);
+}
+
+void Win32Dialog::AttachCanvas(int id, CanvasHandler* canvas) {
+    if (HWND control = GetDlgItem(hwnd_, id)) BindCanvas(control, *this, canvas);
+}
+
+void Win32Dialog::Invalidate(int id) {
+    if (HWND control = GetDlgItem(hwnd_, id)) InvalidateRect(control, nullptr, TRUE);
 }
 
 int RunModalDialog(HWND owner, const char* templateName, DialogHandler& handler) {

@@ -54,6 +54,8 @@ public:
 
     int RunModal(const char* templateName, DialogHandler& handler) override;
     void End(int result) override;
+    void AttachCanvas(int id, CanvasHandler* canvas) override;
+    void Invalidate(int id) override;
 
 private:
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

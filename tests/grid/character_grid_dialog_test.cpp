@@ -23,23 +23,22 @@ using test::FakeDialog;
 using test::PaintCall;
 using test::RecordingPainter;
 
-constexpr int kWidth = 340;  // 20 x 10 pixels a cell
-constexpr int kHeight = 170;
-
 class NoLogic final : public DialogHandler {
 public:
     void OnInit(Dialog&) override {}
     void OnCommand(Dialog&, int, Notify) override {}
 };
 
-void ClickCode(CharacterGrid& grid, Dialog& dialog, std::uint8_t code) {
-    EXPECT_TRUE(grid.cellsCanvas().LeftButtonDown(dialog, ((code >> 4) + 1) * 20 + 10, ((code & 15) + 1) * 10 + 5,
-                                                  kWidth, kHeight));
+// A click in the middle of the code's cell of the grid window.
+void ClickCode(FakeDialog& dialog, std::uint8_t code) {
+    const int cellW = dialog.pixelWidth(IDC_GRID_CELLS) / 17;
+    const int cellH = dialog.pixelHeight(IDC_GRID_CELLS) / 17;
+    dialog.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
 }
 
-std::string ResultLineText(CharacterGrid& grid) {
+std::string ResultLineText(FakeDialog& dialog) {
     RecordingPainter painter;
-    EXPECT_TRUE(grid.resultCanvas().Paint(painter, 200, 20));
+    EXPECT_TRUE(dialog.Paint(IDC_GRID_RESULT, painter));
     for (const PaintCall& call : painter.calls)
         if (call.kind == PaintCall::Kind::Text) return call.text;
     return "<none>";
@@ -68,11 +67,12 @@ TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
     CharacterGrid grid(owner, opener);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         EXPECT_EQ(dialog.title(), "The Grid Control");
-        EXPECT_EQ(ResultLineText(grid), "F2 ");
-        ClickCode(grid, dialog, 0x26);
-        ClickCode(grid, dialog, 0x0D);  // Enter: refused
-        ClickCode(grid, dialog, 0x41);
-        EXPECT_EQ(ResultLineText(grid), "F2 && A ");
+        EXPECT_EQ(ResultLineText(dialog), "F2 ");
+        ClickCode(dialog, 0x26);
+        ClickCode(dialog, 0x0D);  // Enter: refused
+        ClickCode(dialog, 0x41);
+        EXPECT_EQ(ResultLineText(dialog), "F2 && A ");
+        EXPECT_GE(dialog.invalidations(IDC_GRID_RESULT), 2);
         dialog.Ok();
     });
     EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
@@ -88,9 +88,9 @@ TEST_F(GridDialogTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
     CharacterGrid grid(owner, opener);
     owner.SetText(IDC_FPROP_SUFFIX_EDIT, "whatever the box showed");
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        ClickCode(grid, dialog, 0x41);
+        ClickCode(dialog, 0x41);
         dialog.Click(IDC_GRID_CLEAR);
-        EXPECT_EQ(ResultLineText(grid), "");
+        EXPECT_EQ(ResultLineText(dialog), "");
         dialog.Cancel();
     });
     EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
@@ -104,9 +104,9 @@ TEST_F(GridDialogTest, TooManyPicksWarnAndDelimiterReturnsTextOnly) {
     CharacterGrid grid(owner, opener);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         dialog.Click(IDC_GRID_CLEAR);
-        ClickCode(grid, dialog, 0x2C);
+        ClickCode(dialog, 0x2C);
         EXPECT_TRUE(dialog.messages().empty());
-        ClickCode(grid, dialog, 0x2E);
+        ClickCode(dialog, 0x2E);
         ASSERT_EQ(dialog.messages().size(), 1u);
         EXPECT_EQ(dialog.messages()[0].title, "Warning");
         EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
@@ -134,27 +134,32 @@ TEST_F(GridDialogTest, TakesLabelsFromTheLanguageAsTheyStand) {
     owner.RunModal(GRIDDLG_NAME, grid);
 }
 
-TEST_F(GridDialogTest, OpenerRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
+TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
     buffers.prefixCodes = Codes({0x20});
     GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    owner.AttachCanvas(IDC_FPROP_PREFIX_EDIT, &opener);
+    const int width = owner.pixelWidth(IDC_FPROP_PREFIX_EDIT);
+    const int height = owner.pixelHeight(IDC_FPROP_PREFIX_EDIT);
     RecordingPainter closed;
-    EXPECT_FALSE(opener.Paint(closed, 60, 12));
+    EXPECT_FALSE(owner.Paint(IDC_FPROP_PREFIX_EDIT, closed)) << "the box paints itself while the grid is closed";
     EXPECT_TRUE(closed.calls.empty());
 
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         EXPECT_EQ(owner.focus(), IDC_FPROP_PREFIX_EDIT);
         RecordingPainter open;
-        EXPECT_TRUE(opener.Paint(open, 60, 12));
+        EXPECT_TRUE(owner.Paint(IDC_FPROP_PREFIX_EDIT, open));
         ASSERT_EQ(open.calls.size(), 1u);
-        EXPECT_EQ(open.Find(PaintCall::Kind::Rectangle, 0, 0, 60, 12, kPureBlue), 0);
+        EXPECT_EQ(open.Find(PaintCall::Kind::Rectangle, 0, 0, width, height, kPureBlue), 0);
         EXPECT_EQ(open.calls[0].outline, kBlack);
+        ClickCode(dialog, 0x41);
         dialog.Ok();
     });
-    EXPECT_TRUE(opener.LeftButtonDown(owner, 3, 3, 60, 12));
+    owner.ClickAt(IDC_FPROP_PREFIX_EDIT, 3, 3);
     EXPECT_EQ(owner.ui().modalsRun(), std::vector<std::string>{GRIDDLG_NAME});
-    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "SP ");
-    EXPECT_EQ(buffers.prefixCodes, Codes({0x20}));
-    EXPECT_FALSE(opener.Paint(closed, 60, 12));
+    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "SP A ");
+    EXPECT_EQ(buffers.prefixCodes, Codes({0x20, 0x41}));
+    EXPECT_FALSE(owner.Paint(IDC_FPROP_PREFIX_EDIT, closed));
+    EXPECT_GE(owner.invalidations(IDC_FPROP_PREFIX_EDIT), 2) << "painted blue, then back";
 }
 
 }  // namespace

@@ -183,7 +183,9 @@ TEST(GridPainting, DrawsHeadersAndNamesInTheirCells) {
     EXPECT_EQ(painter.calls[painter.LastText("Enter")].colour, (Rgb{196, 196, 196}));
     EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
     for (const PaintCall& call : painter.calls) {
-        if (call.kind == PaintCall::Kind::Text) EXPECT_EQ(call.placement, TextPlacement::CentredAtTop);
+        if (call.kind == PaintCall::Kind::Text) {
+            EXPECT_EQ(call.placement, TextPlacement::CentredAtTop);
+        }
     }
 }
 

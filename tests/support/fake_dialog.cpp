@@ -23,6 +23,9 @@ constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3, kCbsSort = 0
 constexpr std::uint32_t kLbsNotify = 0x1, kLbsSort = 0x2;
 
 constexpr int kDefaultEditLimit = 32767;
+// Base units of the default dialog font in pixels, for the canvas sizes.
+constexpr int kBaseUnitX = 6;
+constexpr int kBaseUnitY = 13;
 constexpr int kUnlimitedEdit = 0x7FFFFFFE;
 // Deeper than any honest write-back chain goes: beyond it a handler keeps
 // answering its own change notification.
@@ -204,7 +207,7 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
     for (const DialogControl& source : dialogTemplate.controls) {
         controls_.push_back({source.id, source.style, KindOf(source), source.text,
                              (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1,
-                             kDefaultEditLimit});
+                             kDefaultEditLimit, source.cx, source.cy});
     }
 }
 
@@ -453,6 +456,52 @@ void FakeDialog::End(int result) {
     }
     ended_ = true;
     result_ = result;
+}
+
+void FakeDialog::AttachCanvas(int id, CanvasHandler* canvas) {
+    if (Control* control = Find(id, "AttachCanvas")) control->canvas = canvas;
+}
+
+void FakeDialog::Invalidate(int id) {
+    if (Control* control = Find(id, "Invalidate")) ++control->invalidations;
+}
+
+bool FakeDialog::hasCanvas(int id) const {
+    const Control* control = Find(id, "hasCanvas");
+    return control && control->canvas;
+}
+
+bool FakeDialog::Paint(int id, Painter& painter) const {
+    const Control* control = Find(id, "Paint");
+    if (!control || !Expect(*control, control->canvas != nullptr, "Paint", "a control with a canvas")) return false;
+    return control->canvas->Paint(painter, pixelWidth(id), pixelHeight(id));
+}
+
+int FakeDialog::invalidations(int id) const {
+    const Control* control = Find(id, "invalidations");
+    return control ? control->invalidations : 0;
+}
+
+int FakeDialog::pixelWidth(int id) const {
+    const Control* control = Find(id, "pixelWidth");
+    return control ? control->width * kBaseUnitX / 4 : 0;
+}
+
+int FakeDialog::pixelHeight(int id) const {
+    const Control* control = Find(id, "pixelHeight");
+    return control ? control->height * kBaseUnitY / 8 : 0;
+}
+
+void FakeDialog::ClickAt(int id, int x, int y) {
+    Control* control = Find(id, "ClickAt");
+    if (!UserCanReach(control, "ClickAt") ||
+        !Expect(*control, control->canvas != nullptr, "ClickAt", "a control with a canvas"))
+        return;
+    // The click reaches the canvas first; what it does not take goes to the
+    // control, which for the kinds used here means the focus moves to it.
+    if (!control->canvas->LeftButtonDown(*this, x, y, pixelWidth(id), pixelHeight(id)) &&
+        control->kind == ControlKind::Edit)
+        MoveFocus(id);
 }
 
 void FakeDialog::Type(int id, std::string_view text) {

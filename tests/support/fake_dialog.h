@@ -22,6 +22,7 @@
 
 #include "app/shell.h"
 #include "editor/editor_sheet.h"
+#include "ui/canvas.h"
 #include "ui/dialog.h"
 #include "ui/dialog_template.h"
 #include "ui/page.h"
@@ -122,6 +123,8 @@ public:
     std::string ListText(int id, int index) const override;
     int RunModal(const char* templateName, DialogHandler& handler) override;
     void End(int result) override;
+    void AttachCanvas(int id, CanvasHandler* canvas) override;
+    void Invalidate(int id) override;
 
     // What the user does. Each refuses (fails the test) a control that is
     // disabled or hidden, or a dialog that has ended or is blocked by a modal
@@ -135,6 +138,9 @@ public:
     // with LBS_NOTIFY.
     void Choose(int id, int index);
     void Leave(int id);                        // the focus leaves the control: KillFocus
+    // A left click at (x, y) in the client pixels of a control that the
+    // logic paints itself (one with a canvas attached).
+    void ClickAt(int id, int x, int y);
     void Ok();                                 // Click(1)
     void Cancel();                             // Esc: Clicked for id 2, with or without a button 2
 
@@ -145,6 +151,14 @@ public:
     std::vector<std::string> items(int id) const;
     int limit(int id) const;
     int focus() const { return focus_; }  // 0: no control has the focus
+    bool hasCanvas(int id) const;
+    // Lets the control's canvas paint into painter; false when it declines.
+    bool Paint(int id, Painter& painter) const;
+    int invalidations(int id) const;
+    // A control's client size in pixels, from its template size in dialog
+    // units at the base units of the default dialog font (6 × 13 pixels).
+    int pixelWidth(int id) const;
+    int pixelHeight(int id) const;
     bool ended() const { return ended_; }
     int result() const { return result_; }
 
@@ -168,6 +182,10 @@ private:
         std::vector<std::string> items;
         int selection = -1;
         int limit;
+        int width;   // dialog units
+        int height;
+        CanvasHandler* canvas = nullptr;
+        int invalidations = 0;
     };
 
     Control* Find(int id, const char* call);
