@@ -45,10 +45,16 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DeviceFace::OnCreate(HWND hwnd) {
     hwnd_ = hwnd;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (std::size_t i = 0; i < bitmaps_.size(); ++i)
-        bitmaps_[i] = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_FACE + static_cast<int>(i)));
+    Bitmap(IDB_FACE);
     if (onCreated_) onCreated_();
+}
+
+HBITMAP DeviceFace::Bitmap(int bitmapId) {
+    // The key images are loaded when a key is first drawn pressed, so the
+    // window shows its face without waiting for the 54 of them.
+    HBITMAP& bitmap = bitmaps_[static_cast<std::size_t>(bitmapId - IDB_FACE)];
+    if (!bitmap) bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
+    return bitmap;
 }
 
 void DeviceFace::OnDestroy() {
@@ -58,8 +64,8 @@ void DeviceFace::OnDestroy() {
     }
 }
 
-void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) const {
-    HBITMAP bitmap = bitmaps_[static_cast<std::size_t>(bitmapId - IDB_FACE)];
+void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) {
+    HBITMAP bitmap = Bitmap(bitmapId);
     if (!bitmap) return;
     BITMAP info;
     if (!GetObjectA(bitmap, sizeof info, &info)) return;

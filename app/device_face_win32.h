@@ -33,7 +33,8 @@ private:
     void OnLeftButtonUp();
     void OnRightButtonDown(int x, int y);
     void ShowMenuAt(int x, int y);
-    void Draw(HDC dc, int bitmapId, int x, int y) const;
+    HBITMAP Bitmap(int bitmapId);
+    void Draw(HDC dc, int bitmapId, int x, int y);
 
     HWND hwnd_ = nullptr;
     HWND mainWindow_;

@@ -143,6 +143,23 @@ Answer MainWindow::Message(std::string_view text, std::string_view title, Button
     return ShowMessageBox(owner ? owner : hwnd_, text, title, buttons, icon);
 }
 
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The file dialogs' library, with the shell libraries it brings along, is
+// loaded the first time a file dialog is needed rather than at start-up,
+// where it would cost more than everything else the program does there.
+bool RunFileDialog(const char* functionName, OPENFILENAMEA& dialog) {
+    static HMODULE library = LoadLibraryA("comdlg32.dll");
+    if (!library) return false;
+    auto function = reinterpret_cast<FileDialogFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library, functionName)));
+    return function && function(&dialog);
+}
+
+}  // namespace
+
 std::optional<std::string> MainWindow::ChooseFileToSave() {
     const std::string filter = Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}});
     const std::string folder = CurrentDirectory();
@@ -157,7 +174,7 @@ std::optional<std::string> MainWindow::ChooseFileToSave() {
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrDefExt = "QLT";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dialog)) return std::nullopt;
+    if (!RunFileDialog("GetSaveFileNameA", dialog)) return std::nullopt;
     return std::string(file);
 }
 
@@ -183,7 +200,7 @@ std::optional<std::string> MainWindow::ChooseFileToOpen(const std::string& start
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = "FWX";
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+    if (!RunFileDialog("GetOpenFileNameA", dialog)) return std::nullopt;
     return std::string(file);
 }
 
