@@ -1,0 +1,262 @@
+// The command flows of the designer through a fake main window: the save
+// prompt, the file dialogs, what happens to the current file name, and the
+// recent-file list.
+#include "app/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_ids.h"
+#include "support/fake_dialog.h"
+#include "support/test_document.h"
+#include "template/template_file.h"
+
+namespace fw {
+namespace {
+
+using test::FakeShellHost;
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+
+    void Start() {
+        shell = std::make_unique<Shell>(host, builtin, dir.path());
+        shell->Start();
+    }
+    TemplateDocument& doc() { return shell->document(); }
+
+    // A template file on disk whose first form leads to form 9.
+    std::string SavedTemplate(const std::string& name) {
+        test::TestDocument t;
+        t.doc.blocks.forms[0].nextTarget = 9;
+        const auto path = dir / name;
+        EXPECT_TRUE(WriteTemplateFile(t.doc, path));
+        return path.string();
+    }
+    std::string Ini() const {
+        const auto bytes = test::ReadAll(dir / kIniFileName);
+        return {bytes.begin(), bytes.end()};
+    }
+    void WriteIni(const std::string& text) {
+        test::WriteAll(dir / kIniFileName, std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    void Edit() {
+        doc().blocks.forms[0].escTarget = 7;
+        doc().modified = true;
+    }
+    std::string LastCaption() const { return host.sheets().empty() ? "" : host.sheets().back().caption; }
+
+    test::TempDir dir;
+    CompiledStringTable builtin;
+    FakeShellHost host;
+    std::unique_ptr<Shell> shell;
+};
+
+TEST_F(ShellTest, StartsOnANewTemplateInItsPlace) {
+    EXPECT_TRUE(doc().fileName.empty());
+    EXPECT_FALSE(doc().modified);
+    EXPECT_EQ(doc().blocks.forms[19].nextTarget, 20) << "the template was reset";
+    EXPECT_EQ(doc().deviceTexts.SlotForId(3001)[0], 'M') << "the terminal's texts were filled";
+    EXPECT_EQ(host.placements(), std::vector<bool>{false});
+    EXPECT_TRUE(host.sheets().empty());
+}
+
+TEST_F(ShellTest, StartPreloadsTheLastFileOnlyWhenAskedTo) {
+    const std::string file = SavedTemplate("last.QLT");
+    WriteIni(file + "\r0\r1\r0\r");
+    Start();
+    EXPECT_TRUE(doc().fileName.empty());
+    EXPECT_EQ(host.placements().back(), true) << "always on top";
+
+    WriteIni(file + "\r1\r0\r0\r");
+    Start();
+    EXPECT_EQ(doc().fileName, file);
+    EXPECT_EQ(doc().blocks.forms[0].nextTarget, 9);
+    EXPECT_TRUE(host.sheets().empty()) << "preloading opens no editor";
+}
+
+TEST_F(ShellTest, ARefusedPreloadIsReportedAndLeavesANamelessNewTemplate) {
+    test::WriteAll(dir / "bad.QLT", {'Z', 'I', 'P'});
+    WriteIni((dir / "bad.QLT").string() + "\r1\r0\r0\r");
+    Start();
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text, "Format of this FW file is incorrect!");
+    EXPECT_EQ(host.messages()[0].title, "Error");
+    EXPECT_EQ(host.messages()[0].icon, Icon::Exclamation);
+    EXPECT_TRUE(doc().fileName.empty()) << "a later Save must not overwrite the refused file";
+    EXPECT_EQ(doc().blocks.forms[0].nextTarget, 1);
+}
+
+TEST_F(ShellTest, NewAsksToSaveChangesAndNoDropsThem) {
+    doc().fileName = SavedTemplate("a.QLT");
+    Edit();
+    host.QueueAnswer(Answer::No);
+    shell->OnCommand(IDM_NEW);
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text, "Save current program ?");
+    EXPECT_EQ(host.messages()[0].title, "Varnok Formwright");
+    EXPECT_EQ(host.messages()[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(host.messages()[0].icon, Icon::Question);
+    EXPECT_TRUE(doc().fileName.empty());
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 0);
+    EXPECT_FALSE(doc().modified);
+    EXPECT_EQ(LastCaption(), "Formwright - [ New file ]");
+    EXPECT_EQ(host.sheets().back().titles, (std::vector<std::string>{"Form", "Menu", "Lookup", "Barcode", "Settings"}));
+}
+
+TEST_F(ShellTest, CancelAtTheSavePromptStopsTheCommand) {
+    Edit();
+    host.QueueAnswer(Answer::Cancel);
+    shell->OnCommand(IDM_NEW);
+    EXPECT_TRUE(host.sheets().empty());
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 7);
+
+    host.QueueAnswer(Answer::Cancel);
+    EXPECT_FALSE(shell->OnCloseRequest());
+    host.QueueAnswer(Answer::Cancel);
+    shell->OnCommand(IDM_EXIT);
+    EXPECT_EQ(host.destroyed(), 0);
+    host.QueueAnswer(Answer::No);
+    shell->OnCommand(IDM_EXIT);
+    EXPECT_EQ(host.destroyed(), 1);
+}
+
+TEST_F(ShellTest, YesSavesUnderTheNameOrAsksForOne) {
+    Edit();
+    host.QueueAnswer(Answer::Yes);
+    host.QueueSaveChoice((dir / "asked.QLT").string());
+    shell->OnCommand(IDM_NEW);
+    EXPECT_EQ(host.saveDialogs(), 1);
+    const auto saved = test::ReadAll(dir / "asked.QLT");
+    ASSERT_EQ(saved.size(), kTemplateFileSize);
+    EXPECT_EQ(saved[13390], 7) << "the changes were saved before the reset";
+    EXPECT_EQ(host.sheets().size(), 1u);
+
+    Edit();
+    host.QueueAnswer(Answer::Yes);
+    host.QueueSaveChoice(std::nullopt);
+    shell->OnCommand(IDM_NEW);
+    EXPECT_EQ(host.sheets().size(), 2u) << "a cancelled Save As still lets New go on";
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 0);
+}
+
+TEST_F(ShellTest, SaveWithoutANameIsSaveAsAndRemembersTheFile) {
+    Edit();
+    const std::string path = (dir / "one.QLT").string();
+    host.QueueSaveChoice(path);
+    shell->OnCommand(IDM_SAVE);
+    EXPECT_EQ(test::ReadAll(path).size(), kTemplateFileSize);
+    EXPECT_EQ(doc().fileName, path);
+    EXPECT_FALSE(doc().modified);
+    EXPECT_EQ(Ini(), path + "\r0\r0\r0\r" + path + "\r");
+    EXPECT_EQ(shell->recentFiles().entries, std::vector<std::string>{path});
+    EXPECT_GT(host.recentFilesChanged(), 0);
+
+    Edit();
+    shell->OnCommand(IDM_SAVE);
+    EXPECT_EQ(host.saveDialogs(), 1) << "a named template saves without asking";
+    shell->OnCommand(IDM_EDIT);
+    EXPECT_EQ(LastCaption(), "Formwright - [ " + path + " ]");
+}
+
+TEST_F(ShellTest, AFailedSaveIsReportedAndKeepsTheChangesMarked) {
+    Edit();
+    host.QueueSaveChoice((dir / "missing-folder" / "x.QLT").string());
+    shell->OnCommand(IDM_SAVE_AS);
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text, "Cannot save this file!");
+    EXPECT_EQ(host.messages()[0].title, "Error");
+    EXPECT_TRUE(doc().modified);
+    EXPECT_FALSE(std::filesystem::exists(dir / kIniFileName)) << "no recent entry for a file that was not written";
+}
+
+TEST_F(ShellTest, OpenResetsFirstAndLoadsTheChosenFile) {
+    const std::string file = SavedTemplate("open.QLT");
+    doc().fileName = file;
+    Edit();
+    host.QueueAnswer(Answer::No);
+    host.QueueOpenChoice(file);
+    shell->OnCommand(IDM_OPEN);
+    EXPECT_EQ(host.openStarts(), std::vector<std::string>{file}) << "the dialog starts at the current file";
+    EXPECT_EQ(doc().fileName, file);
+    EXPECT_EQ(doc().blocks.forms[0].nextTarget, 9);
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 0) << "the file, not the edits";
+    EXPECT_FALSE(doc().modified);
+    EXPECT_EQ(host.placements().size(), 2u) << "placed again before the dialog";
+    EXPECT_EQ(LastCaption(), "Formwright - [ " + file + " ]");
+}
+
+TEST_F(ShellTest, ACancelledOrRefusedOpenLeavesANamelessResetTemplate) {
+    const std::string file = SavedTemplate("keep.QLT");
+    doc().fileName = file;
+    doc().blocks.forms[0].escTarget = 3;
+    host.QueueOpenChoice(std::nullopt);
+    shell->OnCommand(IDM_OPEN);
+    EXPECT_TRUE(doc().fileName.empty()) << "Save must not write the reset template over keep.QLT";
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 0);
+    EXPECT_TRUE(host.sheets().empty());
+
+    std::vector<std::uint8_t> newer(kTemplateFileSize, 0);
+    std::memcpy(newer.data(), "QELTAR-09000000", 15);
+    test::WriteAll(dir / "newer.QLT", newer);
+    host.QueueOpenChoice((dir / "newer.QLT").string());
+    shell->OnCommand(IDM_OPEN);
+    ASSERT_EQ(host.messages().size(), 1u);
+    EXPECT_EQ(host.messages()[0].text, "The FW file version is newer than current program!");
+    EXPECT_TRUE(doc().fileName.empty());
+    EXPECT_TRUE(host.sheets().empty());
+}
+
+TEST_F(ShellTest, ReadingThePreferencesAgainNeverRenamesTheTemplateInMemory) {
+    const std::string last = SavedTemplate("last.QLT");
+    WriteIni(last + "\r1\r0\r0\r");
+    shell->OnCommand(IDM_NEW);
+    host.QueueOpenChoice(std::nullopt);
+    shell->OnCommand(IDM_OPEN);
+    EXPECT_TRUE(doc().fileName.empty());
+    host.OnModal(PREFERENCESDLG_NAME, [](test::FakeDialog& d) { d.Cancel(); });
+    shell->OnCommand(IDM_PREFERENCES);
+    EXPECT_TRUE(doc().fileName.empty());
+}
+
+TEST_F(ShellTest, RecentFilesOpenWithoutPromptAndKeepTheLastFourNewestFirst) {
+    std::vector<std::string> files;
+    for (int i = 0; i < 5; ++i) {
+        files.push_back((dir / ("f" + std::to_string(i) + ".QLT")).string());
+        host.QueueSaveChoice(files.back());
+        shell->OnCommand(IDM_SAVE_AS);
+    }
+    EXPECT_EQ(shell->recentFiles().entries, (std::vector<std::string>{files[4], files[3], files[2], files[1]}));
+
+    Edit();
+    shell->OnCommand(IDM_RECENT_FIRST + 2);  // f2
+    EXPECT_TRUE(host.messages().empty()) << "no save prompt";
+    EXPECT_EQ(doc().fileName, files[2]);
+    EXPECT_EQ(doc().blocks.forms[0].escTarget, 0) << "the file, read over the edits";
+    EXPECT_EQ(shell->recentFiles().entries.front(), files[2]);
+    EXPECT_EQ(LastCaption(), "Formwright - [ " + files[2] + " ]");
+
+    std::filesystem::remove(files[3]);
+    shell->OnCommand(IDM_RECENT_FIRST + 2);  // f3, gone
+    EXPECT_TRUE(doc().fileName.empty());
+    EXPECT_EQ(LastCaption(), "Formwright - [ New file ]") << "the editor opens all the same";
+    shell->OnCommand(IDM_RECENT_FIRST + 9);  // no such entry: nothing happens
+}
+
+TEST_F(ShellTest, ACommandLineFileOpensLikeARecentFile) {
+    const std::string file = SavedTemplate("double-clicked.QLT");
+    shell->OpenFromCommandLine(file);
+    EXPECT_EQ(doc().fileName, file);
+    EXPECT_EQ(doc().blocks.forms[0].nextTarget, 9);
+    EXPECT_EQ(LastCaption(), "Formwright - [ " + file + " ]");
+    EXPECT_EQ(shell->recentFiles().entries, std::vector<std::string>{file});
+}
+
+}  // namespace
+}  // namespace fw
