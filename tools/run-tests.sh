@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test layer: the native core and page tests,
-# the same tests cross-built and run under Wine, and short fuzzing runs of the
-# three readers of outside input. Ends with "N passed, M failed".
+# the same tests cross-built and run under Wine, the real program driven under
+# Wine, and short fuzzing runs of the three readers of outside input. Ends
+# with "N passed, M failed".
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
 cd "$FW_ROOT"
@@ -46,6 +47,17 @@ fw_log "Windows build (MinGW-w64)"
 if fw_build mingw >"$logs/mingw-build.log" 2>&1; then
     wine build/mingw/tests/formwright_tests.exe --gtest_brief=1 >"$logs/wine-core.log" 2>&1
     count_gtest "core tests under Wine" "$logs/wine-core.log" $?
+
+    # The real program, started and driven through its windows: needs a
+    # display. The time limit keeps a hung program from eating the budget.
+    fw_log "designer under Wine"
+    if fw_ensure_display; then
+        timeout 420 wine build/mingw/tests/designer_wine_tests.exe --designer=build/mingw/formwright.exe \
+            --gtest_brief=1 >"$logs/wine-designer.log" 2>&1
+        count_gtest "designer under Wine" "$logs/wine-designer.log" $?
+    else
+        count_one "display for the designer tests" 1
+    fi
 else
     tail -30 "$logs/mingw-build.log" >&2
     count_one "Windows build" 1

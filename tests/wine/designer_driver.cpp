@@ -1,0 +1,242 @@
+#include "wine/designer_driver.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fw::wine {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+struct EnumState {
+    DWORD processId;
+    std::vector<HWND>* windows;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam) {
+    auto* state = reinterpret_cast<EnumState*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == state->processId && IsWindowVisible(hwnd)) state->windows->push_back(hwnd);
+    return TRUE;
+}
+
+struct DescendantSearch {
+    const std::function<bool(HWND)>* accept;
+    HWND found;
+};
+
+BOOL CALLBACK TestDescendant(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<DescendantSearch*>(lParam);
+    if ((*search->accept)(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string& DesignerExe() {
+    static std::string path;
+    return path;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[256] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND hwnd) {
+    char text[1024] = "";
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kSendTimeoutMs,
+                        &ignored);
+    return text;
+}
+
+std::string TitleOf(HWND hwnd) {
+    char text[512] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
+    std::vector<HWND> windows;
+    EnumState state{processId, &windows};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return windows;
+}
+
+HWND FindTopLevel(DWORD processId, const char* className, const std::string& title) {
+    for (HWND hwnd : VisibleTopLevelWindows(processId))
+        if ((!className || ClassOf(hwnd) == className) && TitleOf(hwnd) == title) return hwnd;
+    return nullptr;
+}
+
+HWND WaitForTopLevel(DWORD processId, const char* className, const std::string& title) {
+    return WaitFor([&] { return FindTopLevel(processId, className, title); });
+}
+
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept) {
+    // EnumChildWindows walks every level below the parent.
+    DescendantSearch search{&accept, nullptr};
+    EnumChildWindows(parent, TestDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindChildDialogWith(HWND parent, int controlId) {
+    return FindDescendant(parent, [controlId](HWND hwnd) {
+        return ClassOf(hwnd) == "#32770" && GetDlgItem(hwnd, controlId) != nullptr;
+    });
+}
+
+bool WaitUntilGone(HWND hwnd, Milliseconds timeout) {
+    return WaitFor([hwnd] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, timeout);
+}
+
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+void SetText(HWND hwnd, const std::string& text) { Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+
+void Notify(HWND control, WORD code) {
+    const auto id = static_cast<WORD>(GetDlgCtrlID(control));
+    Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+}
+
+std::vector<std::string> TabTitles(HWND tab, HANDLE process) {
+    std::vector<std::string> titles;
+    constexpr std::size_t kTextSize = 256;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(TCITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    if (!remote) return titles;
+    char* remoteText = static_cast<char*>(remote) + sizeof(TCITEMA);
+    const auto count = static_cast<int>(Send(tab, TCM_GETITEMCOUNT));
+    for (int i = 0; i < count; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = remoteText;
+        item.cchTextMax = kTextSize;
+        char text[kTextSize] = "";
+        WriteProcessMemory(process, remoteText, text, sizeof text, nullptr);
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        Send(tab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+        // The control may answer with a pointer of its own.
+        ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
+        ReadProcessMemory(process, item.pszText, text, sizeof text - 1, nullptr);
+        titles.emplace_back(text);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return titles;
+}
+
+void PressCtrlKey(WORD key) {
+    INPUT inputs[4]{};
+    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
+        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+// ---- DesignerRun --------------------------------------------------------------
+
+DesignerRun::DesignerRun() {
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH + 1] = "";
+    GetTempPathA(sizeof temp, temp);
+    folder_ = std::string(temp) + "fwdesigner-" + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(GetTickCount()) + "-" + std::to_string(counter++) + "\\";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    CopyFileA(DesignerExe().c_str(), PathOf("formwright.exe").c_str(), FALSE);
+}
+
+DesignerRun::~DesignerRun() {
+    Stop();
+    // The system may hold the executable's image a moment after the end.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+        if (GetFileAttributesA(folder_.c_str()) == INVALID_FILE_ATTRIBUTES) break;
+        Sleep(100);
+    }
+}
+
+void DesignerRun::WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string DesignerRun::ReadFile(const std::string& name) const {
+    std::ifstream in(PathOf(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool DesignerRun::Start(const std::string& arguments) {
+    Stop();
+    const std::string exe = PathOf("formwright.exe");
+    std::string commandLine = "\"" + exe + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                          &startup, &info_) != FALSE;
+}
+
+bool DesignerRun::running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND DesignerRun::WaitForMainWindow() {
+    // The window shows during its own creation, before its device face
+    // exists: wait until the program has reached its message loop.
+    WaitForInputIdle(info_.hProcess, static_cast<DWORD>(kPatience.count()));
+    HWND main = WaitForTopLevel(processId(), "QELTAR", "Formwright");
+    if (main) Send(main, WM_NULL);
+    return main;
+}
+
+bool DesignerRun::WaitForExit(DWORD& exitCode, Milliseconds timeout) {
+    if (!info_.hProcess ||
+        WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return false;
+    return GetExitCodeProcess(info_.hProcess, &exitCode) != FALSE;
+}
+
+void DesignerRun::CancelDialogsExcept(const std::vector<HWND>& keep) {
+    // Only the innermost modal window is enabled; its owners wait for it.
+    for (int round = 0; round < 10; ++round) {
+        HWND innermost = nullptr;
+        for (HWND hwnd : VisibleTopLevelWindows(processId()))
+            if (IsWindowEnabled(hwnd) && std::find(keep.begin(), keep.end(), hwnd) == keep.end()) innermost = hwnd;
+        if (!innermost) return;
+        PostMessageA(innermost, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        WaitUntilGone(innermost, Milliseconds(5000));
+    }
+}
+
+void DesignerRun::Stop() {
+    if (!info_.hProcess) return;
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+    info_ = {};
+}
+
+}  // namespace fw::wine

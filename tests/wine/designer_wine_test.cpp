@@ -1,0 +1,682 @@
+// The real formwright.exe under Wine (or Windows): its resources as the
+// system loads them, and the program itself driven from outside through its
+// windows. Run with --designer=PATH or FW_DESIGNER_EXE naming the program.
+//
+// The native tests build fake dialogs from the same dialog templates and fail
+// whenever the page and dialog logic touches a control id the template lacks
+// (tests/support/fake_dialog.h). The template checks here close the other
+// half: every template loads into a real dialog in which each of its
+// controls exists with its class, so the ids that logic was tested against
+// are there in the program too.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app_ids.h"
+#include "grid/grid_ids.h"
+#include "pages/form/form_ids.h"
+#include "pages/lookup/lookup_ids.h"
+#include "pages/menu/menu_ids.h"
+#include "pages/reader/barcode_ids.h"
+#include "pages/reader/reader_block.h"
+#include "pages/settings/settings_ids.h"
+#include "strings/string_source.h"
+#include "strings/ui_strings.h"
+#include "template/template_document.h"
+#include "template/template_file.h"
+#include "ui/dialog_template.h"
+#include "wine/designer_driver.h"
+
+namespace fw::wine {
+namespace {
+
+// ---- The executable's resources, loaded as data ---------------------------------
+
+HMODULE ExeResourceModule() {
+    static HMODULE module =
+        LoadLibraryExA(DesignerExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    return module;
+}
+
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, const char* name, const char* type) {
+    HRSRC resource = FindResourceA(module, name, type);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return {};
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, resource)};
+}
+
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
+    reinterpret_cast<std::vector<std::string>*>(names)->push_back(
+        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
+    return TRUE;
+}
+
+std::vector<std::string> DialogNames(HMODULE module) {
+    std::vector<std::string> names;
+    EnumResourceNamesA(module, RT_DIALOG, CollectName, reinterpret_cast<LONG_PTR>(&names));
+    return names;
+}
+
+// The title a dialog template gives, so the tests find the real dialog by it.
+std::string TemplateTitle(const char* name) {
+    return ParseDialogTemplate(ResourceBytes(ExeResourceModule(), name, RT_DIALOG)).title;
+}
+
+bool SameClass(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+                                       CSTR_EQUAL;
+}
+
+INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+class ExeResources : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(module(), nullptr) << "cannot load " << DesignerExe(); }
+    static HMODULE module() { return ExeResourceModule(); }
+};
+
+TEST_F(ExeResources, StringTableHoldsTheCompiledTexts) {
+    const CompiledStringTable compiled;
+    int mismatches = 0;
+    int texts = 0;
+    for (int id = 0; id < 5000; ++id) {
+        char loaded[4096] = "";
+        LoadStringA(module(), static_cast<UINT>(id), loaded, sizeof loaded);
+        const std::string expected = compiled.Get(id);
+        if (!expected.empty()) ++texts;
+        if (expected != loaded && ++mismatches <= 10)
+            ADD_FAILURE() << "string " << id << ": resource \"" << loaded << "\", compiled \"" << expected << "\"";
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(texts, 1000);  // the table is there at all
+}
+
+TEST_F(ExeResources, MenuHoldsTheCommandsInOrder) {
+    HMENU menu = LoadMenuA(module(), QELTARMENU_NAME);
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = GetSubMenu(menu, 0);
+    ASSERT_NE(popup, nullptr);
+    struct Item {
+        int id;  // 0: a separator
+        const char* text;
+    };
+    const Item expected[] = {
+        {IDM_NEW, "&New\tCtrl+N"},
+        {IDM_OPEN, "&Open...\tCtrl+O"},
+        {IDM_SAVE, "&Save\tCtrl+S"},
+        {IDM_SAVE_AS, "Save &As..."},
+        {0, ""},
+        {IDM_EDIT, "&Edit\tCtrl+E"},
+        {IDM_PREFERENCES, "&Preferences..."},
+        {0, ""},
+        {IDM_ABOUT, "A&bout..."},
+        {IDM_EXIT, "E&xit\tAlt+F4"},
+    };
+    ASSERT_EQ(GetMenuItemCount(popup), 10);
+    for (int position = 0; position < 10; ++position) {
+        SCOPED_TRACE("position " + std::to_string(position));
+        char text[128] = "";
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        ASSERT_TRUE(GetMenuItemInfoA(popup, static_cast<UINT>(position), TRUE, &info));
+        if (expected[position].id == 0) {
+            EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+        } else {
+            EXPECT_FALSE(info.fType & MFT_SEPARATOR);
+            EXPECT_EQ(static_cast<int>(info.wID), expected[position].id);
+            EXPECT_STREQ(text, expected[position].text);
+        }
+    }
+    DestroyMenu(menu);
+}
+
+TEST_F(ExeResources, AcceleratorsAreCtrlNOSE) {
+    HACCEL table = LoadAcceleratorsA(module(), QELTAR_ACCELERATORS_NAME);
+    ASSERT_NE(table, nullptr);
+    ACCEL entries[16];
+    const int count = CopyAcceleratorTableA(table, entries, 16);
+    ASSERT_EQ(count, 4);
+    std::map<int, int> commandByKey;
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY | FCONTROL)
+            << "entry " << i;
+        commandByKey[entries[i].key] = entries[i].cmd;
+    }
+    const std::map<int, int> expected = {{'N', IDM_NEW}, {'O', IDM_OPEN}, {'S', IDM_SAVE}, {'E', IDM_EDIT}};
+    EXPECT_EQ(commandByKey, expected);
+    DestroyAcceleratorTable(table);
+}
+
+TEST_F(ExeResources, IconAndFaceBitmapsLoad) {
+    EXPECT_NE(FindResourceA(module(), QELTAR_ICON_NAME, RT_GROUP_ICON), nullptr);
+
+    // The headers as stored: the picture and each key pair share their size.
+    auto header = [this](int id) {
+        BITMAPINFOHEADER info{};
+        const auto bytes = ResourceBytes(module(), MAKEINTRESOURCEA(id), RT_BITMAP);
+        if (bytes.size() >= sizeof info) std::memcpy(&info, bytes.data(), sizeof info);
+        return info;
+    };
+    for (int id = IDB_FACE; id <= IDB_KEY_PRESSED_LAST; ++id) {
+        HBITMAP bitmap = LoadBitmapA(module(), MAKEINTRESOURCEA(id));
+        EXPECT_NE(bitmap, nullptr) << "bitmap " << id;
+        if (bitmap) DeleteObject(bitmap);
+    }
+    const BITMAPINFOHEADER face = header(IDB_FACE);
+    EXPECT_EQ(face.biWidth, 251);
+    EXPECT_EQ(std::abs(face.biHeight), 589);
+    EXPECT_EQ(face.biBitCount, 24);
+    for (int key = 0; key < 27; ++key) {
+        const BITMAPINFOHEADER up = header(IDB_KEY_FIRST + key);
+        const BITMAPINFOHEADER down = header(IDB_KEY_PRESSED_FIRST + key);
+        EXPECT_GT(up.biWidth, 0) << "key " << key + 1;
+        EXPECT_EQ(up.biWidth, down.biWidth) << "key " << key + 1;
+        EXPECT_EQ(up.biHeight, down.biHeight) << "key " << key + 1;
+    }
+}
+
+TEST_F(ExeResources, EveryTemplateTheCodeNamesIsThere) {
+    const std::vector<std::string> names = DialogNames(module());
+    const std::set<std::string> present(names.begin(), names.end());
+    for (const char* name : {PREFERENCESDLG_NAME, ABOUTBOX_NAME, GRIDDLG_NAME, FORMDLG_NAME, FORMPROPERTIESDLG_NAME,
+                             IMAGEPROPERTIESDLG_NAME, LOOKUPPROPERTIESDLG_NAME, TIMESTAMPDLG_NAME, ADVANCEDLG_NAME,
+                             MENUDLG_NAME, LOOKUPDLG_NAME, BARCODEDLG_NAME, SETTINGSDLG_NAME})
+        EXPECT_TRUE(present.count(name)) << name << " is missing";
+    // The sheet's five pages by the names it opens them with; the sheet can
+    // only hold child templates.
+    for (const char* name : {"FORMDLG", "MENUDLG", "LOOKUPDLG", "BARCODEDLG", "SETTINGSDLG"}) {
+        ASSERT_TRUE(present.count(name)) << name << " is missing";
+        EXPECT_TRUE(ParseDialogTemplate(ResourceBytes(module(), name, RT_DIALOG)).style & WS_CHILD) << name;
+    }
+}
+
+TEST_F(ExeResources, EveryDialogTemplateOpensWithItsControls) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Property-sheet pages are child templates and need a parent.
+    HWND host = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(host, nullptr);
+
+    const std::vector<std::string> names = DialogNames(module());
+    EXPECT_GE(names.size(), 13u);
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const auto bytes = ResourceBytes(module(), name.c_str(), RT_DIALOG);
+        ASSERT_FALSE(bytes.empty());
+        const DialogTemplate parsed = ParseDialogTemplate(bytes);
+        EXPECT_TRUE(parsed.complete);
+        const bool child = (parsed.style & WS_CHILD) != 0;
+        HWND dialog = CreateDialogIndirectParamA(module(), reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()),
+                                                 child ? host : nullptr, InertDialogProc, 0);
+        ASSERT_NE(dialog, nullptr) << "error " << GetLastError();
+        EXPECT_EQ(TitleOf(dialog), parsed.title);
+        int children = 0;
+        for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++children;
+        EXPECT_EQ(children, static_cast<int>(parsed.controls.size()));
+        for (const DialogControl& control : parsed.controls) {
+            if (control.id == -1) continue;
+            HWND hwnd = GetDlgItem(dialog, control.id);
+            if (!hwnd) {
+                ADD_FAILURE() << "control " << control.id << " (" << control.className << ") not created";
+                continue;
+            }
+            EXPECT_TRUE(SameClass(ClassOf(hwnd), control.className))
+                << "control " << control.id << " is a " << ClassOf(hwnd) << ", template says "
+                << control.className;
+        }
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(host);
+}
+
+// ---- The running program -----------------------------------------------------------
+
+constexpr const char* kDialogClass = "#32770";
+constexpr const char* kNewFileCaption = "Formwright - [ New file ]";
+
+std::string SheetCaption(const std::string& path) { return "Formwright - [ " + path + " ]"; }
+
+// Selects the entry with this text in a list of the dialog and tells the
+// dialog, as the control does when the user picks it. The entry's index,
+// or -1 when the list has no such entry.
+int ChooseEntry(HWND dialog, int listId, const std::string& text) {
+    HWND list = GetDlgItem(dialog, listId);
+    const auto entry = static_cast<int>(Send(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(text.c_str())));
+    if (entry < 0) return -1;
+    Send(list, CB_SETCURSEL, static_cast<WPARAM>(entry));
+    Notify(list, CBN_SELCHANGE);
+    return entry;
+}
+
+std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+// Typed into a number box: the text, then what the box shows afterwards.
+std::string Typed(HWND dialog, int id, const std::string& text) {
+    SetText(GetDlgItem(dialog, id), text);
+    return ControlText(dialog, id);
+}
+
+void PostCommand(HWND hwnd, int id) { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+// Writes what the program finds at its start into its folder and gives the
+// command line's arguments.
+using Prepare = std::function<std::string(DesignerRun&)>;
+
+// One program shared by the tests of a suite, started again when a test has
+// ended it or lost its sheet; each test leaves it with no dialog open but
+// the sheet, when the suite works in one.
+class SharedDesigner {
+public:
+    // Starts the program when none runs; false when it does not come up.
+    bool Ensure(const Prepare& prepare = nullptr) {
+        if (run_ && run_->running() && IsWindow(main_)) return true;
+        Reset();
+        run_ = std::make_unique<DesignerRun>();
+        const std::string arguments = prepare ? prepare(*run_) : std::string();
+        main_ = run_->Start(arguments) ? run_->WaitForMainWindow() : nullptr;
+        return main_ != nullptr;
+    }
+    // The program with its sheet open on the Form page: opened by Edit, or
+    // by the program itself when it starts on a file.
+    bool EnsureFormPage(const Prepare& prepare, bool openWithEdit, const std::string& captionFile) {
+        if (sheet_ && IsWindow(sheet_) && run_ && run_->running()) return true;
+        Reset();
+        if (!Ensure(prepare)) return false;
+        if (openWithEdit) PostCommand(main_, IDM_EDIT);
+        const std::string caption =
+            captionFile.empty() ? std::string(kNewFileCaption) : SheetCaption(run_->PathOf(captionFile));
+        sheet_ = WaitForTopLevel(pid(), kDialogClass, caption);
+        page_ = sheet_ ? WaitFor([this] { return FindChildDialogWith(sheet_, IDC_FORM_ID_LIST); }) : nullptr;
+        // Answered once the page has filled its lists.
+        if (page_) Send(page_, WM_NULL);
+        return page_ != nullptr;
+    }
+    void Reset() {
+        run_.reset();
+        main_ = sheet_ = page_ = nullptr;
+        currentFile.clear();
+    }
+    void CancelDialogs() {
+        if (run_ && run_->running()) run_->CancelDialogsExcept({main_, sheet_});
+    }
+
+    DesignerRun& run() { return *run_; }
+    HWND main() const { return main_; }
+    HWND sheet() const { return sheet_; }
+    HWND page() const { return page_; }
+    DWORD pid() const { return run_->processId(); }
+
+    // The file the program holds after the tests' saves; empty while new.
+    std::string currentFile;
+
+private:
+    std::unique_ptr<DesignerRun> run_;
+    HWND main_ = nullptr;
+    HWND sheet_ = nullptr;
+    HWND page_ = nullptr;
+};
+
+// ---- Main window, sheet, Save As and the save prompt -------------------------------
+
+class DesignerShell : public testing::Test {
+protected:
+    static void TearDownTestSuite() { designer_.Reset(); }
+    void SetUp() override {
+        ASSERT_TRUE(designer_.Ensure(nullptr)) << "no visible window of class QELTAR titled Formwright";
+    }
+    void TearDown() override { designer_.CancelDialogs(); }
+
+    DesignerRun& run() { return designer_.run(); }
+    HWND main() { return designer_.main(); }
+    DWORD pid() { return designer_.pid(); }
+
+    // The sheet's caption names the file the program holds.
+    std::string CurrentCaption() {
+        return designer_.currentFile.empty() ? std::string(kNewFileCaption) : SheetCaption(designer_.currentFile);
+    }
+
+    HWND OpenSheetWithCtrlE() {
+        const std::string caption = CurrentCaption();
+        // A second try only when the keys reached nothing at all.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            SetForegroundWindow(main());
+            WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
+            PressCtrlKey('E');
+            if (HWND sheet = WaitFor([&] { return FindTopLevel(pid(), kDialogClass, caption); }, Milliseconds(10000)))
+                return sheet;
+            if (VisibleTopLevelWindows(pid()).size() > 1) break;
+        }
+        ADD_FAILURE() << "Ctrl+E opened no sheet titled \"" << caption << "\"";
+        return nullptr;
+    }
+
+    // Edit and OK: the pages apply, which marks the template modified.
+    // Through the command and any caption, so the prompt tests do not depend
+    // on the accelerators or the caption, which have tests of their own.
+    void EditAndApply() {
+        PostCommand(main(), IDM_EDIT);
+        HWND sheet = WaitFor([this]() -> HWND {
+            for (HWND hwnd : VisibleTopLevelWindows(pid()))
+                if (ClassOf(hwnd) == kDialogClass && TitleOf(hwnd).starts_with("Formwright - [ ")) return hwnd;
+            return nullptr;
+        });
+        ASSERT_NE(sheet, nullptr) << "Edit opened no sheet";
+        PostCommand(sheet, IDOK);
+        ASSERT_TRUE(WaitUntilGone(sheet));
+    }
+
+    HWND WaitForSavePrompt() { return WaitForTopLevel(pid(), kDialogClass, "Varnok Formwright"); }
+
+    static SharedDesigner designer_;
+};
+SharedDesigner DesignerShell::designer_;
+
+TEST_F(DesignerShell, StartsAsTerminalShapedPopupAtItsPlace) {
+    EXPECT_EQ(ClassOf(main()), "QELTAR");
+    RECT frame;
+    GetWindowRect(main(), &frame);
+    EXPECT_EQ(frame.left, 100);
+    EXPECT_EQ(frame.top, 50);
+    EXPECT_EQ(frame.right - frame.left, 251);
+    EXPECT_EQ(frame.bottom - frame.top, 592);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(main(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION) << "no caption, no border";
+    EXPECT_FALSE(GetWindowLongPtrA(main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(main(), region), COMPLEXREGION);
+    RECT box;
+    GetRgnBox(region, &box);
+    EXPECT_GE(box.left, 0);
+    EXPECT_GE(box.top, 0);
+    EXPECT_LE(box.right, 251);
+    EXPECT_LE(box.bottom, 592);
+    for (POINT corner : {POINT{0, 0}, POINT{250, 0}, POINT{0, 591}, POINT{250, 591}})
+        EXPECT_FALSE(PtInRegion(region, corner.x, corner.y)) << corner.x << "," << corner.y;
+    EXPECT_TRUE(PtInRegion(region, 125, 296));
+    DeleteObject(region);
+
+    HWND face = GetDlgItem(main(), IDC_DEVICE_FACE);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(ClassOf(face), "Client");
+    RECT faceFrame;
+    GetWindowRect(face, &faceFrame);
+    EXPECT_TRUE(EqualRect(&faceFrame, &frame));
+}
+
+TEST_F(DesignerShell, CtrlEOpensTheSheetWithItsFivePages) {
+    HWND sheet = OpenSheetWithCtrlE();
+    ASSERT_NE(sheet, nullptr);
+    HWND tab = FindDescendant(sheet, [](HWND hwnd) { return ClassOf(hwnd) == "SysTabControl32"; });
+    ASSERT_NE(tab, nullptr);
+    const std::vector<std::string> expected = {"Form", "Menu", "Lookup", "Barcode", "Settings"};
+    EXPECT_EQ(TabTitles(tab, run().process()), expected);
+    // Modal: the main window takes no commands while the sheet is open.
+    EXPECT_FALSE(IsWindowEnabled(main()));
+    PostCommand(sheet, IDCANCEL);
+    EXPECT_TRUE(WaitUntilGone(sheet));
+    EXPECT_TRUE(WaitFor([this] { return IsWindowEnabled(main()) != FALSE; }));
+}
+
+TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
+    PostCommand(main(), IDM_NEW);
+    HWND sheet = WaitForTopLevel(pid(), kDialogClass, kNewFileCaption);
+    ASSERT_NE(sheet, nullptr) << "New opened no sheet";
+    designer_.currentFile.clear();
+    PostCommand(sheet, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+
+    PostCommand(main(), IDM_SAVE_AS);
+    // The file name box: an edit of its own (edt1, 1152), or the edit inside
+    // the file name combo box (cmb13, 1148), which may carry the combo's id.
+    auto isNameBox = [](HWND c) {
+        if (!SameClass(ClassOf(c), "Edit") || !IsWindowVisible(c)) return false;
+        const int id = GetDlgCtrlID(c);
+        HWND parent = GetParent(c);
+        return id == 1148 || id == 1152 || GetDlgCtrlID(parent) == 1148 || GetDlgCtrlID(GetParent(parent)) == 1148;
+    };
+    HWND nameBox = nullptr;
+    HWND saveDialog = WaitFor([&] {
+        for (HWND hwnd : VisibleTopLevelWindows(pid()))
+            if (hwnd != main() && (nameBox = FindDescendant(hwnd, isNameBox))) return hwnd;
+        return HWND{};
+    });
+    ASSERT_NE(saveDialog, nullptr) << "no Save dialog";
+    const std::string path = run().PathOf("saved.QLT");
+    SetText(nameBox, path);
+    PostMessageA(saveDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(saveDialog, IDOK)));
+    ASSERT_TRUE(WaitUntilGone(saveDialog));
+    // Answered once the command that saved has returned.
+    Send(main(), WM_NULL);
+
+    const std::string expectedIni = path + "\r0\r0\r0\r" + path + "\r";
+    EXPECT_TRUE(WaitFor([&] { return run().ReadFile("QELTAR.ini") == expectedIni; }, Milliseconds(10000)));
+    EXPECT_EQ(run().ReadFile("QELTAR.ini"), expectedIni);
+    const std::string saved = run().ReadFile("saved.QLT");
+    EXPECT_EQ(saved.size(), 154309u);
+    EXPECT_EQ(saved.substr(0, 20), std::string("QELTAR-01000100\0\0\0\0\0", 20));
+    designer_.currentFile = path;
+
+    // The sheet names the file from now on.
+    PostCommand(main(), IDM_EDIT);
+    sheet = WaitForTopLevel(pid(), kDialogClass, SheetCaption(path));
+    ASSERT_NE(sheet, nullptr) << "no sheet titled with the saved path";
+    PostCommand(sheet, IDCANCEL);
+    EXPECT_TRUE(WaitUntilGone(sheet));
+}
+
+TEST_F(DesignerShell, ExitWithUnsavedChangesAsksAndCancelKeepsItRunning) {
+    ASSERT_NO_FATAL_FAILURE(EditAndApply());
+    PostCommand(main(), IDM_EXIT);
+    HWND prompt = WaitForSavePrompt();
+    ASSERT_NE(prompt, nullptr) << "no save prompt";
+    EXPECT_TRUE(FindDescendant(prompt, [](HWND c) { return TextOf(c) == "Save current program ?"; }));
+    PostCommand(prompt, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(prompt));
+    // Answered once the close request has been handled, one way or the other.
+    Send(main(), WM_NULL);
+    EXPECT_TRUE(IsWindow(main()));
+    DWORD exitCode = 0;
+    EXPECT_FALSE(run().WaitForExit(exitCode, Milliseconds(1000)));
+}
+
+TEST_F(DesignerShell, ExitWithUnsavedChangesAndNoEndsTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(EditAndApply());
+    PostCommand(main(), IDM_EXIT);
+    HWND prompt = WaitForSavePrompt();
+    ASSERT_NE(prompt, nullptr) << "no save prompt";
+    EXPECT_TRUE(FindDescendant(prompt, [](HWND c) { return TextOf(c) == "Save current program ?"; }));
+    PostCommand(prompt, IDNO);
+    DWORD exitCode = 99;
+    ASSERT_TRUE(run().WaitForExit(exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST(DesignerPreferences, ThirdIniLineMakesTheWindowTopmost) {
+    DesignerRun run;
+    run.WriteFile("QELTAR.ini", "Unknow\r0\r1\r0\r");
+    ASSERT_TRUE(run.Start());
+    HWND main = run.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(WaitFor([main] { return (GetWindowLongPtrA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; },
+                        Milliseconds(5000)));
+    RECT frame;
+    GetWindowRect(main, &frame);
+    EXPECT_EQ(frame.left, 100);
+    EXPECT_EQ(frame.top, 50);
+}
+
+// ---- The Form page and its dialogs --------------------------------------------------
+
+// The sheet of a new template, open on its Form page for the whole suite.
+class FormPageDialogs : public testing::Test {
+protected:
+    static void TearDownTestSuite() { designer_.Reset(); }
+    void SetUp() override {
+        ASSERT_TRUE(designer_.EnsureFormPage(nullptr, true, "")) << "no sheet with its Form page";
+    }
+    void TearDown() override { designer_.CancelDialogs(); }
+
+    HWND page() { return designer_.page(); }
+    DWORD pid() { return designer_.pid(); }
+
+    // Chooses the data type on a line (0 to 11) and presses its "more...";
+    // the dialog with this title, or nullptr.
+    HWND OpenLineDialog(int line, const std::string& type, const std::string& title) {
+        if (ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST + line, type) < 0) {
+            ADD_FAILURE() << "no data type \"" << type << "\"";
+            return nullptr;
+        }
+        HWND more = GetDlgItem(page(), IDC_FORM_MORE_FIRST + line);
+        EXPECT_TRUE(IsWindowEnabled(more)) << "\"more...\" of a " << type << " line";
+        PostMessageA(more, BM_CLICK, 0, 0);
+        return WaitForTopLevel(pid(), kDialogClass, title);
+    }
+
+    HWND PressAndWait(int buttonId, const std::string& title) {
+        PostMessageA(GetDlgItem(page(), buttonId), BM_CLICK, 0, 0);
+        return WaitForTopLevel(pid(), kDialogClass, title);
+    }
+
+    static void Cancel(HWND dialog) {
+        PostCommand(dialog, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(dialog));
+    }
+
+    static SharedDesigner designer_;
+};
+SharedDesigner FormPageDialogs::designer_;
+
+TEST_F(FormPageDialogs, TextLineOpensFieldPropertiesAndPrefixOpensTheGrid) {
+    HWND dialog = OpenLineDialog(0, "text", TemplateTitle(FORMPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no field properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_FORM_NUMBER), "1");
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_LINE_NUMBER), "1");
+
+    HWND prefixBox = GetDlgItem(dialog, IDC_FPROP_PREFIX_EDIT);
+    EXPECT_FALSE(IsWindowEnabled(prefixBox));
+    Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_CLICK);
+    EXPECT_EQ(Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_GETCHECK), BST_CHECKED);
+    EXPECT_TRUE(IsWindowEnabled(prefixBox));
+
+    PostMessageA(prefixBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(prefixBox, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    HWND grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
+    Cancel(grid);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
+    Cancel(dialog);
+}
+
+TEST_F(FormPageDialogs, LookupLineOpensLookupProperties) {
+    HWND dialog = OpenLineDialog(1, "lookup", TemplateTitle(LOOKUPPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no lookup properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_LPROP_FORM_NUMBER), "1");
+    EXPECT_EQ(ControlText(dialog, IDC_LPROP_LINE_NUMBER), "2");
+    Cancel(dialog);
+}
+
+TEST_F(FormPageDialogs, ImageLineOpensImageProperties) {
+    HWND dialog = OpenLineDialog(2, "image", TemplateTitle(IMAGEPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no image properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_IPROP_FORM_NUMBER), "1");
+    EXPECT_EQ(ControlText(dialog, IDC_IPROP_LINE_NUMBER), "3");
+    Cancel(dialog);
+}
+
+TEST_F(FormPageDialogs, TimeStampShowsTheDateFormat) {
+    HWND dialog = PressAndWait(IDC_FORM_TIMESTAMP, TemplateTitle(TIMESTAMPDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no date and time stamp dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_STAMP_DATE_GROUP), "Date Format : YYYY/MM/DD");
+    Cancel(dialog);
+}
+
+TEST_F(FormPageDialogs, AdvancedIsTitledWithTheFormNumber) {
+    HWND dialog = PressAndWait(IDC_FORM_ADVANCED, "Form #1");
+    ASSERT_NE(dialog, nullptr) << "no form options dialog titled \"Form #1\"";
+    Cancel(dialog);
+}
+
+// ---- The number boxes' write-back, through the real change notifications ----------
+
+// A template for the 2D reader, named on the command line: the program opens
+// it and its sheet.
+class TwoDReaderFormPage : public testing::Test {
+protected:
+    static constexpr const char* kFile = "twod.QLT";
+    static void TearDownTestSuite() { designer_.Reset(); }
+    void SetUp() override {
+        const Prepare prepare = [](DesignerRun& run) {
+            CompiledStringTable builtin;
+            UiStrings strings(builtin);
+            TemplateDocument doc(strings);
+            doc.FillDeviceTexts();
+            doc.Reset();
+            doc.blocks.reader.readerType = kReaderType2D;
+            doc.readerWorking.readerType = kReaderType2D;
+            EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(kFile)));
+            return "\"" + run.PathOf(kFile) + "\"";
+        };
+        ASSERT_TRUE(designer_.EnsureFormPage(prepare, false, kFile)) << "the file's sheet did not open";
+    }
+    void TearDown() override { designer_.CancelDialogs(); }
+
+    HWND page() { return designer_.page(); }
+
+    static SharedDesigner designer_;
+};
+SharedDesigner TwoDReaderFormPage::designer_;
+
+TEST_F(TwoDReaderFormPage, LargeDataMaxBoxStopsAt2048) {
+    // The list offers "large data" once a type has been chosen on the line.
+    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST, "large data"), 0);
+    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST, "3000"), "2048");
+    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST, "500"), "500");
+}
+
+TEST_F(TwoDReaderFormPage, TextMaxBoxStopsAt160AndDropsLeadingZeros) {
+    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST + 1, "text"), 0);
+    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "200"), "160");
+    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "07"), "7");
+}
+
+}  // namespace
+}  // namespace fw::wine
+
+// Takes the program's path from --designer=PATH or FW_DESIGNER_EXE.
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    std::string path;
+    if (const char* fromEnvironment = std::getenv("FW_DESIGNER_EXE")) path = fromEnvironment;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--designer=", 11) == 0) path = argv[i] + 11;
+    char full[MAX_PATH + 1] = "";
+    if (path.empty() || !GetFullPathNameA(path.c_str(), sizeof full, full, nullptr) ||
+        GetFileAttributesA(full) == INVALID_FILE_ATTRIBUTES) {
+        std::fprintf(stderr, "designer_wine_tests: name formwright.exe with --designer=PATH or FW_DESIGNER_EXE\n");
+        return 2;
+    }
+    fw::wine::DesignerExe() = full;
+    return RUN_ALL_TESTS();
+}
