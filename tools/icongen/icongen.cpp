@@ -1,11 +1,7 @@
 // icongen: draws the program icon, a small handheld terminal, at 32 x 32 and
 // 16 x 16 pixels with alpha and writes them as one .ico file.
 //
-//   g++ -std=c++20 -O2 -o icongen tools/icongen/icongen.cpp
-//   ./icongen resources/qeltar.ico
-//
-// The generated icon is kept in resources/, so the Windows build needs no
-// generator; rerun this after changing the drawing.
+//   icongen resources/qeltar.ico      (the face_art target runs it)
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
