@@ -147,61 +147,60 @@ namespace {
 
 using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
-// The file dialogs' library, with the shell libraries it brings along, is
-// loaded the first time a file dialog is needed rather than at start-up,
-// where it would cost more than everything else the program does there.
-bool RunFileDialog(const char* functionName, OPENFILENAMEA& dialog) {
+// What the Save and Open dialogs differ in.
+struct FileDialogSpec {
+    const char* function;     // GetSaveFileNameA or GetOpenFileNameA
+    const std::string& filter;
+    std::string start;        // the file name the dialog starts with
+    std::string folder;       // its starting folder; empty: the system's choice
+    const char* extension;
+    DWORD flags;
+};
+
+// The chosen path, nothing when the user cancelled.
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec) {
+    // The file dialogs' library, with the shell libraries it brings along, is
+    // loaded the first time a file dialog is needed rather than at start-up,
+    // where it would cost more than everything else the program does there.
     static HMODULE library = LoadLibraryA("comdlg32.dll");
-    if (!library) return false;
-    auto function = reinterpret_cast<FileDialogFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, functionName)));
-    return function && function(&dialog);
+    auto function = library ? reinterpret_cast<FileDialogFunction>(
+                                  reinterpret_cast<void*>(GetProcAddress(library, spec.function)))
+                            : nullptr;
+    if (!function) return std::nullopt;
+    char file[MAX_PATH + 1] = "";
+    spec.start.copy(file, MAX_PATH);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = spec.filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = spec.folder.empty() ? nullptr : spec.folder.c_str();
+    dialog.lpstrDefExt = spec.extension;
+    dialog.Flags = spec.flags;
+    if (!function(&dialog)) return std::nullopt;
+    return std::string(file);
 }
 
 }  // namespace
 
 std::optional<std::string> MainWindow::ChooseFileToSave() {
     const std::string filter = Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}});
-    const std::string folder = CurrentDirectory();
-    char file[MAX_PATH + 1] = "";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = hwnd_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.lpstrDefExt = "QLT";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!RunFileDialog("GetSaveFileNameA", dialog)) return std::nullopt;
-    return std::string(file);
+    return RunFileDialog(hwnd_, {"GetSaveFileNameA", filter, {}, CurrentDirectory(), "QLT",
+                                 OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST});
 }
 
 std::optional<std::string> MainWindow::ChooseFileToOpen(const std::string& start) {
     const std::string filter =
         Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}, {kAllFilesNameId, kAllFilesPatternId}});
-    char file[MAX_PATH + 1] = "";
-    std::string folder;
-    if (!start.empty()) {
-        start.copy(file, MAX_PATH);
-        const std::size_t slash = start.find_last_of('\\');
-        folder = slash == std::string::npos ? std::string() : start.substr(0, slash + 1);
-    } else {
-        folder = CurrentDirectory();
-    }
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = hwnd_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = "FWX";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!RunFileDialog("GetOpenFileNameA", dialog)) return std::nullopt;
-    return std::string(file);
+    // From the current file's folder when there is one.
+    const std::size_t slash = start.find_last_of('\\');
+    const std::string folder = start.empty()                   ? CurrentDirectory()
+                               : slash == std::string::npos ? std::string()
+                                                            : start.substr(0, slash + 1);
+    return RunFileDialog(hwnd_, {"GetOpenFileNameA", filter, start, folder, "FWX",
+                                 OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST});
 }
 
 int MainWindow::RunModal(const char* templateName, DialogHandler& handler) {

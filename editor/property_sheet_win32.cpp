@@ -13,10 +13,6 @@ namespace fw {
 namespace {
 
 // Lives in the page's DWLP_USER slot from WM_INITDIALOG to WM_NCDESTROY.
-struct PageState {
-    PageHandler* handler;
-    Win32Dialog dialog;
-};
 
 // Where a dialog template keeps the point size of its font, in bytes from
 // its start; 0 when it names no font. Both template forms are understood
@@ -71,43 +67,28 @@ INT_PTR NotifyResult(HWND page, LONG_PTR result) {
 }
 
 INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<PageState*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG: {
-        const auto* page = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
-        auto* handler = reinterpret_cast<PageHandler*>(page->lParam);
-        state = new PageState{handler, Win32Dialog(hwnd, false)};
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-        handler->OnInit(state->dialog);
-        return state->dialog.focusMoved() ? FALSE : TRUE;
-    }
-    case WM_COMMAND:
-        if (!state) return FALSE;
-        state->handler->OnCommand(state->dialog, LOWORD(wParam), NotifyFromCode(HIWORD(wParam)));
-        return TRUE;
-    case WM_NOTIFY: {
-        if (!state) return FALSE;
+    if (message == WM_NOTIFY) {
+        auto* binding = BindingOf<PageHandler>(hwnd);
+        if (!binding) return FALSE;
         switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
         case PSN_SETACTIVE:
-            state->handler->OnSetActive(state->dialog);
+            binding->handler->OnSetActive(binding->dialog);
             return NotifyResult(hwnd, 0);  // accept the activation
         case PSN_KILLACTIVE:
-            state->handler->OnKillActive(state->dialog);
+            binding->handler->OnKillActive(binding->dialog);
             return NotifyResult(hwnd, FALSE);  // the page may be left
         case PSN_APPLY:
-            state->handler->OnApply(state->dialog);
+            binding->handler->OnApply(binding->dialog);
             return NotifyResult(hwnd, PSNRET_NOERROR);
         default:
             return FALSE;
         }
     }
-    case WM_NCDESTROY:
-        delete state;
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        return FALSE;
-    default:
-        return FALSE;
-    }
+    PageHandler* handler = nullptr;
+    if (message == WM_INITDIALOG)
+        handler = reinterpret_cast<PageHandler*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+    // A page does not end itself: the sheet closes it through its own buttons.
+    return HandleDialogMessage(hwnd, message, wParam, handler, false).value_or(FALSE);
 }
 
 }  // namespace

@@ -5,35 +5,9 @@
 namespace fw {
 namespace {
 
-// Lives in the dialog's DWLP_USER slot from WM_INITDIALOG to WM_NCDESTROY.
-struct DialogState {
-    DialogHandler* handler;
-    Win32Dialog dialog;
-};
-
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG: {
-        auto* handler = reinterpret_cast<DialogHandler*>(lParam);
-        state = new DialogState{handler, Win32Dialog(hwnd, true)};
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-        handler->OnInit(state->dialog);
-        // TRUE lets the dialog manager focus the first control; a handler
-        // that chose a control itself keeps its choice.
-        return state->dialog.focusMoved() ? FALSE : TRUE;
-    }
-    case WM_COMMAND:
-        if (!state) return FALSE;
-        state->handler->OnCommand(state->dialog, LOWORD(wParam), NotifyFromCode(HIWORD(wParam)));
-        return TRUE;
-    case WM_NCDESTROY:
-        delete state;
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        return FALSE;
-    default:
-        return FALSE;
-    }
+    auto* handler = message == WM_INITDIALOG ? reinterpret_cast<DialogHandler*>(lParam) : nullptr;
+    return HandleDialogMessage(hwnd, message, wParam, handler, true).value_or(FALSE);
 }
 
 std::string Terminated(std::string_view text) { return std::string(text); }

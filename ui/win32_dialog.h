@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,47 @@ private:
     bool modal_;
     bool focusMoved_ = false;
 };
+
+// What a dialog procedure keeps in its window's DWLP_USER slot, from
+// WM_INITDIALOG to WM_NCDESTROY: the handler and the adapter it is given.
+template <class Handler>
+struct DialogBinding {
+    Handler* handler;
+    Win32Dialog dialog;
+};
+
+template <class Handler>
+DialogBinding<Handler>* BindingOf(HWND hwnd) {
+    return reinterpret_cast<DialogBinding<Handler>*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+}
+
+// The messages that modal dialogs and property-sheet pages handle alike:
+// WM_INITDIALOG binds `handler` and runs its OnInit, WM_COMMAND reaches
+// OnCommand, WM_NCDESTROY lets go. The procedure's result, or nothing for
+// any other message.
+template <class Handler>
+std::optional<INT_PTR> HandleDialogMessage(HWND hwnd, UINT message, WPARAM wParam, Handler* handler, bool modal) {
+    auto* binding = BindingOf<Handler>(hwnd);
+    switch (message) {
+    case WM_INITDIALOG:
+        binding = new DialogBinding<Handler>{handler, Win32Dialog(hwnd, modal)};
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
+        handler->OnInit(binding->dialog);
+        // TRUE lets the dialog manager focus the first control; a handler
+        // that chose a control itself keeps its choice.
+        return binding->dialog.focusMoved() ? FALSE : TRUE;
+    case WM_COMMAND:
+        if (!binding) return FALSE;
+        binding->handler->OnCommand(binding->dialog, LOWORD(wParam), NotifyFromCode(HIWORD(wParam)));
+        return TRUE;
+    case WM_NCDESTROY:
+        delete binding;
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        return FALSE;
+    default:
+        return std::nullopt;
+    }
+}
 
 // Runs the dialog template modally over owner with the handler behind it;
 // returns what the handler passed to End (-1 when the dialog cannot be made).
