@@ -19,8 +19,8 @@ constexpr std::uint32_t kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4
                         kBsAuto3State = 6, kBsGroupBox = 7, kBsAutoRadioButton = 9;
 constexpr std::uint32_t kBsNotify = 0x4000;
 constexpr std::uint32_t kEsUpperCase = 0x0008, kEsLowerCase = 0x0010, kEsReadOnly = 0x0800, kEsNumber = 0x2000;
-constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3, kCbsSort = 0x100;
-constexpr std::uint32_t kLbsNotify = 0x1, kLbsSort = 0x2;
+constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3;
+constexpr std::uint32_t kLbsNotify = 0x1;
 
 constexpr int kDefaultEditLimit = 32767;
 // Base units of the default dialog font in pixels, for the canvas sizes.
@@ -79,12 +79,6 @@ const char* KindName(ControlKind kind) {
 
 bool IsList(ControlKind kind) { return kind == ControlKind::ComboBox || kind == ControlKind::ListBox; }
 bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 bool AnswerFits(Answer answer, Buttons buttons) {
     switch (buttons) {
@@ -387,17 +381,8 @@ void FakeDialog::ListClear(int id) {
 int FakeDialog::ListAdd(int id, std::string_view text) {
     Control* control = Find(id, "ListAdd");
     if (!control || !Expect(*control, IsList(control->kind), "ListAdd", "a list")) return -1;
-    const bool sorted = control->kind == ControlKind::ComboBox ? (control->style & kCbsSort) != 0
-                                                               : (control->style & kLbsSort) != 0;
-    std::size_t index = control->items.size();
-    if (sorted) {
-        const std::string key(text);
-        index = static_cast<std::size_t>(
-            std::upper_bound(control->items.begin(), control->items.end(), key, LessNoCase) - control->items.begin());
-    }
-    control->items.insert(control->items.begin() + static_cast<std::ptrdiff_t>(index), std::string(text));
-    if (control->selection >= static_cast<int>(index)) ++control->selection;
-    return static_cast<int>(index);
+    control->items.emplace_back(text);
+    return static_cast<int>(control->items.size()) - 1;
 }
 
 void FakeDialog::ListInsert(int id, int index, std::string_view text) {

@@ -35,7 +35,6 @@ enum : int {
     kAutoRadioB = 32,
     kAutoRadioC = 33,  // starts the next group
     kCombo = 40,
-    kSortedCombo = 41,
     kLabel = 50,
     kGroupBox = 51,
     kPush = 60,
@@ -62,7 +61,6 @@ DialogTemplate TestDialog(const char* name = "TESTDLG") {
         Control(kAutoRadioB, "Button", 9),
         Control(kAutoRadioC, "Button", 9 | kGroup),
         Control(kCombo, "ComboBox", 3 /* CBS_DROPDOWNLIST */ | kGroup),
-        Control(kSortedCombo, "ComboBox", 3 | 0x100 /* CBS_SORT */),
         Control(kLabel, "Static", 0, "Label"),
         Control(kGroupBox, "Button", 7 /* BS_GROUPBOX */, "Group"),
         Control(kPush, "Button", 0, "Push"),
@@ -104,26 +102,6 @@ void CorrectNumber(Dialog& dialog, int id, Notify code) {
     const int value = text.empty() ? 1 : std::min(255, std::stoi(text.substr(0, 6)));
     const std::string wanted = std::to_string(std::max(1, value));
     if (wanted != text) dialog.SetText(id, wanted);
-}
-
-TEST(FakeDialog, StartsFromTheTemplate) {
-    Recorder handler;
-    FakeDialog d(TestTemplate("PREFERENCESDLG"), handler);
-    EXPECT_TRUE(handler.log.empty()) << "OnInit waits for Init";
-    d.Init();
-    EXPECT_EQ(handler.log, std::vector<std::string>{"init"});
-    EXPECT_EQ(d.name(), "PREFERENCESDLG");
-    EXPECT_EQ(d.title(), "QELTAR Preferences");
-    EXPECT_EQ(d.GetText(101), "&Auto-preload the last editing file.");
-    EXPECT_EQ(d.kind(101), ControlKind::CheckBox);
-    EXPECT_EQ(d.kind(201), ControlKind::Static);
-    EXPECT_EQ(d.kind(301), ControlKind::ComboBox);
-    EXPECT_EQ(d.kind(1), ControlKind::PushButton);
-    EXPECT_FALSE(d.IsChecked(101));
-    EXPECT_TRUE(d.IsEnabled(301));
-    EXPECT_TRUE(d.IsVisible(301));
-    EXPECT_EQ(d.ListCount(301), 0);
-    EXPECT_EQ(d.ListSelection(301), -1);
 }
 
 TEST(FakeDialog, CallsOnControlsTheTemplateLacksFailTheTest) {
@@ -301,11 +279,6 @@ TEST(FakeDialog, ListsKeepTheirSelectionAcrossEdits) {
     EXPECT_EQ(d.ListText(kCombo, 2), "end");
     d.ListClear(kCombo);
     EXPECT_EQ(d.ListCount(kCombo), 0);
-
-    EXPECT_EQ(d.ListAdd(kSortedCombo, "pear"), 0);
-    EXPECT_EQ(d.ListAdd(kSortedCombo, "Apple"), 0);
-    EXPECT_EQ(d.ListAdd(kSortedCombo, "banana"), 1);
-    EXPECT_EQ(d.items(kSortedCombo), (std::vector<std::string>{"Apple", "banana", "pear"}));
 }
 
 TEST(FakeDialog, FocusMovesRaiseKillFocusFirst) {
