@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "editor/editor_sheet.h"
 #include "pages/form/form_ids.h"
 #include "strings/ui_strings.h"
 #include "template/fixed_text.h"
@@ -75,11 +74,7 @@ FieldPropertiesDialog::FieldPropertiesDialog(FormEditorState& state, const UiStr
     : state_(state), strings_(strings), codeBoxes_(state, strings, IDC_FPROP_PREFIX_EDIT, IDC_FPROP_SUFFIX_EDIT) {}
 
 void FieldPropertiesDialog::OnInit(Dialog& dialog) {
-    state_.backup = form();
-    ApplyLanguageLabels(dialog, strings_, kTitleText, kLabels);
-    const FormLabelTable numbers = FormLabels();
-    dialog.SetText(IDC_FPROP_FORM_NUMBER, numbers[state_.currentForm]);
-    dialog.SetText(IDC_FPROP_LINE_NUMBER, numbers[line()]);
+    OpenLineDialog(dialog, state_, strings_, kTitleText, kLabels, IDC_FPROP_FORM_NUMBER, IDC_FPROP_LINE_NUMBER);
     state_.showMark[state_.currentForm][line()] = form().inputMark[line()] != 0;
 
     FillLists(dialog);

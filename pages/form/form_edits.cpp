@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/editor_sheet.h"
 #include "strings/ui_strings.h"
 
 namespace fw {
@@ -73,6 +74,15 @@ void ApplyLanguageLabels(Dialog& dialog, const UiStrings& strings, int titleId,
     if (!strings.languageActive()) return;
     if (titleId != 0) dialog.SetTitle(strings.LanguageSlot(titleId));
     for (const LanguageLabel& label : labels) dialog.SetText(label.control, strings.LanguageSlot(label.languageId));
+}
+
+void OpenLineDialog(Dialog& dialog, FormEditorState& state, const UiStrings& strings, int titleId,
+                    std::span<const LanguageLabel> labels, int formNumberBox, int lineNumberBox) {
+    state.backup = state.form();
+    ApplyLanguageLabels(dialog, strings, titleId, labels);
+    const FormLabelTable numbers = FormLabels();
+    dialog.SetText(formNumberBox, numbers[state.currentForm]);
+    dialog.SetText(lineNumberBox, numbers[state.currentLine]);
 }
 
 KeyCodeBoxes::KeyCodeBoxes(FormEditorState& state, const UiStrings& strings, int prefixBox, int suffixBox)

@@ -57,6 +57,12 @@ struct LanguageLabel {
 void ApplyLanguageLabels(Dialog& dialog, const UiStrings& strings, int titleId,
                          std::span<const LanguageLabel> labels);
 
+// What every line properties dialog does as it opens: keeps the current form
+// for Cancel, takes its texts from the language, and shows the form and line
+// numbers in the two boxes given.
+void OpenLineDialog(Dialog& dialog, FormEditorState& state, const UiStrings& strings, int titleId,
+                    std::span<const LanguageLabel> labels, int formNumberBox, int lineNumberBox);
+
 // The prefix and suffix boxes of a line properties dialog. They show key
 // names and open the Character grid on the shared code buffers, which go
 // back into the line only when the dialog is confirmed.

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "editor/editor_sheet.h"
 #include "pages/form/form_edits.h"
 #include "pages/form/form_ids.h"
 #include "strings/ui_strings.h"
@@ -24,11 +23,7 @@ constexpr std::size_t kPathLimit = 160;
 }  // namespace
 
 void ImagePropertiesDialog::OnInit(Dialog& dialog) {
-    state_.backup = form();
-    ApplyLanguageLabels(dialog, strings_, kTitleText, kLabels);
-    const FormLabelTable numbers = FormLabels();
-    dialog.SetText(IDC_IPROP_FORM_NUMBER, numbers[state_.currentForm]);
-    dialog.SetText(IDC_IPROP_LINE_NUMBER, numbers[line()]);
+    OpenLineDialog(dialog, state_, strings_, kTitleText, kLabels, IDC_IPROP_FORM_NUMBER, IDC_IPROP_LINE_NUMBER);
     showMark() = form().inputMark[line()] != 0;
 
     const FormRecord& f = form();

@@ -1,6 +1,5 @@
 #include "pages/form/lookup_properties_dialog.h"
 
-#include "editor/editor_sheet.h"
 #include "pages/form/form_ids.h"
 #include "strings/ui_strings.h"
 
@@ -21,11 +20,7 @@ LookupPropertiesDialog::LookupPropertiesDialog(FormEditorState& state, const UiS
     : state_(state), strings_(strings), codeBoxes_(state, strings, IDC_LPROP_PREFIX_EDIT, IDC_LPROP_SUFFIX_EDIT) {}
 
 void LookupPropertiesDialog::OnInit(Dialog& dialog) {
-    state_.backup = form();
-    ApplyLanguageLabels(dialog, strings_, kTitleText, kLabels);
-    const FormLabelTable numbers = FormLabels();
-    dialog.SetText(IDC_LPROP_FORM_NUMBER, numbers[state_.currentForm]);
-    dialog.SetText(IDC_LPROP_LINE_NUMBER, numbers[line()]);
+    OpenLineDialog(dialog, state_, strings_, kTitleText, kLabels, IDC_LPROP_FORM_NUMBER, IDC_LPROP_LINE_NUMBER);
 
     const FormRecord& f = form();
     const int l = line();
