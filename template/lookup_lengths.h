@@ -2,8 +2,8 @@
 // name; run at apply of the Form and Lookup pages and before every save.
 #pragma once
 
-#include "pages/form/form_block.h"
-#include "pages/lookup/lookup_block.h"
+#include "template/blocks/form_block.h"
+#include "template/blocks/lookup_block.h"
 
 namespace fw {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <type_traits>
 
-#include "pages/form/form_block.h"
-#include "pages/lookup/lookup_block.h"
-#include "pages/menu/menu_block.h"
-#include "pages/reader/reader_block.h"
-#include "pages/settings/settings_block.h"
+#include "template/blocks/form_block.h"
+#include "template/blocks/lookup_block.h"
+#include "template/blocks/menu_block.h"
+#include "template/blocks/reader_block.h"
+#include "template/blocks/settings_block.h"
 #include "template/device_texts.h"
 
 namespace fw {

@@ -23,7 +23,13 @@ if [ -z "$had_display" ]; then
 fi
 
 status=0
-wine build/program/formwright.exe "$@" || status=$?
+# From its own folder, so Open and Save As start there and not among the
+# sources; a template path given relative to the checkout still opens.
+args=()
+for arg in "$@"; do
+    if [ -e "$arg" ]; then args+=("$(winepath -w "$(realpath "$arg")")"); else args+=("$arg"); fi
+done
+(cd "$program" && wine formwright.exe "${args[@]}") || status=$?
 # Wine's helper processes still hold our X server for a moment: let them go
 # before the exit trap stops it.
 [ -n "$had_display" ] || wineserver -w 2>/dev/null || true

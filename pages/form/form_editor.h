@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "grid/grid_opener.h"
-#include "pages/form/form_block.h"
+#include "template/blocks/form_block.h"
 
 namespace fw {
 

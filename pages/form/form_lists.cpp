@@ -1,7 +1,7 @@
 #include "pages/form/form_lists.h"
 
 #include "editor/editor_sheet.h"
-#include "pages/form/form_block.h"
+#include "template/blocks/form_block.h"
 #include "strings/ui_strings.h"
 
 namespace fw {
@@ -9,9 +9,6 @@ namespace {
 
 constexpr int kNilText = 1304;
 constexpr int kVariableText = 1305;
-constexpr int kMainText = 1301;
-constexpr int kFormPrefixText = 1302;
-constexpr int kMenuPrefixText = 1303;
 constexpr int kFirstSourceText = 1311;
 constexpr int kFirstLookupFileText = 1321;
 constexpr int kNoneText = 1331;
@@ -37,19 +34,6 @@ void AddNumbered(ListEntries& entries, const std::string& label, int count) {
 }
 
 }  // namespace
-
-ListEntries TextRun(const UiStrings& strings, int firstId, int count) {
-    ListEntries entries;
-    for (int i = 0; i < count; ++i) entries.push_back(strings.Text(firstId + i));
-    return entries;
-}
-
-ListEntries TargetEntries(const UiStrings& strings) {
-    ListEntries entries{strings.Text(kMainText)};
-    AddNumbered(entries, strings.Text(kFormPrefixText), kFormCount);
-    AddNumbered(entries, strings.Text(kMenuPrefixText), 10);
-    return entries;
-}
 
 ListEntries LookupFileEntries(const UiStrings& strings) {
     ListEntries entries{strings.Text(kNilText)};

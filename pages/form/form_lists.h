@@ -5,19 +5,13 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "ui/control_rules.h"
 
 namespace fw {
 
 class UiStrings;
 
-using ListEntries = std::vector<std::string>;
-
-// Texts of consecutive string ids, in order.
-ListEntries TextRun(const UiStrings& strings, int firstId, int count);
-
-// Esc and Next: "main", "form  1".."form  20", "menu  1".."menu  10".
-ListEntries TargetEntries(const UiStrings& strings);
 // "nil", then the five lookup files.
 ListEntries LookupFileEntries(const UiStrings& strings);
 // "save", "update lookup", "save & update", "pass down".

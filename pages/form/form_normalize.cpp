@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pages/reader/reader_block.h"
+#include "template/blocks/reader_block.h"
 #include "template/export_name.h"
 #include "template/fixed_text.h"
 #include "template/lookup_lengths.h"

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "pages/form/form_block.h"
-#include "pages/lookup/lookup_block.h"
+#include "template/blocks/form_block.h"
+#include "template/blocks/lookup_block.h"
 
 namespace fw {
 

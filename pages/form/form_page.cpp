@@ -12,6 +12,7 @@
 #include "pages/form/timestamp_dialog.h"
 #include "strings/ui_strings.h"
 #include "template/fixed_text.h"
+#include "template/target_code.h"
 #include "template/template_document.h"
 
 namespace fw {

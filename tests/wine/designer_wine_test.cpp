@@ -31,7 +31,7 @@
 #include "pages/lookup/lookup_ids.h"
 #include "pages/menu/menu_ids.h"
 #include "pages/reader/barcode_ids.h"
-#include "pages/reader/reader_block.h"
+#include "template/blocks/reader_block.h"
 #include "pages/settings/settings_ids.h"
 #include "strings/string_source.h"
 #include "strings/ui_strings.h"

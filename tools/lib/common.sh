@@ -19,6 +19,8 @@ fw_ensure_packages() {
     ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
         missing+=(libclang-rt-14-dev)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+    [ -f /usr/include/nlohmann/json.hpp ] || missing+=(nlohmann-json3-dev)
+    [ -f /usr/include/CLI/CLI.hpp ] || missing+=(libcli11-dev)
     command -v x86_64-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-x86-64)
     command -v wine >/dev/null || missing+=(wine wine64)
     command -v Xvfb >/dev/null || missing+=(xvfb xauth)
@@ -27,8 +29,12 @@ fw_ensure_packages() {
     fw_log "installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # Another apt run (an unattended upgrade, a second script) may hold the
+    # lock for a while: wait for it rather than fail.
+    local wait=(-o DPkg::Lock::Timeout=600)
+    "${sudo[@]}" apt-get "${wait[@]}" update -qq &&
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${wait[@]}" install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
 }
 
 fw_build() {  # preset [target...]

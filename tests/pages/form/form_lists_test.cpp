@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/form/form_block.h"
+#include "template/blocks/form_block.h"
+#include "template/target_code.h"
 #include "support/test_document.h"
 
 namespace fw {

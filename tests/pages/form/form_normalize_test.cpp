@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "pages/reader/reader_block.h"
+#include "template/blocks/reader_block.h"
 #include "support/test_document.h"
 #include "template/fixed_text.h"
 

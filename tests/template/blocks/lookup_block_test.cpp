@@ -1,4 +1,4 @@
-#include "pages/lookup/lookup_block.h"
+#include "template/blocks/lookup_block.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pages/form/form_block.h"
+#include "template/blocks/form_block.h"
 
 #include <cstdio>
 #include <cstring>

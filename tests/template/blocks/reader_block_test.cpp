@@ -1,4 +1,4 @@
-#include "pages/reader/reader_block.h"
+#include "template/blocks/reader_block.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pages/menu/menu_block.h"
+#include "template/blocks/menu_block.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "pages/settings/settings_block.h"
+#include "template/blocks/settings_block.h"
 
 #include <cstring>
 #include <string>
