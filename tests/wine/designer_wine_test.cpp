@@ -39,42 +39,10 @@
 #include "template/template_file.h"
 #include "ui/dialog_template.h"
 #include "wine/designer_driver.h"
+#include "wine/designer_session.h"
 
 namespace fw::wine {
 namespace {
-
-// ---- The executable's resources, loaded as data ---------------------------------
-
-HMODULE ExeResourceModule() {
-    static HMODULE module =
-        LoadLibraryExA(DesignerExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    return module;
-}
-
-std::span<const std::uint8_t> ResourceBytes(HMODULE module, const char* name, const char* type) {
-    HRSRC resource = FindResourceA(module, name, type);
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return {};
-    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, resource)};
-}
-
-BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
-    reinterpret_cast<std::vector<std::string>*>(names)->push_back(
-        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
-    return TRUE;
-}
-
-std::vector<std::string> DialogNames(HMODULE module) {
-    std::vector<std::string> names;
-    EnumResourceNamesA(module, RT_DIALOG, CollectName, reinterpret_cast<LONG_PTR>(&names));
-    return names;
-}
-
-// The title a dialog template gives, so the tests find the real dialog by it.
-std::string TemplateTitle(const char* name) {
-    return ParseDialogTemplate(ResourceBytes(ExeResourceModule(), name, RT_DIALOG)).title;
-}
 
 bool SameClass(const std::string& a, const std::string& b) {
     return a.size() == b.size() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
@@ -247,92 +215,6 @@ TEST_F(ExeResources, EveryDialogTemplateOpensWithItsControls) {
 }
 
 // ---- The running program -----------------------------------------------------------
-
-constexpr const char* kDialogClass = "#32770";
-constexpr const char* kNewFileCaption = "Formwright - [ New file ]";
-
-std::string SheetCaption(const std::string& path) { return "Formwright - [ " + path + " ]"; }
-
-// Selects the entry with this text in a list of the dialog and tells the
-// dialog, as the control does when the user picks it. The entry's index,
-// or -1 when the list has no such entry.
-int ChooseEntry(HWND dialog, int listId, const std::string& text) {
-    HWND list = GetDlgItem(dialog, listId);
-    const auto entry = static_cast<int>(Send(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>(text.c_str())));
-    if (entry < 0) return -1;
-    Send(list, CB_SETCURSEL, static_cast<WPARAM>(entry));
-    Notify(list, CBN_SELCHANGE);
-    return entry;
-}
-
-std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
-
-// Typed into a number box: the text, then what the box shows afterwards.
-std::string Typed(HWND dialog, int id, const std::string& text) {
-    SetText(GetDlgItem(dialog, id), text);
-    return ControlText(dialog, id);
-}
-
-void PostCommand(HWND hwnd, int id) { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-// Writes what the program finds at its start into its folder and gives the
-// command line's arguments.
-using Prepare = std::function<std::string(DesignerRun&)>;
-
-// One program shared by the tests of a suite, started again when a test has
-// ended it or lost its sheet; each test leaves it with no dialog open but
-// the sheet, when the suite works in one.
-class SharedDesigner {
-public:
-    // Starts the program when none runs; false when it does not come up.
-    bool Ensure(const Prepare& prepare = nullptr) {
-        if (run_ && run_->running() && IsWindow(main_)) return true;
-        Reset();
-        run_ = std::make_unique<DesignerRun>();
-        const std::string arguments = prepare ? prepare(*run_) : std::string();
-        main_ = run_->Start(arguments) ? run_->WaitForMainWindow() : nullptr;
-        return main_ != nullptr;
-    }
-    // The program with its sheet open on the Form page: opened by Edit, or
-    // by the program itself when it starts on a file.
-    bool EnsureFormPage(const Prepare& prepare, bool openWithEdit, const std::string& captionFile) {
-        if (sheet_ && IsWindow(sheet_) && run_ && run_->running()) return true;
-        Reset();
-        if (!Ensure(prepare)) return false;
-        if (openWithEdit) PostCommand(main_, IDM_EDIT);
-        const std::string caption =
-            captionFile.empty() ? std::string(kNewFileCaption) : SheetCaption(run_->PathOf(captionFile));
-        sheet_ = WaitForTopLevel(pid(), kDialogClass, caption);
-        page_ = sheet_ ? WaitFor([this] { return FindChildDialogWith(sheet_, IDC_FORM_ID_LIST); }) : nullptr;
-        // Answered once the page has filled its lists.
-        if (page_) Send(page_, WM_NULL);
-        return page_ != nullptr;
-    }
-    void Reset() {
-        run_.reset();
-        main_ = sheet_ = page_ = nullptr;
-        currentFile.clear();
-    }
-    void CancelDialogs() {
-        if (run_ && run_->running()) run_->CancelDialogsExcept({main_, sheet_});
-    }
-
-    DesignerRun& run() { return *run_; }
-    HWND main() const { return main_; }
-    HWND sheet() const { return sheet_; }
-    HWND page() const { return page_; }
-    DWORD pid() const { return run_->processId(); }
-
-    // The file the program holds after the tests' saves; empty while new.
-    std::string currentFile;
-
-private:
-    std::unique_ptr<DesignerRun> run_;
-    HWND main_ = nullptr;
-    HWND sheet_ = nullptr;
-    HWND page_ = nullptr;
-};
 
 // ---- Main window, sheet, Save As and the save prompt -------------------------------
 

@@ -1,0 +1,122 @@
+#include "wine/designer_session.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "app/app_ids.h"
+#include "pages/form/form_ids.h"
+#include "ui/dialog_template.h"
+
+namespace fw::wine {
+namespace {
+
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
+    reinterpret_cast<std::vector<std::string>*>(names)->push_back(
+        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
+    return TRUE;
+}
+
+}  // namespace
+
+HMODULE ExeResourceModule() {
+    static HMODULE module =
+        LoadLibraryExA(DesignerExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    return module;
+}
+
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, const char* name, const char* type) {
+    HRSRC resource = FindResourceA(module, name, type);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return {};
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(module, resource)};
+}
+
+std::vector<std::string> DialogNames(HMODULE module) {
+    std::vector<std::string> names;
+    EnumResourceNamesA(module, RT_DIALOG, CollectName, reinterpret_cast<LONG_PTR>(&names));
+    return names;
+}
+
+std::string TemplateTitle(const char* name) {
+    return ParseDialogTemplate(ResourceBytes(ExeResourceModule(), name, RT_DIALOG)).title;
+}
+
+std::string SheetCaption(const std::string& path) { return "Formwright - [ " + path + " ]"; }
+
+int ChooseEntry(HWND dialog, int listId, const std::string& text) {
+    HWND list = GetDlgItem(dialog, listId);
+    const auto entry = static_cast<int>(Send(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(text.c_str())));
+    if (entry < 0) return -1;
+    Send(list, CB_SETCURSEL, static_cast<WPARAM>(entry));
+    Notify(list, CBN_SELCHANGE);
+    return entry;
+}
+
+std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+std::string Typed(HWND dialog, int id, const std::string& text) {
+    SetText(GetDlgItem(dialog, id), text);
+    return ControlText(dialog, id);
+}
+
+void PostCommand(HWND hwnd, int id) { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::string TypedKeys(HWND dialog, int id, const std::string& keys) {
+    HWND box = GetDlgItem(dialog, id);
+    Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+    for (char key : keys) Send(box, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(key)), 1);
+    return ControlText(dialog, id);
+}
+
+void CancelDialog(HWND dialog) {
+    PostCommand(dialog, IDCANCEL);
+    WaitUntilGone(dialog);
+}
+
+bool SharedDesigner::Ensure(const Prepare& prepare) {
+    if (run_ && run_->running() && IsWindow(main_)) return true;
+    Reset();
+    run_ = std::make_unique<DesignerRun>();
+    const std::string arguments = prepare ? prepare(*run_) : std::string();
+    main_ = run_->Start(arguments) ? run_->WaitForMainWindow() : nullptr;
+    return main_ != nullptr;
+}
+
+bool SharedDesigner::EnsureFormPage(const Prepare& prepare, bool openWithEdit, const std::string& captionFile) {
+    if (sheet_ && IsWindow(sheet_) && run_ && run_->running()) return true;
+    Reset();
+    if (!Ensure(prepare)) return false;
+    if (openWithEdit) PostCommand(main_, IDM_EDIT);
+    const std::string caption =
+        captionFile.empty() ? std::string(kNewFileCaption) : SheetCaption(run_->PathOf(captionFile));
+    sheet_ = WaitForTopLevel(pid(), kDialogClass, caption);
+    page_ = sheet_ ? WaitFor([this] { return FindChildDialogWith(sheet_, IDC_FORM_ID_LIST); }) : nullptr;
+    // Answered once the page has filled its lists.
+    if (page_) Send(page_, WM_NULL);
+    return page_ != nullptr;
+}
+
+HWND SharedDesigner::ShowPage(int index, int controlId) {
+    if (!sheet_ || !IsWindow(sheet_)) return nullptr;
+    Send(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    page_ = WaitFor([&] {
+        HWND page = FindChildDialogWith(sheet_, controlId);
+        return page && IsWindowVisible(page) ? page : nullptr;
+    });
+    if (page_) Send(page_, WM_NULL);
+    return page_;
+}
+
+void SharedDesigner::Reset() {
+    run_.reset();
+    main_ = sheet_ = page_ = nullptr;
+    currentFile.clear();
+}
+
+void SharedDesigner::CancelDialogs() {
+    if (run_ && run_->running()) run_->CancelDialogsExcept({main_, sheet_});
+}
+
+}  // namespace fw::wine
