@@ -34,6 +34,11 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_RBUTTONDOWN:
         face->OnRightButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
+    case WM_CONTEXTMENU:
+        // A right click has opened the menu already; only the keyboard's
+        // request (no mouse position) is left to answer.
+        if (lParam == -1) face->ShowMenuAt(kMenuKeyLeft, kMenuKeyTop);
+        return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         break;

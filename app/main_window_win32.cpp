@@ -90,6 +90,11 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!commandLinePath_.empty()) shell_->OpenFromCommandLine(commandLinePath_);
         commandLinePath_.clear();
         return 0;
+    case WM_CONTEXTMENU:
+        // Shift+F10 or the menu key: the keyboard's way to the pop-up menu,
+        // which the face opens at its menu key.
+        if (lParam == -1) SendMessageA(GetDlgItem(hwnd_, IDC_DEVICE_FACE), WM_CONTEXTMENU, wParam, lParam);
+        return 0;
     case WM_CLOSE:
         OnClose();
         return 0;

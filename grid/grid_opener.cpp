@@ -15,7 +15,17 @@ bool GridOpener::Paint(Painter& painter, int width, int height) {
 }
 
 bool GridOpener::LeftButtonDown(Dialog& dialog, int, int, int, int) {
-    if (open_) return true;  // one grid at a time
+    OpenGrid(dialog);
+    return true;
+}
+
+bool GridOpener::KeyDown(Dialog& dialog, CanvasKey) {
+    OpenGrid(dialog);
+    return true;
+}
+
+void GridOpener::OpenGrid(Dialog& dialog) {
+    if (open_) return;  // one grid at a time
     dialog.Focus(editId_);
     open_ = true;
     dialog.Invalidate(editId_);
@@ -23,7 +33,6 @@ bool GridOpener::LeftButtonDown(Dialog& dialog, int, int, int, int) {
     dialog.RunModal(GRIDDLG_NAME, grid);
     open_ = false;
     dialog.Invalidate(editId_);
-    return true;
 }
 
 std::string CodesDisplayText(const std::uint8_t* codes, std::size_t count) {

@@ -31,8 +31,8 @@ struct GridBuffers {
     std::array<char, 4> delimiterText{};
 };
 
-// Put on a key-code edit box with Dialog::AttachCanvas: a click opens the
-// grid modally on the box's buffer, and while the grid is open the box is
+// Put on a key-code edit box with Dialog::AttachCanvas: a click, Space or F4
+// opens the grid modally on the box's buffer, and while the grid is open the box is
 // painted as a filled blue rectangle.
 class GridOpener final : public CanvasHandler {
 public:
@@ -41,6 +41,8 @@ public:
 
     bool Paint(Painter& painter, int width, int height) override;
     bool LeftButtonDown(Dialog& dialog, int x, int y, int width, int height) override;
+    // Space and F4 open the grid too, for those who set codes from the keyboard.
+    bool KeyDown(Dialog& dialog, CanvasKey key) override;
 
     int editId() const { return editId_; }
     GridSlot slot() const { return slot_; }
@@ -48,6 +50,8 @@ public:
     const UiStrings& strings() const { return strings_; }
 
 private:
+    void OpenGrid(Dialog& dialog);
+
     int editId_;
     GridSlot slot_;
     GridBuffers& buffers_;

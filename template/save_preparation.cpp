@@ -66,8 +66,11 @@ void MeasureRecords(TemplateBlocks& blocks) {
                 blocks.forms[target - 1].menuCaptionField = 1;
         } else if (form.lastInputLine > 0 &&
                    (form.recordAction == kRecordSave || form.recordAction == kRecordSaveAndUpdate)) {
+            // The extra key field leads the record only for 1; only 0 counts
+            // the key line's position. Any other value a file holds does
+            // neither.
             const bool keyed = form.noKeyLine == 0;
-            if (!keyed) {
+            if (form.noKeyLine == 1) {
                 ++count;
                 length += kKeyFieldLength;
                 ++keyPosition;

@@ -40,6 +40,9 @@ public:
                       TextPlacement placement) = 0;
 };
 
+// Keys that act on a control the logic paints, as a click would.
+enum class CanvasKey { Space, F4 };
+
 class CanvasHandler {
 public:
     virtual ~CanvasHandler() = default;
@@ -48,6 +51,8 @@ public:
     // A left click at (x, y) of a control of that size; true when it is
     // taken, so the control itself does not see it.
     virtual bool LeftButtonDown(Dialog& dialog, int x, int y, int width, int height) = 0;
+    // A key pressed while the control has the focus; true when it is taken.
+    virtual bool KeyDown(Dialog&, CanvasKey) { return false; }
 };
 
 }  // namespace fw

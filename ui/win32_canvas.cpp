@@ -55,6 +55,11 @@ LRESULT CALLBACK CanvasProcedure(HWND control, UINT message, WPARAM wParam, LPAR
                                             static_cast<short>(HIWORD(lParam)), client.right, client.bottom))
             return 0;
         break;
+    case WM_KEYDOWN:
+        if ((wParam == VK_SPACE || wParam == VK_F4) &&
+            binding->canvas->KeyDown(*binding->dialog, wParam == VK_SPACE ? CanvasKey::Space : CanvasKey::F4))
+            return 0;
+        break;
     case WM_NCDESTROY:
         Unbind(control);
         break;

@@ -1,5 +1,6 @@
 #include "ui/win32_dialog.h"
 
+#include "ui/caret.h"
 #include "ui/win32_canvas.h"
 
 namespace fw {
@@ -61,7 +62,25 @@ Answer Win32Dialog::Message(std::string_view text, std::string_view title, Butto
 
 void Win32Dialog::SetTitle(std::string_view text) { SetWindowTextA(hwnd_, Terminated(text).c_str()); }
 
-void Win32Dialog::SetText(int id, std::string_view text) { SetDlgItemTextA(hwnd_, id, Terminated(text).c_str()); }
+void Win32Dialog::SetText(int id, std::string_view text) {
+    HWND control = GetDlgItem(hwnd_, id);
+    if (!control) return;
+    char className[8] = "";
+    GetClassNameA(control, className, sizeof className);
+    const bool typing = GetFocus() == control && lstrcmpiA(className, "Edit") == 0;
+    if (!typing) {
+        SetWindowTextA(control, Terminated(text).c_str());
+        return;
+    }
+    DWORD caret = 0;
+    Send(id, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    const std::string before = GetText(id);
+    // The change notification inside may rewrite the box again; the caret
+    // follows the text the box ends with.
+    SetWindowTextA(control, Terminated(text).c_str());
+    const int after = CaretAfterRewrite(before, static_cast<int>(caret), GetText(id));
+    Send(id, EM_SETSEL, static_cast<WPARAM>(after), after);
+}
 
 std::string Win32Dialog::GetText(int id) const {
     HWND control = GetDlgItem(hwnd_, id);

@@ -468,16 +468,16 @@ void FormPage::ResetLineProperties(int line) {
 }
 
 void FormPage::UpdateLargeDataChoice(int line) {
-    int other = -1;
-    for (int l = 0; l < kFormVisibleLines && other < 0; ++l)
-        if (l != line && type(l) == kTypeLargeData) other = l;
-    // One "large data" line per form: a second one can only read from it.
-    if (type(line) == kTypeLargeData && other >= 0) form().dataType[line] = kTypeReadFrom2D;
-
-    if (type(line) == kTypeLargeData) {
+    int first = -1;
+    for (int l = 0; l < kFormVisibleLines && first < 0; ++l)
+        if (type(l) == kTypeLargeData) first = l;
+    // One "large data" line per form, which "read from 2D" lines read from:
+    // only the lists say so. A second large-data line stays as it is stored;
+    // it is the checker's to report, not the page's to rewrite.
+    if (first == line) {
         RemoveTypeEntry(line, kReadFrom2DText);
         AddTypeEntry(line, kLargeDataText);
-    } else if (other >= 0) {
+    } else if (first >= 0) {
         RemoveTypeEntry(line, kLargeDataText);
         AddTypeEntry(line, kReadFrom2DText);
     } else {

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "support/test_document.h"
+#include "ui/caret.h"
 
 namespace fw::test {
 namespace {
@@ -200,7 +201,7 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
     controls_.reserve(dialogTemplate.controls.size());
     for (const DialogControl& source : dialogTemplate.controls) {
         controls_.push_back({source.id, source.style, KindOf(source), source.text,
-                             (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1,
+                             (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1, 0,
                              kDefaultEditLimit, source.cx, source.cy});
     }
 }
@@ -318,9 +319,21 @@ void FakeDialog::SetText(int id, std::string_view text) {
         Expect(*control, false, "SetText", "a control with a text of its own (a drop-down list shows its selection)");
         return;
     }
+    const std::string before = control->text;
+    const int caret = control->caret;
     control->text = text;
+    control->caret = 0;
+    if (control->kind != ControlKind::Edit) return;
     // Only an edit reports a new text, and it does so before the call returns.
-    if (control->kind == ControlKind::Edit) Raise(id, Notify::Changed);
+    Raise(id, Notify::Changed);
+    // The Windows adapter keeps the caret of the box being typed in.
+    if (focus_ == id) control->caret = CaretAfterRewrite(before, caret, control->text);
+}
+
+int FakeDialog::caret(int id) const {
+    const Control* control = Find(id, "caret");
+    if (!control || !Expect(*control, control->kind == ControlKind::Edit, "caret", "an edit")) return 0;
+    return control->caret;
 }
 
 std::string FakeDialog::GetText(int id) const {
@@ -499,15 +512,54 @@ void FakeDialog::Type(int id, std::string_view text) {
     }
     MoveFocus(id);
     std::string typed;
-    for (char c : text) {
-        if ((control->style & kEsNumber) && (c < '0' || c > '9')) continue;  // the control refuses the key
-        if (control->style & kEsUpperCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (control->style & kEsLowerCase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        typed.push_back(c);
-    }
+    for (char c : text)
+        if (TakesKey(*control, c)) typed.push_back(c);
     if (typed.size() > static_cast<std::size_t>(control->limit)) typed.resize(static_cast<std::size_t>(control->limit));
     control->text = typed;
+    control->caret = static_cast<int>(typed.size());
     Raise(id, Notify::Changed);
+}
+
+void FakeDialog::TypeKeys(int id, std::string_view keys) {
+    Control* control = Find(id, "TypeKeys");
+    if (!UserCanReach(control, "TypeKeys") ||
+        !Expect(*control, control->kind == ControlKind::Edit, "TypeKeys", "an edit"))
+        return;
+    if (control->style & kEsReadOnly) {
+        ADD_FAILURE() << name_ << ": TypeKeys on control " << id << ", which is read-only";
+        return;
+    }
+    MoveFocus(id);
+    for (char c : keys) {
+        const auto at = static_cast<std::size_t>(control->caret);
+        if (c == '\b') {
+            if (at == 0) continue;
+            control->text.erase(at - 1, 1);
+            --control->caret;
+        } else {
+            if (!TakesKey(*control, c) || control->text.size() >= static_cast<std::size_t>(control->limit)) continue;
+            control->text.insert(at, 1, c);
+            ++control->caret;
+        }
+        Raise(id, Notify::Changed);
+    }
+}
+
+// What a key becomes in the edit, or false when the edit refuses it.
+bool FakeDialog::TakesKey(const Control& control, char& c) const {
+    if ((control.style & kEsNumber) && (c < '0' || c > '9')) return false;
+    if (control.style & kEsUpperCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (control.style & kEsLowerCase) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return true;
+}
+
+void FakeDialog::PressKey(int id, CanvasKey key) {
+    Control* control = Find(id, "PressKey");
+    if (!UserCanReach(control, "PressKey") ||
+        !Expect(*control, control->canvas != nullptr, "PressKey", "a control with a canvas"))
+        return;
+    MoveFocus(id);
+    control->canvas->KeyDown(*this, key);
 }
 
 void FakeDialog::Click(int id) {

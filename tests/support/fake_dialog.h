@@ -132,6 +132,11 @@ public:
     // on the control that had it, Other on the one that gets it (edits, lists,
     // and buttons with BS_NOTIFY report focus changes; others do not).
     void Type(int id, std::string_view text);  // an edit's whole text, then Changed once
+    // Keys one by one at the caret, each raising Changed, as the keyboard
+    // delivers them; '\b' is Backspace.
+    void TypeKeys(int id, std::string_view keys);
+    // Space or F4 on a control that the logic paints itself.
+    void PressKey(int id, CanvasKey key);
     void Click(int id);                        // buttons, check boxes, radio buttons
     // A list entry. A combo box reports its drop-down opening (Other), then
     // SelChange, then its closing (Other); a list box reports SelChange only
@@ -151,6 +156,7 @@ public:
     std::vector<std::string> items(int id) const;
     int limit(int id) const;
     int focus() const { return focus_; }  // 0: no control has the focus
+    int caret(int id) const;              // of an edit
     bool hasCanvas(int id) const;
     // Lets the control's canvas paint into painter; false when it declines.
     bool Paint(int id, Painter& painter) const;
@@ -181,6 +187,7 @@ private:
         bool checked = false;
         std::vector<std::string> items;
         int selection = -1;
+        int caret = 0;  // of an edit: characters before it
         int limit;
         int width;   // dialog units
         int height;
@@ -197,6 +204,7 @@ private:
     void LoseFocus();
     void Raise(int id, Notify code);
     bool NotifiesFocus(const Control& control) const;
+    bool TakesKey(const Control& control, char& c) const;
 
     std::string name_;
     DialogHandler& handler_;

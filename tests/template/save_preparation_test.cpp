@@ -52,6 +52,18 @@ TEST_F(SavePreparationTest, CountsTheKeyFieldAndStampsOfAFormWithoutKeyLine) {
     EXPECT_EQ(GetLe16(form(1).recordLength), 80u);
 }
 
+// A file may hold other values than 0 and 1: such a form gets no key field
+// and no key position.
+TEST_F(SavePreparationTest, AddsTheKeyFieldOnlyForNoKeyLineOne) {
+    MakeThreeLineForm(form(0), 2);
+    form(0).noKeyLine = 2;
+    form(0).stampMode = kStampTop;
+    Prepare();
+    EXPECT_EQ(form(0).recordFieldCount, 4);
+    EXPECT_EQ(form(0).keyFieldPosition, 0);
+    EXPECT_EQ(GetLe16(form(0).recordLength), 80u);
+}
+
 TEST_F(SavePreparationTest, StoresNothingForFormsWithoutInputOrThatOnlyUpdate) {
     MakeThreeLineForm(form(0), 1);
     form(0).lastInputLine = 0;

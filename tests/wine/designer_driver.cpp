@@ -140,9 +140,9 @@ std::vector<std::string> TabTitles(HWND tab, HANDLE process) {
     return titles;
 }
 
-void PressCtrlKey(WORD key) {
+void PressKeyWith(WORD modifier, WORD key) {
     INPUT inputs[4]{};
-    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+    const WORD keys[4] = {modifier, key, key, modifier};
     for (int i = 0; i < 4; ++i) {
         inputs[i].type = INPUT_KEYBOARD;
         inputs[i].ki.wVk = keys[i];

@@ -57,8 +57,9 @@ void SetText(HWND hwnd, const std::string& text);
 void Notify(HWND control, WORD code);
 // The texts of a tab control's items, read through memory in its process.
 std::vector<std::string> TabTitles(HWND tab, HANDLE process);
-// Ctrl held, key pressed and released, as the keyboard would.
-void PressCtrlKey(WORD key);
+// A modifier (VK_CONTROL, VK_SHIFT) held, key pressed and released, as the
+// keyboard would.
+void PressKeyWith(WORD modifier, WORD key);
 
 // ---- The program ----------------------------------------------------------
 

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "app/app_ids.h"
+#include "app/device_face.h"
 #include "grid/grid_ids.h"
 #include "pages/form/form_ids.h"
 #include "pages/lookup/lookup_ids.h"
@@ -241,7 +242,7 @@ protected:
         for (int attempt = 0; attempt < 2; ++attempt) {
             SetForegroundWindow(main());
             WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
-            PressCtrlKey('E');
+            PressKeyWith(VK_CONTROL, 'E');
             if (HWND sheet = WaitFor([&] { return FindTopLevel(pid(), kDialogClass, caption); }, Milliseconds(10000)))
                 return sheet;
             if (VisibleTopLevelWindows(pid()).size() > 1) break;
@@ -317,6 +318,21 @@ TEST_F(DesignerShell, CtrlEOpensTheSheetWithItsFivePages) {
     PostCommand(sheet, IDCANCEL);
     EXPECT_TRUE(WaitUntilGone(sheet));
     EXPECT_TRUE(WaitFor([this] { return IsWindowEnabled(main()) != FALSE; }));
+}
+
+TEST_F(DesignerShell, ShiftF10OpensThePopUpMenuAtTheMenuKey) {
+    SetForegroundWindow(main());
+    WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
+    PressKeyWith(VK_SHIFT, VK_F10);
+    HWND menu = WaitForTopLevel(pid(), "#32768", "");
+    ASSERT_NE(menu, nullptr) << "Shift+F10 opened no menu";
+    RECT frame, menuFrame;
+    GetWindowRect(main(), &frame);
+    GetWindowRect(menu, &menuFrame);
+    EXPECT_EQ(menuFrame.left, frame.left + kMenuKeyLeft);
+    EXPECT_EQ(menuFrame.top, frame.top + kMenuKeyTop);
+    PostMessageA(main(), WM_CANCELMODE, 0, 0);
+    EXPECT_TRUE(WaitUntilGone(menu));
 }
 
 TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
@@ -467,6 +483,14 @@ TEST_F(FormPageDialogs, TextLineOpensFieldPropertiesAndPrefixOpensTheGrid) {
     ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
     Cancel(grid);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
+
+    // The codes come only from the grid: typing changes nothing, and F4
+    // opens the grid for those on the keyboard.
+    EXPECT_EQ(TypedKeys(dialog, IDC_FPROP_PREFIX_EDIT, "ab"), "");
+    PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
+    grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
+    Cancel(grid);
     Cancel(dialog);
 }
 
@@ -541,6 +565,8 @@ TEST_F(TwoDReaderFormPage, TextMaxBoxStopsAt160AndDropsLeadingZeros) {
     ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST + 1, "text"), 0);
     EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "200"), "160");
     EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "07"), "7");
+    // Emptied, the box shows 0; the next keys land behind it and make 20.
+    EXPECT_EQ(TypedKeys(page(), IDC_FORM_MAX_FIRST + 1, "\b20"), "20");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "grid/grid_ids.h"
 #include "pages/form/form_page_fixture.h"
 #include "pages/form/timestamp_dialog.h"
 #include "template/fixed_text.h"
@@ -32,12 +33,13 @@ TEST_F(LineDialogTest, InitialValueIsFilteredByTheLineType) {
     OpenLine("integer", [&](FakeDialog& d) {
         EXPECT_FALSE(d.IsEnabled(IDC_FPROP_INITIAL_EDIT));
         d.Click(IDC_FPROP_INITIAL);
-        d.Type(IDC_FPROP_INITIAL_EDIT, "12a");
+        // The refused letter goes, and the next digit lands behind the rest.
+        d.TypeKeys(IDC_FPROP_INITIAL_EDIT, "12a3");
         shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
         d.Ok();
     });
-    EXPECT_EQ(shown, "12");
-    EXPECT_EQ(FieldText(form().initialValue[0]), "12");
+    EXPECT_EQ(shown, "123");
+    EXPECT_EQ(FieldText(form().initialValue[0]), "123");
     EXPECT_EQ(form().initialValueOn[0], 1);
 
     OpenLine("real", [&](FakeDialog& d) {
@@ -168,6 +170,22 @@ TEST_F(LineDialogTest, CancelRestoresTheWholeRecordCodesIncluded) {
         d.Cancel();
     });
     EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
+}
+
+TEST_F(LineDialogTest, SpaceAndF4OpenTheGridOnTheCodeBoxes) {
+    std::vector<int> openedOn;
+    OpenLine("text", [&](FakeDialog& d) {
+        d.ui().OnModal(GRIDDLG_NAME, [&](FakeDialog& grid) {
+            openedOn.push_back(d.focus());
+            grid.Cancel();
+        });
+        d.Click(IDC_FPROP_PREFIX);
+        d.PressKey(IDC_FPROP_PREFIX_EDIT, CanvasKey::Space);
+        d.Click(IDC_FPROP_SUFFIX);
+        d.PressKey(IDC_FPROP_SUFFIX_EDIT, CanvasKey::F4);
+        d.Ok();
+    });
+    EXPECT_EQ(openedOn, (std::vector<int>{IDC_FPROP_PREFIX_EDIT, IDC_FPROP_SUFFIX_EDIT}));
 }
 
 TEST_F(LineDialogTest, ZorqLineWaitsForEnterAndHasNoCodes) {

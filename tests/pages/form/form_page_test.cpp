@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "pages/form/form_normalize.h"
 #include "pages/form/form_page_fixture.h"
 #include "template/fixed_text.h"
 #include "template/template_file.h"
@@ -60,6 +61,14 @@ TEST_F(FormPageTest, LengthBoxesClampCorrectAndStore) {
     page().Type(MinBox(0), "161");
     EXPECT_EQ(Shown(MinBox(0)), "160");
     EXPECT_EQ(form().minLength[0], 160);
+
+    // Emptied, the box shows 0 with the caret behind it: the next keys make
+    // a new number instead of landing in front of the 0.
+    page().Type(MaxBox(0), "");
+    EXPECT_EQ(page().caret(MaxBox(0)), 1);
+    page().TypeKeys(MaxBox(0), "20");
+    EXPECT_EQ(Shown(MaxBox(0)), "20");
+    EXPECT_EQ(form().maxLength[0], 20);
 }
 
 TEST_F(FormPageTest, BooleanLinesStoreLengthOneWhateverTheBoxesShow) {
@@ -125,7 +134,7 @@ TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
     EXPECT_EQ(Shown(TypeList(4)), "nil");
 }
 
-TEST_F(FormPageTest, AFormHoldsOneLargeDataLine) {
+TEST_F(FormPageTest, ASecondLargeDataLineIsStoredAsChosenAndThenOffersReadFrom2D) {
     UseTwoDReader();
     Open();
     ChooseType(0, "text");
@@ -133,8 +142,33 @@ TEST_F(FormPageTest, AFormHoldsOneLargeDataLine) {
     ChooseType(0, "large data");
     ASSERT_EQ(page().ListText(TypeList(1), 16), "large data") << "line 2 still offers what it offered";
     ChooseType(1, "large data");
-    EXPECT_EQ(form().dataType[1], kTypeReadFrom2D);
-    EXPECT_EQ(Shown(TypeList(1)), "read from 2D");
+    EXPECT_EQ(form().dataType[1], kTypeLargeData);
+    EXPECT_EQ(page().ListText(TypeList(1), 16), "read from 2D");
+}
+
+// Showing a form and pressing OK rewrites only what apply derives: a form
+// as the program saves it comes back byte for byte, even one with two
+// large-data lines.
+TEST_F(FormPageTest, OkWithoutEditsKeepsEveryFormByte) {
+    t.doc.blocks.reader.readerType = kReaderType2D;
+    UseTwoDReader();
+    FormRecord& f = t.doc.blocks.forms[0];
+    for (int line : {0, 4}) {
+        f.dataType[line] = kTypeLargeData;
+        f.inputSource[line] = kSourceReader;
+        f.partialRead[line] = f.partialStart[line] = 1;
+        f.autoEnter[line] = 0;
+    }
+    f.dataType[6] = kTypeReadFrom2D;
+    f.dataType[2] = kTypeInteger;
+    f.keyLine = 3;
+    NormalizeForms(t.doc.blocks.forms, t.doc.blocks.lookups, t.doc.blocks.reader.readerType);
+    FormRecord before[kFormCount];
+    std::memcpy(before, t.doc.blocks.forms, sizeof before);
+    Open();
+    sheet().Ok();
+    for (int n = 0; n < kFormCount; ++n)
+        EXPECT_EQ(std::memcmp(&before[n], &t.doc.blocks.forms[n], sizeof before[n]), 0) << "form " << n + 1;
 }
 
 TEST_F(FormPageTest, LargeDataLongerThan160LeavesTheLookupColumnUnlessReadInPart) {
