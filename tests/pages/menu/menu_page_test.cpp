@@ -105,17 +105,6 @@ TEST_F(MenuPageTest, CancelAndUntouchedOkLeaveEveryByte) {
     EXPECT_EQ(std::memcmp(&before.menus, &t.doc.blocks.menus, sizeof before.menus), 0);
 }
 
-TEST_F(MenuPageTest, LanguageFileGivesLabelsAndTargetTexts) {
-    t.strings.table().SetSlot(244, "Menutitel :");
-    t.strings.table().SetSlot(1303, "Menu Nr. ");
-    t.strings.SetLanguageActive(true);
-    OpenMenuPage();
-    EXPECT_EQ(menuPage().GetText(IDC_MENU_CAPTION_CHECK), "Menutitel :");
-    EXPECT_EQ(menuPage().GetText(IDC_MENU_COL_NAME), "") << "an entry the file lacks";
-    EXPECT_EQ(menuPage().GetText(IDC_MENU_ID_LIST), "Menu Nr. 1");
-    EXPECT_EQ(menuPage().ListText(NextList(0), 30), "Menu Nr. 10");
-}
-
 // The whole road: the page, OK, the save, and the menu and the form it
 // leads to in the file's bytes.
 TEST_F(MenuPageTest, AppliedMenuReachesTheSavedFile) {
