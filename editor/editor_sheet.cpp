@@ -2,6 +2,7 @@
 
 #include "pages/form/form_editor.h"
 #include "pages/form/form_page.h"
+#include "pages/settings/settings_page.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 
@@ -52,7 +53,10 @@ EditorSession::EditorSession(TemplateDocument& doc, const UiStrings& strings)
     auto formPage = std::make_unique<FormPage>(*formState_, doc, strings);
     formPage_ = formPage.get();
     pages_.push_back(std::move(formPage));
-    while (pages_.size() < 5) pages_.push_back(std::make_unique<PlainPage>());
+    while (pages_.size() < 4) pages_.push_back(std::make_unique<PlainPage>());
+    auto settingsPage = std::make_unique<SettingsPage>(doc, strings);
+    settingsPage_ = settingsPage.get();
+    pages_.push_back(std::move(settingsPage));
     for (int i = 0; i < 5; ++i)
         spec_.pages.push_back({kPageTemplates[i], SheetText(strings, kFirstPageTitleId + i), pages_[i].get()});
 }
