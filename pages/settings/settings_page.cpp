@@ -117,8 +117,8 @@ constexpr CheckByte kBoxes[] = {
 };
 constexpr ByteBindings kBindings(kBoxes);
 
-// The byte the warning beep would have; the page offers no box for it.
-constexpr std::size_t kWarningBeepProtection = kProtected + 9;
+// The warning beep's place among the guarded functions; the page has no box for it.
+constexpr int kWarningBeepFunction = 9;
 
 // The functions that only the Settings screen reaches: guarding "Settings"
 // guards them too.
@@ -175,9 +175,8 @@ void SettingsPage::OnKillActive(Dialog& dialog) {
 void SettingsPage::OnApply(Dialog&) {
     // Marks and bytes move together with every click; the terminal reads a
     // guarded function as 1, and the warning beep has no box.
-    std::uint8_t* bytes = BlockBytes(working_);
     for (std::uint8_t& flag : working_.protectedFunctions) flag = flag != 0;
-    bytes[kWarningBeepProtection] = 0;
+    working_.protectedFunctions[kWarningBeepFunction] = 0;
     working_.protectImageCapture = working_.protectImageCapture != 0;
     working_.autoRun = working_.autoRun != 0;
     if (delimiterCount_ == 0) working_.firstDelimiter = 0;
