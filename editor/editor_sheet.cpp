@@ -4,6 +4,7 @@
 #include "pages/form/form_page.h"
 #include "pages/lookup/lookup_page.h"
 #include "pages/menu/menu_page.h"
+#include "pages/settings/settings_page.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 
@@ -56,7 +57,10 @@ EditorSession::EditorSession(TemplateDocument& doc, const UiStrings& strings)
     pages_.push_back(std::move(formPage));
     pages_.push_back(std::make_unique<MenuPage>(doc, strings));
     pages_.push_back(std::make_unique<LookupPage>(doc, strings));
-    while (pages_.size() < 5) pages_.push_back(std::make_unique<PlainPage>());
+    pages_.push_back(std::make_unique<PlainPage>());
+    auto settingsPage = std::make_unique<SettingsPage>(doc, strings);
+    settingsPage_ = settingsPage.get();
+    pages_.push_back(std::move(settingsPage));
     for (int i = 0; i < 5; ++i)
         spec_.pages.push_back({kPageTemplates[i], SheetText(strings, kFirstPageTitleId + i), pages_[i].get()});
 }

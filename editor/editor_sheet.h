@@ -13,6 +13,7 @@ namespace fw {
 class UiStrings;
 class TemplateDocument;
 class FormPage;
+class SettingsPage;
 struct FormEditorState;
 
 // The texts "1" to "20" the pages show as form, line and field numbers.
@@ -44,11 +45,14 @@ public:
     const SheetSpec& spec() const { return spec_; }
     // The Barcode page tells the Form page when the RFID reader changes.
     FormPage& formPage() { return *formPage_; }
+    // The Barcode page asks it to follow the image capture option.
+    SettingsPage& settingsPage() { return *settingsPage_; }
 
 private:
     std::unique_ptr<FormEditorState> formState_;  // outlives the pages that use it
     std::vector<std::unique_ptr<PageHandler>> pages_;
     FormPage* formPage_ = nullptr;
+    SettingsPage* settingsPage_ = nullptr;
     SheetSpec spec_;
 };
 

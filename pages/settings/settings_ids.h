@@ -43,13 +43,12 @@
 #define IDC_SETTINGS_EXPORTSTORE_EDIT    1019
 #define IDC_SETTINGS_DELETEDB            1025
 
-// Security checking: the password and the functions it guards. Box
-// IDC_SETTINGS_PROTECT_FIRST + k stands for protected function k; there is
-// no box for function 9 (the warning beep), so id 110 is unused.
+// Security checking: the password and the functions it guards. Box 101 + k
+// stands for protected function k; there is no box for function 9 (the
+// warning beep), so id 110 is unused.
 #define IDC_SETTINGS_SECURITY_GROUP      213
 #define IDC_SETTINGS_PASSWORD_LABEL      214
 #define IDC_SETTINGS_PASSWORD_EDIT       406
-#define IDC_SETTINGS_PROTECT_FIRST       101
 #define IDC_SETTINGS_PROTECT_OPEN        101
 #define IDC_SETTINGS_PROTECT_IMPORT      102
 #define IDC_SETTINGS_PROTECT_EXPORT      103

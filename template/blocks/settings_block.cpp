@@ -12,23 +12,6 @@ namespace {
 constexpr int kDefaultFolderId = 3541;
 }  // namespace
 
-const ProtectedFunction kProtectedFunctions[kProtectedFunctionCount] = {
-    {23, 101, "Open", 1178},
-    {24, 102, "Import", 1179},
-    {25, 103, "Export", 1180},
-    {26, 104, "Edit Data", 1181},
-    {27, 105, "Delete Data", 1182},
-    {28, 106, "Settings", 1183},
-    {29, 107, "Auto-preload", 1184},
-    {30, 108, "Data Deletion", 1185},
-    {31, 109, "Entry Options", 1186},
-    {32, 0, "", 0},
-    {33, 111, "Vibrator Duration", 1188},
-    {34, 112, "Camera Properties", 1191},
-};
-
-const ProtectedFunction kImageCaptureProtection = {35, 113, "2D Image Capture", 1198};
-
 void ResetSystemSettings(SystemSettings& settings, const UiStrings& strings) {
     // Every byte before 641 is either a field with a default or a reserved
     // byte the reset zeroes, so start from zero and set what is not.

@@ -103,20 +103,4 @@ enum class PasswordCheck { Valid, TooLong, InvalidCharacter };
 // Length is judged before the characters.
 PasswordCheck CheckPassword(std::string_view password);
 
-// One guarded terminal function: its byte in the block, the Settings page's
-// check box, the box's own label and the language entry that replaces it.
-// checkBoxId 0: the byte has no box (the warning beep, always written 0).
-struct ProtectedFunction {
-    int offset;
-    int checkBoxId;
-    const char* text;
-    int languageId;
-};
-
-// Bytes 23 to 34 in order: row k is protectedFunctions[k] and box 101 + k.
-extern const ProtectedFunction kProtectedFunctions[kProtectedFunctionCount];
-
-// protectImageCapture has a box of its own, governed by the reader settings.
-extern const ProtectedFunction kImageCaptureProtection;
-
 }  // namespace fw
