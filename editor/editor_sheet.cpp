@@ -2,6 +2,7 @@
 
 #include "pages/form/form_editor.h"
 #include "pages/form/form_page.h"
+#include "pages/reader/barcode_page.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 
@@ -52,6 +53,9 @@ EditorSession::EditorSession(TemplateDocument& doc, const UiStrings& strings)
     auto formPage = std::make_unique<FormPage>(*formState_, doc, strings);
     formPage_ = formPage.get();
     pages_.push_back(std::move(formPage));
+    while (pages_.size() < 3) pages_.push_back(std::make_unique<PlainPage>());
+    pages_.push_back(std::make_unique<BarcodePage>(
+        doc, strings, [this](int rfidOn) { formPage_->RefreshInputSources(rfidOn); }, BarcodePage::ImageCaptureChanged{}));
     while (pages_.size() < 5) pages_.push_back(std::make_unique<PlainPage>());
     for (int i = 0; i < 5; ++i)
         spec_.pages.push_back({kPageTemplates[i], SheetText(strings, kFirstPageTitleId + i), pages_[i].get()});
