@@ -206,6 +206,9 @@ void BarcodePage::FillRows() {
     if (rules.dataBar14 >= 0) ShowDataBarButton();
     // A Bookland EAN mark the file holds without EAN-13 stays as it is.
     if (rules.bookland >= 0) page_->Enable(Box(rules.bookland), page_->IsChecked(Box(rules.ean13)));
+    // Image capture is not switched on from this page: its box stays clear
+    // and greyed (so apply clears it), while the parameters of a file that
+    // had it on stay reachable.
     if (rules.imageCapture >= 0) {
         page_->Check(Box(rules.imageCapture), false);
         page_->Enable(Box(rules.imageCapture), false);
@@ -305,9 +308,6 @@ void BarcodePage::OnRowClicked(int row) {
         if (!CouponPrerequisite() && page_->IsChecked(Box(rules.coupon))) SwitchCouponOff();
     } else if (row == rules.coupon) {
         OnCouponClicked(on);
-    } else if (row == rules.imageCapture) {
-        RowByte(row) = on;
-        if (imageCaptureChanged_) imageCaptureChanged_();
     }
 }
 

@@ -8,10 +8,7 @@
 #include <string>
 
 #include "pages/reader/barcode_ids.h"
-#include "strings/string_source.h"
-#include "strings/ui_strings.h"
 #include "template/template_document.h"
-#include "template/template_file.h"
 #include "wine/designer_driver.h"
 #include "wine/designer_session.h"
 
@@ -97,16 +94,8 @@ protected:
     static constexpr const char* kFile = "elr.QLT";
     static void TearDownTestSuite() { designer_.Reset(); }
     void SetUp() override {
-        const Prepare prepare = [](DesignerRun& run) {
-            CompiledStringTable builtin;
-            UiStrings strings(builtin);
-            TemplateDocument doc(strings);
-            doc.FillDeviceTexts();
-            doc.Reset();
-            doc.blocks.reader.readerType = kReaderBitElr;
-            EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(kFile)));
-            return "\"" + run.PathOf(kFile) + "\"";
-        };
+        const Prepare prepare =
+            TemplateFileArgument(kFile, [](TemplateDocument& doc) { doc.blocks.reader.readerType = kReaderBitElr; });
         ASSERT_TRUE(designer_.EnsureFormPage(prepare, false, kFile)) << "the file's sheet did not open";
         page_ = designer_.ShowPage(kBarcodePage, IDC_BARCODE_READER_LIST);
         ASSERT_NE(page_, nullptr) << "the Barcode page did not show";
