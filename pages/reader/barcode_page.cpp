@@ -1,7 +1,9 @@
 #include "pages/reader/barcode_page.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "pages/reader/barcode_ids.h"
 #include "strings/ui_strings.h"
@@ -76,10 +78,11 @@ ReaderFamily ApplyFamilyOf(std::uint8_t type) {
 }
 
 bool Shows(const EngineLayout& layout, int id) {
-    return std::any_of(layout.labels.begin(), layout.labels.end(), [id](const LabelText& l) { return l.control == id; }) ||
-           std::any_of(layout.lists.begin(), layout.lists.end(), [id](const ListSetting& l) { return l.control == id; }) ||
+    auto is = [id](const auto& setting) { return setting.control == id; };
+    return std::any_of(layout.labels.begin(), layout.labels.end(), is) ||
+           std::any_of(layout.lists.begin(), layout.lists.end(), is) ||
            std::any_of(layout.edits.begin(), layout.edits.end(),
-                       [id](const EditSetting& e) { return e.control == id && e.shown; });
+                       [id](const EditSetting& edit) { return edit.control == id && edit.shown; });
 }
 
 }  // namespace
@@ -139,12 +142,12 @@ void BarcodePage::OnApply(Dialog&) {
 
 void BarcodePage::ShowCouponCode(bool on) {
     const RowRules& rules = RulesFor(family());
-    if (rules.hasCoupon()) ShowRowState(rules.coupon, on);
+    if (rules.coupon >= 0) ShowRowState(rules.coupon, on);
 }
 
 void BarcodePage::SyncGs1128Box() {
     const RowRules& rules = RulesFor(family());
-    if (rules.hasCoupon() && RowByte(rules.gs1128) != 0) ShowRowState(rules.gs1128, true);
+    if (rules.gs1128 >= 0 && RowByte(rules.gs1128) != 0) ShowRowState(rules.gs1128, true);
 }
 
 // ---- The page's routines ----------------------------------------------------
@@ -274,7 +277,8 @@ void BarcodePage::OnRfidClicked() {
     if (rfidChanged_) rfidChanged_(on ? 1 : 0);
 }
 
-// The second scan mode ("Laser") times repeated codes itself.
+// Only the first scan mode ("Continuous", "Presentation") reads on by
+// itself, so only it needs the time before the same code counts again.
 void BarcodePage::ApplyScanMode() {
     const int follower = LayoutFor(family()).scanModeFollower;
     if (follower == 0) return;

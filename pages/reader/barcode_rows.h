@@ -46,7 +46,6 @@ struct RowRules {
     int imageCapture = -1;
     int upcaPreamble = -1;    // reader byte of the UPC-A transmit preamble
     int appliedRows = 0;      // apply stores the boxes of rows 0 to appliedRows - 1
-    bool hasCoupon() const { return coupon >= 0; }
 };
 
 const RowRules& RulesFor(ReaderFamily family);
