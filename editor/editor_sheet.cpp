@@ -4,6 +4,7 @@
 #include "pages/form/form_page.h"
 #include "pages/lookup/lookup_page.h"
 #include "pages/menu/menu_page.h"
+#include "pages/reader/barcode_page.h"
 #include "pages/settings/settings_page.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
@@ -27,14 +28,6 @@ std::string SheetText(const UiStrings& strings, int id) {
     return text;
 }
 
-// Pages whose editing has not been built yet: they show their controls and
-// copy nothing back.
-class PlainPage final : public PageHandler {
-public:
-    void OnInit(Dialog&) override {}
-    void OnCommand(Dialog&, int, Notify) override {}
-};
-
 }  // namespace
 
 FormLabelTable FormLabels() {
@@ -57,7 +50,11 @@ EditorSession::EditorSession(TemplateDocument& doc, const UiStrings& strings)
     pages_.push_back(std::move(formPage));
     pages_.push_back(std::make_unique<MenuPage>(doc, strings));
     pages_.push_back(std::make_unique<LookupPage>(doc, strings));
-    pages_.push_back(std::make_unique<PlainPage>());
+    // The Barcode page tells the Form page about the RFID reader and the
+    // Settings page about 2D image capture.
+    pages_.push_back(std::make_unique<BarcodePage>(
+        doc, strings, [this](int rfidOn) { formPage_->RefreshInputSources(rfidOn); },
+        [this] { settingsPage_->RefreshImageCapture(); }));
     auto settingsPage = std::make_unique<SettingsPage>(doc, strings);
     settingsPage_ = settingsPage.get();
     pages_.push_back(std::move(settingsPage));

@@ -3,7 +3,7 @@
 //
 // Several setting controls change meaning with the reader's engine family
 // (laser, 2D, ELR); the page sets their texts and shows or hides them when
-// it fills the rows. The names follow the laser use, with the other uses
+// it sets its labels. The names follow the laser use, with the other uses
 // noted beside them.
 #ifndef FORMWRIGHT_PAGES_READER_BARCODE_IDS_H
 #define FORMWRIGHT_PAGES_READER_BARCODE_IDS_H
@@ -18,8 +18,8 @@
 #define IDC_BARCODE_READERTYPE_GROUP   201
 #define IDC_BARCODE_READER_LABEL       202
 #define IDC_BARCODE_READER_LIST        301
-#define IDC_BARCODE_RFID               191  // kept hidden
-#define IDC_BARCODE_RFID_MORE          595  // kept hidden
+#define IDC_BARCODE_RFID               191
+#define IDC_BARCODE_RFID_MORE          595
 #define IDC_BARCODE_RESET              593
 
 // Reader settings common to all families.
@@ -48,7 +48,7 @@
 #define IDC_BARCODE_SAMECODE_UNIT      212
 #define IDC_BARCODE_SAMECODE_LIST      312  // laser same-barcode time-out
 #define IDC_BARCODE_AIM_LABEL          210  // laser aim duration, kept hidden
-#define IDC_BARCODE_AIM_EDIT           403  // laser aim duration; ELR decode time-out
+#define IDC_BARCODE_AIM_EDIT           403  // laser aim duration (hidden); ELR decode time-out
 #define IDC_BARCODE_AIM_UNIT           213  // ELR: label of 403
 #define IDC_BARCODE_ELR_TIMEOUT_UNIT   214  // ELR: unit of 403
 #define IDC_BARCODE_SCANMODE_LABEL     220

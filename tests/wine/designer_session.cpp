@@ -3,8 +3,14 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <gtest/gtest.h>
+
 #include "app/app_ids.h"
 #include "pages/form/form_ids.h"
+#include "strings/string_source.h"
+#include "strings/ui_strings.h"
+#include "template/template_document.h"
+#include "template/template_file.h"
 #include "ui/dialog_template.h"
 
 namespace fw::wine {
@@ -43,6 +49,19 @@ std::string TemplateTitle(const char* name) {
 }
 
 std::string SheetCaption(const std::string& path) { return "Formwright - [ " + path + " ]"; }
+
+Prepare TemplateFileArgument(const std::string& name, std::function<void(TemplateDocument&)> edit) {
+    return [name, edit](DesignerRun& run) {
+        CompiledStringTable builtin;
+        UiStrings strings(builtin);
+        TemplateDocument doc(strings);
+        doc.FillDeviceTexts();
+        doc.Reset();
+        edit(doc);
+        EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(name)));
+        return "\"" + run.PathOf(name) + "\"";
+    };
+}
 
 int ChooseEntry(HWND dialog, int listId, const std::string& text) {
     HWND list = GetDlgItem(dialog, listId);

@@ -13,6 +13,10 @@
 
 #include "wine/designer_driver.h"
 
+namespace fw {
+class TemplateDocument;
+}
+
 namespace fw::wine {
 
 // ---- The executable's resources, loaded as data ----------------------------
@@ -47,6 +51,10 @@ void CancelDialog(HWND dialog);
 // Writes what the program finds at its start into its folder and gives the
 // command line's arguments.
 using Prepare = std::function<std::string(DesignerRun&)>;
+
+// A new template, changed by `edit`, written into the folder as `name` and
+// named on the command line, so that the program opens it.
+Prepare TemplateFileArgument(const std::string& name, std::function<void(TemplateDocument&)> edit);
 
 // One program shared by the tests of a suite, started again when a test has
 // ended it or lost its sheet; each test leaves it with no dialog open but

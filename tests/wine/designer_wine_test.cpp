@@ -532,17 +532,10 @@ protected:
     static constexpr const char* kFile = "twod.QLT";
     static void TearDownTestSuite() { designer_.Reset(); }
     void SetUp() override {
-        const Prepare prepare = [](DesignerRun& run) {
-            CompiledStringTable builtin;
-            UiStrings strings(builtin);
-            TemplateDocument doc(strings);
-            doc.FillDeviceTexts();
-            doc.Reset();
+        const Prepare prepare = TemplateFileArgument(kFile, [](TemplateDocument& doc) {
             doc.blocks.reader.readerType = kReaderType2D;
             doc.readerWorking.readerType = kReaderType2D;
-            EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(kFile)));
-            return "\"" + run.PathOf(kFile) + "\"";
-        };
+        });
         ASSERT_TRUE(designer_.EnsureFormPage(prepare, false, kFile)) << "the file's sheet did not open";
     }
     void TearDown() override { designer_.CancelDialogs(); }
