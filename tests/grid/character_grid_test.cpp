@@ -73,24 +73,6 @@ TEST(GridState, PreloadTakesTenCodesBeforeTheFirstZero) {
     EXPECT_EQ(state.codes[2], 0x00);
 }
 
-TEST(GridState, PicksAppendCodesAndNames) {
-    GridState state;
-    state.Open(GridSlot::Prefix, GridBuffers{});
-    EXPECT_EQ(ClickCode(state, 0x20), PickResult::Added);
-    EXPECT_EQ(ClickCode(state, 0x41), PickResult::Added);  // column "40", row "01"
-    EXPECT_EQ(ClickCode(state, 0x26), PickResult::Added);
-    EXPECT_EQ(ClickCode(state, 0x80), PickResult::Added);
-    EXPECT_EQ(state.count, 4);
-    EXPECT_EQ(state.codes[0], 0x20);
-    EXPECT_EQ(state.codes[1], 0x41);
-    EXPECT_EQ(state.codes[2], 0x26);
-    EXPECT_EQ(state.codes[3], 0x80);
-    EXPECT_EQ(state.codes[4], 0x00);
-    EXPECT_EQ(state.composed, "SP A && 128 ");
-    EXPECT_EQ(state.selectedCode(), 0x80);
-    EXPECT_EQ(state.openingText, "");  // Cancel still goes back to the opening
-}
-
 TEST(GridState, RefusesTheEleventhCodeButMovesTheSelection) {
     GridState state;
     state.Open(GridSlot::Other, GridBuffers{});
@@ -131,6 +113,9 @@ TEST(GridState, IgnoresHeadersBorderAndReservedCodes) {
     unchanged();
     for (std::uint8_t code : {0x00, 0x0A, 0x0D, 0x1D, 0x1E, 0x1F}) EXPECT_EQ(ClickCode(state, code), PickResult::Ignored);
     unchanged();
+    int refused = 0;
+    for (int k = 0; k <= 0xFF; ++k) refused += IsPickable(static_cast<std::uint8_t>(k)) ? 0 : 1;
+    EXPECT_EQ(refused, 6) << "no code beyond those six is refused";
     // The last cell's far corner still belongs to it.
     EXPECT_EQ(state.Pick(17 * kCellW - 1, 17 * kCellH - 1, kWidth, kHeight), PickResult::Added);
     EXPECT_EQ(state.codes[0], 0xFF);

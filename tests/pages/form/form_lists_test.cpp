@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "template/blocks/form_block.h"
-#include "template/target_code.h"
 #include "support/test_document.h"
 
 namespace fw {
@@ -14,16 +13,6 @@ protected:
     test::TestDocument t;
     const UiStrings& strings() { return t.strings; }
 };
-
-TEST_F(FormListsTest, TargetsListMainTheFormsAndTheMenusInCodeOrder) {
-    const ListEntries targets = TargetEntries(strings());
-    ASSERT_EQ(targets.size(), 31u);
-    EXPECT_EQ(targets[0], "main");
-    EXPECT_EQ(targets[1], "form  1");
-    EXPECT_EQ(targets[20], "form  20");
-    EXPECT_EQ(targets[21], "menu  1");
-    EXPECT_EQ(targets[30], "menu  10");
-}
 
 TEST_F(FormListsTest, InputSourceWithoutRfidHidesItAndShowsItAsAll) {
     EXPECT_EQ(InputSourceEntries(strings(), true), (ListEntries{"reader", "keypad", "RFID", "all"}));
@@ -62,22 +51,6 @@ TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
     EXPECT_EQ(ShapeOf(false, 5), Normal);
     EXPECT_EQ(ShapeOf(true, 1), ZorqHead);
     EXPECT_EQ(ShapeOf(true, 2), ZorqTail);
-}
-
-TEST_F(FormListsTest, LookupColumnCodesAreOnePlusTwelveTimesGroupPlusNumber) {
-    const ListEntries numeric = LookupColumnEntries(strings(), true, true);
-    ASSERT_EQ(numeric.size(), 37u);
-    EXPECT_EQ(numeric[0], "nil");
-    EXPECT_EQ(numeric[1], "field 1");
-    EXPECT_EQ(numeric[13], "-field 1");
-    EXPECT_EQ(numeric[36], "+field 12");
-    EXPECT_EQ(LookupColumnEntries(strings(), true, false).size(), 13u);
-
-    const ListEntries variables = LookupColumnEntries(strings(), false, false);
-    ASSERT_EQ(variables.size(), 37u);
-    EXPECT_EQ(variables[1], "get v1");
-    EXPECT_EQ(variables[24], "set v12");
-    EXPECT_EQ(variables[25], "get & set v1");
 }
 
 TEST_F(FormListsTest, FoldingTurnsSignedFieldsBackIntoTheirNumber) {
