@@ -14,26 +14,13 @@ protected:
     const UiStrings& strings() { return t.strings; }
 };
 
-TEST_F(FormListsTest, InputSourceWithoutRfidHidesItAndShowsItAsAll) {
-    EXPECT_EQ(InputSourceEntries(strings(), true), (ListEntries{"reader", "keypad", "RFID", "all"}));
-    EXPECT_EQ(InputSourceEntries(strings(), false), (ListEntries{"reader", "keypad", "all"}));
-    for (std::uint8_t code = 0; code <= 3; ++code) {
-        EXPECT_EQ(InputSourceEntry(code, true), code);
-        EXPECT_EQ(InputSourceCode(code, true), code);
-    }
-    EXPECT_EQ(InputSourceEntry(kSourceRfid, false), 2);
-    EXPECT_EQ(InputSourceEntry(kSourceAll, false), 2);
-    EXPECT_EQ(InputSourceCode(2, false), kSourceAll);
-    EXPECT_EQ(InputSourceCode(1, false), kSourceKeypad);
-    EXPECT_EQ(InputSourceEntry(7, true), -1) << "a damaged file's code selects nothing";
-}
-
 TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
     using enum TypeListShape;
     EXPECT_EQ(DataTypeEntry(Normal, kTypeImage), 15);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeLargeData), 16);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeReadFrom2D), 16);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeZorq), -1) << "a normal form lists no ZORQ line";
+    EXPECT_EQ(InputSourceEntry(7, true), -1) << "a damaged file's source selects nothing";
     EXPECT_EQ(DataTypeCode(Normal, 16, false), kTypeLargeData);
     EXPECT_EQ(DataTypeCode(Normal, 16, true), kTypeReadFrom2D);
     EXPECT_EQ(DataTypeCode(Normal, 8, true), kTypeFixedData);
