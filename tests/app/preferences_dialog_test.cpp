@@ -29,13 +29,8 @@ const std::string kMaximize = "Maximize" + std::string(42, ' ');  // string 3001
 
 class PreferencesDialogTest : public ::testing::Test {
 protected:
-    void WriteFile(const std::string& name, const std::string& text) {
-        test::WriteAll(dir / name, std::vector<std::uint8_t>(text.begin(), text.end()));
-    }
-    std::string Ini() const {
-        const std::vector<std::uint8_t> bytes = test::ReadAll(dir / kIniFileName);
-        return {bytes.begin(), bytes.end()};
-    }
+    void WriteFile(const std::string& name, const std::string& text) { test::WriteText(dir / name, text); }
+    std::string Ini() const { return test::ReadText(dir / kIniFileName); }
     bool IniExists() const { return std::filesystem::exists(dir / kIniFileName); }
 
     Shell& Start() {

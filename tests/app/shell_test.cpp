@@ -39,13 +39,8 @@ protected:
         EXPECT_TRUE(WriteTemplateFile(t.doc, path));
         return path.string();
     }
-    std::string Ini() const {
-        const auto bytes = test::ReadAll(dir / kIniFileName);
-        return {bytes.begin(), bytes.end()};
-    }
-    void WriteIni(const std::string& text) {
-        test::WriteAll(dir / kIniFileName, std::vector<std::uint8_t>(text.begin(), text.end()));
-    }
+    std::string Ini() const { return test::ReadText(dir / kIniFileName); }
+    void WriteIni(const std::string& text) { test::WriteText(dir / kIniFileName, text); }
     void Edit() {
         doc().blocks.forms[0].escTarget = 7;
         doc().modified = true;

@@ -119,21 +119,6 @@ TEST_F(GridDialogTest, TooManyPicksWarnAndDelimiterReturnsTextOnly) {
     EXPECT_EQ(buffers.delimiterText[0], ';');  // the owner stores the delimiter itself
 }
 
-TEST_F(GridDialogTest, TakesLabelsFromTheLanguageAsTheyStand) {
-    strings.table().SetSlot(81, "Zeichentabelle");
-    strings.table().SetSlot(83, "Leeren");
-    strings.SetLanguageActive(true);
-    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
-    CharacterGrid grid(owner, opener);
-    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        EXPECT_EQ(dialog.title(), "Zeichentabelle");
-        EXPECT_EQ(dialog.GetText(IDC_GRID_CLEAR), "Leeren");
-        EXPECT_EQ(dialog.GetText(kIdCancel), "");
-        dialog.Cancel();
-    });
-    owner.RunModal(GRIDDLG_NAME, grid);
-}
-
 TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
     buffers.prefixCodes = Codes({0x20});
     GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace fw {
@@ -14,10 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::TempDir;
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using test::WriteText;
 
 TEST(LanguageDisplayName, SkipsLeadingCrsAndEndsAtCrWithinTheFirst260Bytes) {
     EXPECT_EQ(LanguageDisplayName("Deutsch\r\n1=x\r\n"), "Deutsch");
@@ -108,12 +104,12 @@ TEST(ApplyLanguageText, StopsAtANulByte) {
 
 TEST(BuildLanguageList, ListsLanguageFilesInNameOrderSkippingNamelessOnes) {
     TempDir dir;
-    WriteFile(dir / "b.lng", "Beta\r\n");
-    WriteFile(dir / "A.LNG", "Alpha\r\n");
-    WriteFile(dir / "c.lng", "\r\r\r");
-    WriteFile(dir / "d.Lng", "\r\rDelta\r\n1=x\r\n");
-    WriteFile(dir / "e.txt", "Text\r\n");
-    WriteFile(dir / "f.lngx", "Extra\r\n");
+    WriteText(dir / "b.lng", "Beta\r\n");
+    WriteText(dir / "A.LNG", "Alpha\r\n");
+    WriteText(dir / "c.lng", "\r\r\r");
+    WriteText(dir / "d.Lng", "\r\rDelta\r\n1=x\r\n");
+    WriteText(dir / "e.txt", "Text\r\n");
+    WriteText(dir / "f.lngx", "Extra\r\n");
     fs::create_directory(dir.path() / "folder.lng");
 
     const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
@@ -129,7 +125,7 @@ TEST(BuildLanguageList, StopsAtTwentyEntries) {
     for (int i = 0; i < 25; ++i) {
         std::string n = std::to_string(i);
         if (n.size() < 2) n.insert(n.begin(), '0');
-        WriteFile(dir / (std::string("lang") + n + ".lng"), std::string("Language ") + n + "\r\n");
+        WriteText(dir / (std::string("lang") + n + ".lng"), std::string("Language ") + n + "\r\n");
     }
     const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
     ASSERT_EQ(list.size(), 20u);
@@ -139,7 +135,7 @@ TEST(BuildLanguageList, StopsAtTwentyEntries) {
 
 TEST(BuildLanguageList, AFileThatCannotBeOpenedEmptiesTheList) {
     TempDir dir;
-    WriteFile(dir / "a.lng", "Alpha\r\n");
+    WriteText(dir / "a.lng", "Alpha\r\n");
     std::error_code ec;
     fs::create_symlink(dir.path() / "missing-target", dir.path() / "b.lng", ec);
     if (ec) GTEST_SKIP() << "symbolic links unavailable here";
@@ -149,8 +145,8 @@ TEST(BuildLanguageList, AFileThatCannotBeOpenedEmptiesTheList) {
 
 TEST(LoadChosenLanguage, TakesTheFirstMatchingFileThatGivesAnyBytes) {
     TempDir dir;
-    WriteFile(dir / "a.lng", "Deutsch\r\n31=Erste\r\n");
-    WriteFile(dir / "b.lng", "Deutsch\r\n31=Zweite\r\n32=Nur zweite\r\n");
+    WriteText(dir / "a.lng", "Deutsch\r\n31=Erste\r\n");
+    WriteText(dir / "b.lng", "Deutsch\r\n31=Zweite\r\n32=Nur zweite\r\n");
     const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
     ASSERT_EQ(list.size(), 2u);
 
@@ -161,7 +157,7 @@ TEST(LoadChosenLanguage, TakesTheFirstMatchingFileThatGivesAnyBytes) {
 
     // The first file has gone empty since the list was built: the next
     // entry of that name is used, on top of what the table already holds.
-    WriteFile(dir / "a.lng", "");
+    WriteText(dir / "a.lng", "");
     table.SetSlot(40, "from before");
     EXPECT_TRUE(LoadChosenLanguage(list, "Deutsch", table));
     EXPECT_STREQ(table.Slot(31), "Zweite");
@@ -179,7 +175,7 @@ TEST(SearchAndLoadLanguage, SetsTheActiveFlagFromTheLoad) {
     EXPECT_TRUE(SearchAndLoadLanguage(dir.path(), "Deutsch", strings).empty());
     EXPECT_FALSE(strings.languageActive());
 
-    WriteFile(dir / "de.lng", "Deutsch\r\n2=Neue Datei\r\n");
+    WriteText(dir / "de.lng", "Deutsch\r\n2=Neue Datei\r\n");
     EXPECT_EQ(SearchAndLoadLanguage(dir.path(), "Deutsch", strings).size(), 1u);
     EXPECT_TRUE(strings.languageActive());
     EXPECT_EQ(strings.Text(2), "Neue Datei");

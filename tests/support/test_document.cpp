@@ -30,4 +30,13 @@ void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string ReadText(const std::filesystem::path& path) {
+    const std::vector<std::uint8_t> bytes = ReadAll(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+void WriteText(const std::filesystem::path& path, std::string_view text) {
+    WriteAll(path, {text.begin(), text.end()});
+}
+
 }  // namespace fw::test

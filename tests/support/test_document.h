@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "strings/string_source.h"
@@ -39,5 +40,7 @@ private:
 
 std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadText(const std::filesystem::path& path);
+void WriteText(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace fw::test

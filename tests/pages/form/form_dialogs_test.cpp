@@ -189,11 +189,7 @@ TEST_F(LineDialogTest, SpaceAndF4OpenTheGridOnTheCodeBoxes) {
 }
 
 TEST_F(LineDialogTest, ZorqLineWaitsForEnterAndHasNoCodes) {
-    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
-        d.Click(IDC_ADV_ZORQ);
-        d.Ok();
-    });
-    page().Click(IDC_FORM_ADVANCED);
+    ToggleZorqMode();
     OpenDialog(
         [](FakeDialog& d) {
             EXPECT_FALSE(d.IsEnabled(IDC_FPROP_PREFIX));

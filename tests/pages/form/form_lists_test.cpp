@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "template/blocks/form_block.h"
-#include "template/target_code.h"
 #include "support/test_document.h"
 
 namespace fw {
@@ -15,36 +14,13 @@ protected:
     const UiStrings& strings() { return t.strings; }
 };
 
-TEST_F(FormListsTest, TargetsListMainTheFormsAndTheMenusInCodeOrder) {
-    const ListEntries targets = TargetEntries(strings());
-    ASSERT_EQ(targets.size(), 31u);
-    EXPECT_EQ(targets[0], "main");
-    EXPECT_EQ(targets[1], "form  1");
-    EXPECT_EQ(targets[20], "form  20");
-    EXPECT_EQ(targets[21], "menu  1");
-    EXPECT_EQ(targets[30], "menu  10");
-}
-
-TEST_F(FormListsTest, InputSourceWithoutRfidHidesItAndShowsItAsAll) {
-    EXPECT_EQ(InputSourceEntries(strings(), true), (ListEntries{"reader", "keypad", "RFID", "all"}));
-    EXPECT_EQ(InputSourceEntries(strings(), false), (ListEntries{"reader", "keypad", "all"}));
-    for (std::uint8_t code = 0; code <= 3; ++code) {
-        EXPECT_EQ(InputSourceEntry(code, true), code);
-        EXPECT_EQ(InputSourceCode(code, true), code);
-    }
-    EXPECT_EQ(InputSourceEntry(kSourceRfid, false), 2);
-    EXPECT_EQ(InputSourceEntry(kSourceAll, false), 2);
-    EXPECT_EQ(InputSourceCode(2, false), kSourceAll);
-    EXPECT_EQ(InputSourceCode(1, false), kSourceKeypad);
-    EXPECT_EQ(InputSourceEntry(7, true), -1) << "a damaged file's code selects nothing";
-}
-
 TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
     using enum TypeListShape;
     EXPECT_EQ(DataTypeEntry(Normal, kTypeImage), 15);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeLargeData), 16);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeReadFrom2D), 16);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeZorq), -1) << "a normal form lists no ZORQ line";
+    EXPECT_EQ(InputSourceEntry(7, true), -1) << "a damaged file's source selects nothing";
     EXPECT_EQ(DataTypeCode(Normal, 16, false), kTypeLargeData);
     EXPECT_EQ(DataTypeCode(Normal, 16, true), kTypeReadFrom2D);
     EXPECT_EQ(DataTypeCode(Normal, 8, true), kTypeFixedData);
@@ -62,22 +38,6 @@ TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
     EXPECT_EQ(ShapeOf(false, 5), Normal);
     EXPECT_EQ(ShapeOf(true, 1), ZorqHead);
     EXPECT_EQ(ShapeOf(true, 2), ZorqTail);
-}
-
-TEST_F(FormListsTest, LookupColumnCodesAreOnePlusTwelveTimesGroupPlusNumber) {
-    const ListEntries numeric = LookupColumnEntries(strings(), true, true);
-    ASSERT_EQ(numeric.size(), 37u);
-    EXPECT_EQ(numeric[0], "nil");
-    EXPECT_EQ(numeric[1], "field 1");
-    EXPECT_EQ(numeric[13], "-field 1");
-    EXPECT_EQ(numeric[36], "+field 12");
-    EXPECT_EQ(LookupColumnEntries(strings(), true, false).size(), 13u);
-
-    const ListEntries variables = LookupColumnEntries(strings(), false, false);
-    ASSERT_EQ(variables.size(), 37u);
-    EXPECT_EQ(variables[1], "get v1");
-    EXPECT_EQ(variables[24], "set v12");
-    EXPECT_EQ(variables[25], "get & set v1");
 }
 
 TEST_F(FormListsTest, FoldingTurnsSignedFieldsBackIntoTheirNumber) {

@@ -48,6 +48,14 @@ protected:
     }
     void ChooseType(int line, const std::string& label) { Choose(page(), TypeList(line), label); }
     std::string Shown(int id) { return page().GetText(id); }
+    // The ZORQ switch of the form options dialog, clicked and confirmed.
+    void ToggleZorqMode() {
+        OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
+            d.Click(IDC_ADV_ZORQ);
+            d.Ok();
+        });
+        page().Click(IDC_FORM_ADVANCED);
+    }
     // With the 2D reader, a line's list offers its 2D entry once a type was
     // chosen on it.
     void UseTwoDReader() { t.doc.readerWorking.readerType = kReaderType2D; }

@@ -286,11 +286,7 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     ChooseType(2, "lookup");
     ChooseType(3, "integer");
     Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
-    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
-        d.Click(IDC_ADV_ZORQ);
-        d.Ok();
-    });
-    page().Click(IDC_FORM_ADVANCED);
+    ToggleZorqMode();
 
     EXPECT_EQ(form().zorqMode, 1);
     EXPECT_EQ(form().dataType[0], kTypeText);
@@ -309,11 +305,7 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     EXPECT_EQ(Shown(TypeList(2)), "lookup");
     EXPECT_EQ(form().dataType[3], kTypeNil) << "only lookup lines follow the ZORQ line";
 
-    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
-        d.Click(IDC_ADV_ZORQ);
-        d.Ok();
-    });
-    page().Click(IDC_FORM_ADVANCED);
+    ToggleZorqMode();
     EXPECT_EQ(form().dataType[1], kTypeNil) << "the ZORQ line goes with the mode";
     EXPECT_EQ(page().ListCount(TypeList(1)), 16);
     EXPECT_EQ(page().ListCount(TypeList(2)), 16);
@@ -325,11 +317,7 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
 TEST_F(FormPageTest, ZorqWithoutLookupFileClearsEveryLaterLine) {
     Open();
     ChooseType(4, "text");
-    OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
-        d.Click(IDC_ADV_ZORQ);
-        d.Ok();
-    });
-    page().Click(IDC_FORM_ADVANCED);
+    ToggleZorqMode();
     EXPECT_EQ(form().dataType[4], kTypeNil);
     for (int line = 2; line < 12; ++line) EXPECT_FALSE(page().IsEnabled(TypeList(line))) << line;
 }
