@@ -31,6 +31,15 @@ struct LengthTexts {
 constexpr LengthTexts kLengthTexts{571, 572, 573, 574};
 constexpr LengthTexts kElrLengthTexts{491, 492, 493, 494};
 
+bool Allows(const Dialog& dialog, const EnableRule& rule) {
+    switch (rule.when) {
+    case EnabledWhen::Checked: return dialog.IsChecked(rule.source);
+    case EnabledWhen::NotFirst: return dialog.ListSelection(rule.source) > 0;
+    case EnabledWhen::Entry: return dialog.ListSelection(rule.source) == rule.entry;
+    }
+    return false;
+}
+
 }  // namespace
 
 SymbologyDialog::SymbologyDialog(const SymbologyDialogSpec& spec, ReaderDialogContext& context)
@@ -80,13 +89,7 @@ void SymbologyDialog::Show(Dialog& dialog) {
 
 void SymbologyDialog::ApplyRules(Dialog& dialog) {
     for (const EnableRule& rule : spec_.rules) {
-        const int entry = rule.when == EnabledWhen::Checked ? 0 : dialog.ListSelection(rule.source);
-        bool on = false;
-        switch (rule.when) {
-        case EnabledWhen::Checked: on = dialog.IsChecked(rule.source); break;
-        case EnabledWhen::NotFirst: on = entry > 0; break;
-        case EnabledWhen::Entry: on = entry == rule.entry; break;
-        }
+        const bool on = Allows(dialog, rule);
         dialog.Enable(rule.control, on);
         if (rule.label != 0) dialog.Enable(rule.label, on);
         const bool isBox = std::any_of(spec_.boxes.begin(), spec_.boxes.end(),

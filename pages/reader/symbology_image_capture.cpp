@@ -114,8 +114,9 @@ void ImageCaptureDialog::OnCommand(Dialog& dialog, int id, Notify code) {
 void ImageCaptureDialog::OnTextChanged(Dialog& dialog, int id) {
     ReaderBlock& w = context_.doc.readerWorking;
     for (const NumberByte& number : kNumbers) {
-        if (number.control == id)
-            BlockBytes(w)[number.offset] = static_cast<std::uint8_t>(CorrectRangeBox(dialog, id, number.min, number.max));
+        if (number.control != id) continue;
+        const unsigned value = CorrectRangeBox(dialog, id, number.min, number.max);
+        BlockBytes(w)[number.offset] = static_cast<std::uint8_t>(value);
     }
     if (id == IDC_IMG_STORE) SetFieldText(w.imageStorePath, BoxText(dialog, id, kPathLimit));
     if (id == IDC_IMG_TITLE) SetFieldText(w.imageFileTitle, BoxText(dialog, id, kTitleLimit));
