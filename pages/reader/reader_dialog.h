@@ -22,10 +22,6 @@ public:
     // Checks the GS1-128 box and enables its "more..." when the current
     // family's GS1-128 byte is set.
     virtual void SyncGs1128Box() = 0;
-    // Shows the current family's UPC-A and EAN-13 boxes from their bytes,
-    // each with its "more..." enabled when checked; Bookland EAN is
-    // unchecked and disabled while EAN-13 is off, enabled when it is on.
-    virtual void SyncUpcEanBoxes() = 0;
 };
 
 // One image of the reader working copy per family of dialogs, taken when

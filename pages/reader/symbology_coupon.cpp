@@ -128,7 +128,8 @@ void CouponContentDialog::Proceed() {
     } else if (upcaCoupon) {
         w.*bytes.ean13On = 0;
     }
-    context_.page.SyncUpcEanBoxes();
+    // The page shows UPC-A and EAN-13 (with Bookland EAN) afresh from the
+    // working copy once the coupon dialog returns.
 
     const bool on = mode_ != kCouponNone;
     w.*bytes.couponOn = on ? 1 : 0;

@@ -107,7 +107,6 @@ class NoPage final : public BarcodePageLink {
 public:
     void ShowCouponCode(bool) override {}
     void SyncGs1128Box() override {}
-    void SyncUpcEanBoxes() override {}
 };
 
 class SymbologyDialogs : public testing::Test {

@@ -21,7 +21,6 @@ class StubPage final : public BarcodePageLink {
 public:
     void ShowCouponCode(bool on) override { calls.push_back(on ? "coupon on" : "coupon off"); }
     void SyncGs1128Box() override { calls.push_back("gs1-128"); }
-    void SyncUpcEanBoxes() override { calls.push_back("upc/ean"); }
     std::vector<std::string> calls;
 };
 
@@ -337,7 +336,7 @@ TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
     EXPECT_EQ(reader().laserCouponOn, 1);
     EXPECT_EQ(reader().laserGs1128On, 1);
     EXPECT_EQ(reader().twoDCouponOn, 0);
-    EXPECT_EQ(page.calls, (std::vector<std::string>{"upc/ean", "coupon on", "gs1-128"}));
+    EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
 }
 
 TEST_F(CouponTest, DecliningTheNoteLeavesUpcaOut) {
