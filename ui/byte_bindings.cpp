@@ -15,21 +15,37 @@ void ByteBindings::Show(Dialog& dialog, const std::uint8_t* block) const {
 }
 
 bool ByteBindings::OnClick(Dialog& dialog, std::uint8_t* block, int id) const {
+    if (!Flip(dialog, id)) return false;
+    for (const CheckByte& check : checks_)
+        if (check.control == id) block[check.offset] = dialog.IsChecked(id) ? 1 : 0;
+    for (const RadioByte& radio : radios_) {
+        const int value = id - radio.firstControl;
+        if (value >= 0 && value < radio.count) block[radio.offset] = static_cast<std::uint8_t>(value);
+    }
+    return true;
+}
+
+bool ByteBindings::Flip(Dialog& dialog, int id) const {
     for (const CheckByte& check : checks_) {
         if (check.control != id) continue;
-        const bool on = !dialog.IsChecked(id);
-        dialog.Check(id, on);
-        block[check.offset] = on ? 1 : 0;
+        dialog.Check(id, !dialog.IsChecked(id));
         return true;
     }
     for (const RadioByte& radio : radios_) {
         const int value = id - radio.firstControl;
         if (value < 0 || value >= radio.count) continue;
         ShowRadio(dialog, radio, value);
-        block[radio.offset] = static_cast<std::uint8_t>(value);
         return true;
     }
     return false;
+}
+
+void ByteBindings::Store(const Dialog& dialog, std::uint8_t* block) const {
+    for (const CheckByte& check : checks_) block[check.offset] = dialog.IsChecked(check.control) ? 1 : 0;
+    for (const RadioByte& radio : radios_) {
+        for (int i = 0; i < radio.count; ++i)
+            if (dialog.IsChecked(radio.firstControl + i)) block[radio.offset] = static_cast<std::uint8_t>(i);
+    }
 }
 
 }  // namespace fw

@@ -37,6 +37,12 @@ public:
     // False when the control is not bound.
     bool OnClick(Dialog& dialog, std::uint8_t* block, int id) const;
 
+    // For dialogs that store only when confirmed: a click that moves the
+    // marks alone, and the store of every mark. Flip is false when the
+    // control is not bound.
+    bool Flip(Dialog& dialog, int id) const;
+    void Store(const Dialog& dialog, std::uint8_t* block) const;
+
 private:
     std::span<const CheckByte> checks_;
     std::span<const RadioByte> radios_;

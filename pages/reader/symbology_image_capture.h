@@ -1,0 +1,25 @@
+// The 2D image capture parameters (IMAGECAPTUREDLG_2D). Unlike the other
+// parameter dialogs it works live: every change goes into the reader working
+// copy at once, OK only closes, and Cancel puts back the 2D backup.
+#pragma once
+
+#include "pages/reader/reader_dialog.h"
+#include "ui/dialog.h"
+
+namespace fw {
+
+class ImageCaptureDialog final : public DialogHandler {
+public:
+    explicit ImageCaptureDialog(ReaderDialogContext& context) : context_(context) {}
+
+    void OnInit(Dialog& dialog) override;
+    void OnCommand(Dialog& dialog, int id, Notify code) override;
+
+private:
+    void ApplyRules(Dialog& dialog);
+    void OnTextChanged(Dialog& dialog, int id);
+
+    ReaderDialogContext& context_;
+};
+
+}  // namespace fw

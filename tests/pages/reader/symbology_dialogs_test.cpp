@@ -1,0 +1,516 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "grid/grid_ids.h"
+#include "pages/reader/reader_dialog.h"
+#include "pages/reader/symbology_ids.h"
+#include "pages/reader/symbology_table.h"
+#include "support/fake_dialog.h"
+#include "support/test_document.h"
+#include "template/fixed_text.h"
+
+namespace fw::test {
+namespace {
+
+// The Barcode page as the dialogs see it: what they asked of it, in order.
+class StubPage final : public BarcodePageLink {
+public:
+    void ShowCouponCode(bool on) override { calls.push_back(on ? "coupon on" : "coupon off"); }
+    void SyncGs1128Box() override { calls.push_back("gs1-128"); }
+    std::vector<std::string> calls;
+};
+
+class NoLogic final : public DialogHandler {
+public:
+    void OnInit(Dialog&) override {}
+    void OnCommand(Dialog&, int, Notify) override {}
+};
+
+std::set<std::size_t> ChangedBytes(const ReaderBlock& before, const ReaderBlock& after) {
+    std::set<std::size_t> changed;
+    const auto* a = reinterpret_cast<const std::uint8_t*>(&before);
+    const auto* b = reinterpret_cast<const std::uint8_t*>(&after);
+    for (std::size_t i = 0; i < sizeof before; ++i)
+        if (a[i] != b[i]) changed.insert(i);
+    return changed;
+}
+
+class ReaderDialogTest : public ::testing::Test {
+protected:
+    // Opens a dialog from the Barcode page; the script plays the user.
+    int Open(const std::string& name, ModalScript script) {
+        owner.OnModal(name, std::move(script));
+        return RunReaderDialog(owner, name, context);
+    }
+    void OnModal(const std::string& name, ModalScript script) { owner.OnModal(name, std::move(script)); }
+    ReaderBlock& reader() { return t.doc.readerWorking; }
+    const std::vector<MessageRecord>& messages() const { return owner.messages(); }
+
+    TestDocument t;
+    ReaderDialogBackups backups;
+    StubPage page;
+    ReaderDialogContext context{t.doc, t.strings, backups, page};
+    NoLogic pageLogic;
+    FakeDialog owner{TestTemplate("BARCODEDLG"), pageLogic};
+};
+
+// ---- Every member of the table --------------------------------------------------
+
+// One user action on a control and the reader bytes it must change, from the
+// byte table of the reader block. Some controls are usable only once another
+// is worked: a box clicked, or a list entry chosen.
+struct Touch {
+    int control;
+    std::set<std::size_t> bytes;
+    int after = 0;
+    int afterEntry = -1;
+    int entry = -1;  // for a list: the entry to choose; -1 the one after the current
+};
+struct Member {
+    const char* name;
+    std::vector<Touch> touches;
+};
+
+// Length block: choosing the next mode from "Range" gives "Any Length",
+// which clears both lengths.
+const Member kMembers[] = {
+    {"CODE39DLG_1D955", {{101, {3}}, {102, {3, 4}, 101}, {103, {8}}, {104, {8, 9}, 103}, {105, {10}}, {106, {2}},
+                         {301, {5, 6, 7}}, {401, {6}}, {402, {7}}}},
+    {"INDUSTRIAL25DLG_1D955", {{301, {12, 13, 14}}, {401, {13}}, {402, {14}}}},
+    {"INTERLEAVE25DLG_1D955",
+     {{101, {19}}, {102, {19, 20}, 101}, {103, {21}}, {301, {16, 17, 18}}, {401, {17}}, {402, {18}}}},
+    {"CODABARDLG_1D955", {{101, {27}}, {102, {28}}, {301, {24, 25, 26}}, {401, {25}}, {402, {26}}}},
+    {"MSIDLG_1D955",
+     {{302, {33}}, {101, {34}}, {303, {33, 35}, 302, 1}, {301, {30, 31, 32}}, {401, {31}}, {402, {32}}}},
+    {"EAN128DLG_1D955", {{401, {739}}}},
+    {"UPCADLG_1D955", {{301, {44}}, {302, {39}}, {401, {39, 40}, 302, 2}, {101, {41}}}},
+    {"UPCEDLG_1D955", {{301, {45}}, {302, {39}}, {401, {39, 40}, 302, 2}, {101, {42}}, {102, {47}}}},
+    {"UPCE1DLG_1D955", {{301, {46}}, {302, {39}}, {401, {39, 40}, 302, 2}, {101, {43}}, {102, {48}}}},
+    {"EAN8DLG_1D955", {{301, {54}}, {401, {54, 55}, 301, 2}, {101, {56}}}},
+    {"EAN13DLG_1D955", {{301, {54}}, {401, {54, 55}, 301, 2}}},
+    {"RSS14DLG_1D955", {{101, {62}}}},
+    {"CODE93DLG_1D955", {{301, {64, 65, 66}}, {401, {65}}, {402, {66}}}},
+    {"CODE11DLG_1D955", {{302, {74}}, {101, {74, 75}, 302, 1}, {301, {71, 72, 73}}, {401, {72}}, {402, {73}}}},
+
+    {"UPCADLG_2D", {{301, {213}}, {302, {208}}, {401, {208, 209}, 302, 2}, {101, {210}}}},
+    {"UPCEDLG_2D", {{301, {214}}, {302, {208}}, {401, {208, 209}, 302, 2}, {101, {211}}, {102, {216}}}},
+    {"UPCE1DLG_2D", {{301, {215}}, {302, {208}}, {401, {208, 209}, 302, 2}, {101, {212}}, {102, {217}}}},
+    {"EAN8DLG_2D", {{301, {208}}, {401, {208, 209}, 301, 2}, {101, {218}}}},
+    {"EAN13DLG_2D_4507", {{301, {208}}, {401, {208, 209}, 301, 2}}},
+    {"EAN128DLG_2D", {{401, {739}}}},
+    {"ISBTDLG_2D", {{301, {397}}, {401, {397, 398}, 301, 2}}},
+    {"CODE39DLG_2D", {{101, {226}}, {102, {226, 227}, 101}, {103, {231}}, {104, {231, 232}, 103}, {105, {233}},
+                      {106, {225}}, {310, {310}}, {301, {228, 229, 230}}, {401, {229}}, {402, {230}}}},
+    {"CODE93DLG_2D", {{301, {235, 236, 237}}, {401, {236}}, {402, {237}}}},
+    {"CODABARDLG_2D",
+     {{101, {259}}, {102, {260}}, {310, {310}}, {301, {256, 257, 258}}, {401, {257}}, {402, {258}}}},
+    {"DISCRETE25DLG_2D", {{301, {252, 253, 254}}, {401, {253}}, {402, {254}}}},
+    {"INTERLEAVE25DLG_2D", {{302, {248}}, {101, {248, 249}, 302, 1}, {102, {250}}, {301, {245, 246, 247}},
+                            {401, {246}}, {402, {247}}}},
+    {"RSS14DLG_2D", {{101, {279}}}},
+    {"MSIDLG_2D",
+     {{302, {265}}, {101, {266}}, {303, {265, 267}, 302, 1}, {301, {262, 263, 264}}, {401, {263}}, {402, {264}}}},
+    {"CODE11DLG_2D",
+     {{302, {242}}, {101, {242, 243}, 302, 1}, {301, {239, 240, 241}}, {401, {240}}, {402, {241}}}},
+    {"MATRIX25_2D_4507",
+     {{101, {328}}, {102, {329}}, {103, {329, 330}, 102}, {301, {325, 326, 327}}, {401, {326}}, {402, {327}}}},
+    {"POSTALDLG_2D", {{101, {268}}, {102, {269}}, {103, {275}}, {104, {270}}, {105, {271}}, {106, {272}},
+                      {107, {273}}, {108, {274}}}},
+    {"COMPOSITEDLG_2D", {{101, {280}}, {102, {281}}, {103, {282}}, {104, {284}}, {301, {283}}}},
+    {"SYMBOLOGIESDLG_2D", {{101, {285}}, {102, {286}}, {103, {286, 287}, 102}, {104, {288}}, {105, {291}},
+                           {106, {292}}, {107, {295}}, {108, {294}}, {301, {289}}, {303, {293}}, {304, {296}}}},
+    // "Transmit Any Symbol in Set" also sends the control header.
+    {"MACROPDFDLG_2D", {{301, {297, 298}, 0, -1, 1}, {302, {299}}}},
+
+    {"UPCADLG_1D_ELR", {{301, {123}}, {302, {118}}, {101, {120}}, {102, {129}}}},
+    {"UPCEDLG_1D_ELR", {{301, {124}}, {302, {118}}, {101, {121}}, {102, {126}}, {103, {129}}}},
+    {"UPCE1DLG_1D_ELR", {{301, {125}}, {302, {118}}, {101, {122}}, {102, {127}}, {103, {129}}}},
+    {"EAN8DLG_1D_ELR", {{301, {118}}, {101, {128}}}},
+    {"EAN128DLG_1D_ELR", {{401, {739}}}},
+    {"CODE39DLG_1D_ELR", {{101, {136}}, {102, {136, 137}, 101}, {103, {141}}, {104, {141, 142}, 103}, {105, {143}},
+                          {301, {138, 139, 140}}, {401, {139}}, {402, {140}}}},
+    {"CODE93DLG_1D_ELR", {{301, {145, 146, 147}}, {401, {146}}, {402, {147}}}},
+    {"CODABARDLG_1D_ELR", {{101, {163}}, {102, {164}}, {301, {160, 161, 162}}, {401, {161}}, {402, {162}}}},
+    {"DISCRETE25DLG_1D_ELR", {{301, {156, 157, 158}}, {401, {157}}, {402, {158}}}},
+    {"INTERLEAVE25DLG_1D_ELR",
+     {{101, {152}}, {102, {152, 153}, 101}, {103, {154}}, {301, {149, 150, 151}}, {401, {150}}, {402, {151}}}},
+    {"RSS14DLG_1D_ELR", {{101, {175}}}},
+    {"MSIDLG_1D_ELR",
+     {{302, {169}}, {101, {170}}, {303, {169, 171}, 302, 1}, {301, {166, 167, 168}}, {401, {167}}, {402, {168}}}},
+};
+
+// Clicks a box, picks a list entry or types "12" into a box.
+void Act(FakeDialog& d, int id, int entry) {
+    switch (d.kind(id)) {
+    case ControlKind::CheckBox:
+        d.Click(id);
+        break;
+    case ControlKind::ComboBox:
+        d.Choose(id, entry >= 0 ? entry : (d.ListSelection(id) + 1) % d.ListCount(id));
+        break;
+    case ControlKind::Edit:
+        d.Type(id, "12");
+        break;
+    default:
+        ADD_FAILURE() << d.name() << ": control " << id << " is nothing a user works";
+    }
+}
+
+bool UserWorks(const FakeDialog& d, int id) {
+    const ControlKind kind = d.kind(id);
+    return d.IsVisible(id) &&
+           (kind == ControlKind::CheckBox || kind == ControlKind::ComboBox || kind == ControlKind::Edit);
+}
+
+TEST_F(ReaderDialogTest, EveryMemberChangesExactlyTheBytesOfTheControlWorked) {
+    std::set<std::string> tested;
+    for (const Member& member : kMembers) {
+        SCOPED_TRACE(member.name);
+        tested.insert(member.name);
+        std::set<int> worked;
+        for (const Touch& touch : member.touches) {
+            SCOPED_TRACE("control " + std::to_string(touch.control));
+            worked.insert(touch.control);
+            const ReaderBlock before = reader();
+            EXPECT_EQ(Open(member.name,
+                           [&](FakeDialog& d) {
+                               if (touch.after != 0) Act(d, touch.after, touch.afterEntry);
+                               Act(d, touch.control, touch.entry);
+                               d.Ok();
+                           }),
+                      1);
+            EXPECT_EQ(ChangedBytes(before, reader()), touch.bytes);
+            reader() = before;
+        }
+
+        // Every control the user can work is covered, and Cancel after all
+        // of them leaves the working copy as it was.
+        const ReaderBlock before = reader();
+        EXPECT_EQ(Open(member.name,
+                       [&](FakeDialog& d) {
+                           for (const DialogControl& control : TestTemplate(member.name).controls) {
+                               EXPECT_TRUE(!UserWorks(d, control.id) || worked.count(control.id)) << control.id;
+                           }
+                           for (const Touch& touch : member.touches)
+                               if (d.IsEnabled(touch.control)) Act(d, touch.control, touch.entry);
+                           d.Cancel();
+                       }),
+                  0);
+        EXPECT_EQ(ChangedBytes(before, reader()), std::set<std::size_t>{});
+    }
+    for (const SymbologyDialogSpec& spec : SymbologyDialogSpecs()) EXPECT_TRUE(tested.count(spec.templateName));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ReaderDialogTest, NamesWithoutADialogOpenNothing) {
+    EXPECT_EQ(RunReaderDialog(owner, "NOSUCHDLG", context), -1);
+    EXPECT_EQ(RunReaderDialog(owner, COUPON_CODE_NOTE_NAME, context), -1) << "opened only by the coupon dialogs";
+    EXPECT_TRUE(owner.ui().modalsRun().empty());
+}
+
+// ---- Lengths ---------------------------------------------------------------------------
+
+constexpr int kAnyLength = 0, kOneLength = 1, kTwoLengths = 2, kRange = 3;
+
+TEST_F(ReaderDialogTest, LengthsAreCorrectedWhileTyped) {
+    Open("CODE39DLG_1D955", [](FakeDialog& d) {
+        d.Type(IDC_SYM_LENGTH1, "60");
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1), "55");
+        d.Type(IDC_SYM_LENGTH2, "07");
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH2), "7");
+        d.Cancel();
+    });
+}
+
+TEST_F(ReaderDialogTest, RangeKeepsTheSmallerLengthAsMinimum) {
+    auto enter = [&](int mode, const char* first, const char* second) {
+        return Open("CODE39DLG_1D955", [=](FakeDialog& d) {
+            d.Choose(IDC_SYM_LENGTH_MODE, mode);
+            d.Type(IDC_SYM_LENGTH1, first);
+            d.Type(IDC_SYM_LENGTH2, second);
+            d.Ok();
+        });
+    };
+    EXPECT_EQ(enter(kRange, "30", "10"), 1);
+    EXPECT_EQ(reader().laserCode39Len1, 10);
+    EXPECT_EQ(reader().laserCode39Len2, 30);
+    EXPECT_EQ(enter(kTwoLengths, "30", "10"), 1);
+    EXPECT_EQ(reader().laserCode39Len1, 30);
+    EXPECT_EQ(reader().laserCode39Len2, 10);
+}
+
+TEST_F(ReaderDialogTest, AMissingLengthIsRefusedAndKeepsTheDialogOpen) {
+    Open("INTERLEAVE25DLG_2D", [&](FakeDialog& d) {
+        d.Choose(IDC_SYM_LENGTH_MODE, kOneLength);
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1_LABEL), "Length 1 :");
+        EXPECT_FALSE(d.IsEnabled(IDC_SYM_LENGTH2));
+        d.Type(IDC_SYM_LENGTH1, "0");
+        d.Click(IDC_SYM_BOX2);
+        d.Ok();
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0].text, "Invalid value!");
+        EXPECT_EQ(messages()[0].title, "Warning");
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.focus(), IDC_SYM_LENGTH1);
+        // What OK stored before it stopped stays until Cancel.
+        EXPECT_EQ(reader().twoDIntl25LenMode, kOneLength);
+        EXPECT_EQ(reader().twoDIntl25ToEan13, 1);
+        d.Cancel();
+    });
+    EXPECT_EQ(reader().twoDIntl25LenMode, kRange);
+    EXPECT_EQ(reader().twoDIntl25ToEan13, 0);
+}
+
+TEST_F(ReaderDialogTest, ALengthComingIntoUseStartsFromOne) {
+    reader().elrMsiLenMode = kAnyLength;
+    reader().elrMsiLen1 = reader().elrMsiLen2 = 0;
+    Open("MSIDLG_1D_ELR", [](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_SYM_LENGTH1));
+        d.Choose(IDC_SYM_LENGTH_MODE, kRange);
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1_LABEL), "Min Length :");
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1), "1");
+        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH2), "1");
+        d.Ok();
+    });
+    EXPECT_EQ(reader().elrMsiLenMode, kRange);
+    EXPECT_EQ(reader().elrMsiLen1, 1);
+    EXPECT_EQ(reader().elrMsiLen2, 1);
+}
+
+TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRange) {
+    reader().laserUpcAddons = 2;
+    Open("UPCEDLG_1D955", [](FakeDialog& d) {
+        d.Type(IDC_SYM_EDIT1, "1");
+        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "2");
+        d.Type(IDC_SYM_EDIT1, "45");
+        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "30");
+        d.Choose(IDC_SYM_LIST2, 0);
+        EXPECT_FALSE(d.IsEnabled(IDC_SYM_EDIT1));
+        d.Ok();
+    });
+    EXPECT_EQ(reader().laserUpcAddonRedund, 30);
+    EXPECT_EQ(reader().laserUpcAddons, 0);
+}
+
+// ---- Coupon code -----------------------------------------------------------------------
+
+class CouponTest : public ReaderDialogTest {
+protected:
+    void SetUp() override {
+        t.doc.readerTypeState = DeriveReaderTypeState(reader());  // the laser reader
+        reader().laserUpcaPreamble = 2;
+        reader().laserEan13On = 0;
+        reader().laserGs1128On = 0;
+    }
+};
+
+TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
+    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) {
+        EXPECT_EQ(d.title(), "Coupon Code Settings");
+        d.Ok();
+    });
+    OnModal(COUPON_CODE_CONTENT_NAME, [](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_COUPON_LINE_PREAMBLE), "UPC-A -> System Character");
+        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_UPCA));
+        EXPECT_FALSE(d.IsVisible(IDC_COUPON_TICK_EAN13));
+        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_PREAMBLE));
+        EXPECT_FALSE(d.IsVisible(IDC_COUPON_TICK_EAN13_ON));
+        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_GS1128));
+        d.Ok();
+    });
+    EXPECT_EQ(Open(COUPON_CODE_2D_NAME,
+                   [](FakeDialog& d) {
+                       EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA)) << "the preamble carries the country code";
+                       d.Click(IDC_COUPON_UPCA);
+                       EXPECT_TRUE(d.IsChecked(IDC_COUPON_UPCA));
+                       d.Ok();
+                   }),
+              1);
+    EXPECT_EQ(reader().laserUpcaPreamble, 1);
+    EXPECT_EQ(reader().laserUpcaOn, 1);
+    EXPECT_EQ(reader().laserEan13On, 0);
+    EXPECT_EQ(reader().laserCouponOn, 1);
+    EXPECT_EQ(reader().laserGs1128On, 1);
+    EXPECT_EQ(reader().twoDCouponOn, 0);
+    EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
+}
+
+TEST_F(CouponTest, DecliningTheNoteLeavesUpcaOut) {
+    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Cancel(); });
+    Open(COUPON_CODE_2D_NAME, [](FakeDialog& d) {
+        d.Click(IDC_COUPON_UPCA);
+        EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA));
+        d.Cancel();
+    });
+    EXPECT_EQ(reader().laserUpcaPreamble, 2);
+}
+
+TEST_F(CouponTest, CancelInTheSummaryUndoesTheWholeChain) {
+    const ReaderBlock before = reader();
+    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Ok(); });
+    OnModal(COUPON_CODE_CONTENT_NAME, [&](FakeDialog& d) {
+        EXPECT_EQ(reader().laserUpcaPreamble, 1) << "the note's change is in the working copy";
+        d.Cancel();
+    });
+    EXPECT_EQ(Open(COUPON_CODE_2D_NAME,
+                   [](FakeDialog& d) {
+                       d.Click(IDC_COUPON_UPCA);
+                       d.Click(IDC_COUPON_EAN13);
+                       d.Ok();
+                   }),
+              0);
+    EXPECT_EQ(ChangedBytes(before, reader()), std::set<std::size_t>{});
+    EXPECT_TRUE(page.calls.empty());
+}
+
+TEST_F(CouponTest, TwoDEan13CouponTakesUpcaOff) {
+    reader().readerType = kReaderType2D;
+    t.doc.readerTypeState = DeriveReaderTypeState(reader());
+    reader().twoDEan13On = 0;
+    reader().twoDUpcaOn = 1;
+    reader().twoDUpcaPreamble = 2;
+    OnModal(COUPON_CODE_CONTENT_NAME, [](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_COUPON_LINE_PREAMBLE), "UPC-A -> System Character && Country Code");
+        EXPECT_FALSE(d.IsVisible(IDC_COUPON_TICK_PREAMBLE));
+        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_EAN13_ON));
+        d.Ok();
+    });
+    Open(COUPON_CODE_2D_NAME, [](FakeDialog& d) {
+        d.Click(IDC_COUPON_EAN13);
+        d.Ok();
+    });
+    EXPECT_EQ(reader().twoDUpcaOn, 0);
+    EXPECT_EQ(reader().twoDEan13On, 1);
+    EXPECT_EQ(reader().twoDCouponOn, 1);
+    EXPECT_EQ(reader().laserCouponOn, 0);
+}
+
+TEST_F(CouponTest, UpcaPreambleWithCountryCodeAsksWhileTheCouponIsOn) {
+    reader().laserUpcaPreamble = 1;
+    reader().laserCouponOn = 1;
+    int notes = 0;
+    bool confirm = false;
+    OnModal(COUPON_CODE_NOTE_NAME, [&](FakeDialog& d) {
+        ++notes;
+        EXPECT_EQ(d.title(), "Transmit Preamble Parameters");
+        confirm ? d.Ok() : d.Cancel();
+    });
+    EXPECT_EQ(Open("UPCADLG_1D955",
+                   [&](FakeDialog& d) {
+                       d.Choose(IDC_SYM_LIST1, 2);
+                       d.Ok();
+                       EXPECT_FALSE(d.ended());
+                       EXPECT_EQ(d.ListSelection(IDC_SYM_LIST1), 1) << "back to the stored preamble";
+                       d.Choose(IDC_SYM_LIST1, 2);
+                       confirm = true;
+                       d.Ok();
+                   }),
+              1);
+    EXPECT_EQ(notes, 2);
+    EXPECT_EQ(reader().laserUpcaPreamble, 2);
+    EXPECT_EQ(reader().laserCouponOn, 0) << "EAN-13 is off, so nothing carries the coupon";
+    EXPECT_EQ(page.calls, std::vector<std::string>{"coupon off"});
+
+    // Without Code 128 the laser dialog does not ask.
+    reader().laserUpcaPreamble = 1;
+    reader().laserCouponOn = 1;
+    reader().laserCode128On = 0;
+    Open("UPCADLG_1D955", [](FakeDialog& d) {
+        d.Choose(IDC_SYM_LIST1, 2);
+        d.Ok();
+    });
+    EXPECT_EQ(notes, 2);
+    EXPECT_EQ(reader().laserCouponOn, 1);
+}
+
+// ---- Image capture and RFID --------------------------------------------------------------
+
+TEST_F(ReaderDialogTest, ImageCaptureWorksLiveAndCancelPutsItBack) {
+    const ReaderBlock before = reader();
+    Open(IMAGECAPTUREDLG_2D_NAME, [&](FakeDialog& d) {
+        EXPECT_FALSE(d.IsEnabled(IDC_IMG_GAIN)) << "autoexposure is on";
+        d.Click(IDC_IMG_AUTOEXPOSURE);
+        d.Type(IDC_IMG_GAIN, "200");
+        EXPECT_EQ(d.GetText(IDC_IMG_GAIN), "127");
+        EXPECT_EQ(reader().twoDGain, 127);
+        d.Choose(IDC_IMG_EXPOSURE, 5);
+        EXPECT_EQ(reader().twoDExposureMs, 30);
+        EXPECT_FALSE(d.IsEnabled(IDC_IMG_BMP_BITS));
+        d.Choose(IDC_IMG_FORMAT, 1);
+        EXPECT_EQ(reader().twoDImageFormat, 3);
+        EXPECT_TRUE(d.IsEnabled(IDC_IMG_BMP_BITS));
+        EXPECT_FALSE(d.IsEnabled(IDC_IMG_JPEG_QUALITY));
+        d.Click(IDC_IMG_AUTO_NAME);
+        d.Type(IDC_IMG_TITLE, "SHELF");
+        EXPECT_EQ(FieldText(reader().imageFileTitle), "SHELF");
+        d.Cancel();
+    });
+    EXPECT_EQ(ChangedBytes(before, reader()), std::set<std::size_t>{});
+}
+
+TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
+    reader().rfidDecodeUserData = 1;
+    OnModal(GRIDDLG_NAME, [](FakeDialog& grid) {
+        grid.Click(IDC_GRID_CLEAR);
+        const int cellW = grid.pixelWidth(IDC_GRID_CELLS) / 17;
+        const int cellH = grid.pixelHeight(IDC_GRID_CELLS) / 17;
+        const int code = ';';
+        grid.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
+        grid.Ok();
+    });
+    EXPECT_EQ(Open(RFIDPARAMDLG_NAME,
+                   [](FakeDialog& d) {
+                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-1");
+                       EXPECT_EQ(d.GetText(IDC_RFID_DELIMITER), ", ");
+                       d.Type(IDC_RFID_START, "-");
+                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-") << "waits for the digits";
+                       d.Type(IDC_RFID_START, "300");
+                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-1");
+                       d.Type(IDC_RFID_LENGTH, "256");
+                       EXPECT_EQ(d.GetText(IDC_RFID_LENGTH), "255");
+                       d.ClickAt(IDC_RFID_DELIMITER, 2, 2);
+                       EXPECT_EQ(d.GetText(IDC_RFID_DELIMITER), "; ");
+                       d.Ok();
+                   }),
+              1);
+    EXPECT_EQ(reader().rfidStartPos, 255);
+    EXPECT_EQ(reader().rfidReadLength, 255);
+    EXPECT_EQ(FieldText(reader().rfidDelimiter), ";");
+    EXPECT_EQ(reader().rfidDelimiterOn, 1);
+    EXPECT_TRUE(t.doc.modified);
+
+    Open(RFIDPARAMDLG_NAME, [](FakeDialog& d) {
+        d.Type(IDC_RFID_START, "12");
+        d.Click(IDC_RFID_UID);
+        EXPECT_FALSE(d.IsChecked(IDC_RFID_USER_DATA)) << "user data needs the UID";
+        EXPECT_FALSE(d.IsEnabled(IDC_RFID_START));
+        d.Ok();
+    });
+    EXPECT_EQ(reader().rfidStartPos, 12);
+    EXPECT_EQ(reader().rfidDecodeUid, 0);
+    EXPECT_EQ(reader().rfidDecodeUserData, 0);
+}
+
+// ---- Language ------------------------------------------------------------------------------
+
+TEST_F(ReaderDialogTest, ElrDialogsSpeakTheLanguageOfTheirLaserTwin) {
+    t.strings.table().SetSlot(1011, "Parametres Code 39");
+    t.strings.table().SetSlot(1012, "Convertir en Code 32");
+    t.strings.table().SetSlot(1154, "Longueur :");
+    t.strings.SetLanguageActive(true);
+    for (const char* name : {"CODE39DLG_1D955", "CODE39DLG_1D_ELR"}) {
+        Open(name, [](FakeDialog& d) {
+            EXPECT_EQ(d.title(), "Parametres Code 39");
+            EXPECT_EQ(d.GetText(IDC_SYM_BOX1), "Convertir en Code 32");
+            EXPECT_EQ(d.GetText(IDC_SYM_LENGTH_MODE_LABEL), "Longueur :");
+            d.Cancel();
+        });
+    }
+}
+
+}  // namespace
+}  // namespace fw::test
