@@ -19,8 +19,15 @@ void ShowListByte(Dialog& dialog, const UiStrings& strings, const ListByte& list
 // What the selected entry stands for; nothing when no entry is selected.
 std::optional<std::uint8_t> ListByteValue(const Dialog& dialog, const ListByte& list);
 
-// CorrectNumberBox with a floor: a value below `min` becomes `min`.
-unsigned CorrectRangeBox(Dialog& dialog, int id, unsigned min, unsigned max);
+// When a number box's floor is applied: while the user types, a value below
+// it that more digits could still bring into range stays as typed (the 1 on
+// the way to 100 in a box of 79 to 127); once the user leaves the box, or
+// confirms, it becomes the floor.
+enum class RangeCheck { Typing, Final };
+
+// CorrectNumberBox with a floor. Returns the value to store, which is never
+// below `min`.
+unsigned CorrectRangeBox(Dialog& dialog, int id, unsigned min, unsigned max, RangeCheck check);
 
 // "Invalid value!": the message, then the focus on the box at fault.
 void RefuseValue(Dialog& dialog, const UiStrings& strings, int id);

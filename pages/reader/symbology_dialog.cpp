@@ -136,16 +136,19 @@ void SymbologyDialog::OnCommand(Dialog& dialog, int id, Notify code) {
         AfterListChange(dialog, id);
         break;
     case Notify::Changed:
-        OnBoxChanged(dialog, id);
+        OnBoxChanged(dialog, id, RangeCheck::Typing);
+        break;
+    case Notify::KillFocus:
+        OnBoxChanged(dialog, id, RangeCheck::Final);
         break;
     default:
         break;
     }
 }
 
-void SymbologyDialog::OnBoxChanged(Dialog& dialog, int id) {
+void SymbologyDialog::OnBoxChanged(Dialog& dialog, int id, RangeCheck check) {
     for (const NumberByte& number : spec_.numbers)
-        if (number.control == id) CorrectRangeBox(dialog, id, number.min, number.max);
+        if (number.control == id) CorrectRangeBox(dialog, id, number.min, number.max, check);
     for (const CharByte& character : spec_.characters)
         if (character.control == id) CorrectCharBox(dialog, id);
     if (spec_.lengthMode && (id == IDC_SYM_LENGTH1 || id == IDC_SYM_LENGTH2)) CorrectNumberBox(dialog, id, kMaxLength);
@@ -162,6 +165,8 @@ void SymbologyDialog::Confirm(Dialog& dialog) {
         bytes[character.offset] = text.empty() ? 0 : static_cast<std::uint8_t>(text[0]);
     }
     for (const NumberByte& number : spec_.numbers) {
+        // Enter confirms without leaving the box: its floor applies now.
+        CorrectRangeBox(dialog, number.control, number.min, number.max, RangeCheck::Final);
         const auto value = ParseNumber(dialog.GetText(number.control));
         if (!value || *value < number.min || *value > number.max) {
             RefuseValue(dialog, context_.strings, number.control);

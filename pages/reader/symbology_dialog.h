@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pages/reader/reader_dialog.h"
+#include "pages/reader/symbology_controls.h"
 #include "pages/reader/symbology_table.h"
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"
@@ -39,7 +40,7 @@ private:
     void ApplyRules(Dialog& dialog);
     void ShowLengthMode(Dialog& dialog, int mode);
     void OnLengthModeChanged(Dialog& dialog);
-    void OnBoxChanged(Dialog& dialog, int id);
+    void OnBoxChanged(Dialog& dialog, int id, RangeCheck check);
     void Confirm(Dialog& dialog);
     bool StoreLengths(Dialog& dialog);
 

@@ -104,18 +104,21 @@ void ImageCaptureDialog::OnCommand(Dialog& dialog, int id, Notify code) {
         ApplyRules(dialog);
         break;
     case Notify::Changed:
-        OnTextChanged(dialog, id);
+        OnTextChanged(dialog, id, RangeCheck::Typing);
+        break;
+    case Notify::KillFocus:
+        OnTextChanged(dialog, id, RangeCheck::Final);
         break;
     default:
         break;
     }
 }
 
-void ImageCaptureDialog::OnTextChanged(Dialog& dialog, int id) {
+void ImageCaptureDialog::OnTextChanged(Dialog& dialog, int id, RangeCheck check) {
     ReaderBlock& w = context_.doc.readerWorking;
     for (const NumberByte& number : kNumbers) {
         if (number.control != id) continue;
-        const unsigned value = CorrectRangeBox(dialog, id, number.min, number.max);
+        const unsigned value = CorrectRangeBox(dialog, id, number.min, number.max, check);
         BlockBytes(w)[number.offset] = static_cast<std::uint8_t>(value);
     }
     if (id == IDC_IMG_STORE) SetFieldText(w.imageStorePath, BoxText(dialog, id, kPathLimit));

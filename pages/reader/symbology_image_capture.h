@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pages/reader/reader_dialog.h"
+#include "pages/reader/symbology_controls.h"
 #include "ui/dialog.h"
 
 namespace fw {
@@ -17,7 +18,7 @@ public:
 
 private:
     void ApplyRules(Dialog& dialog);
-    void OnTextChanged(Dialog& dialog, int id);
+    void OnTextChanged(Dialog& dialog, int id, RangeCheck check);
 
     ReaderDialogContext& context_;
 };

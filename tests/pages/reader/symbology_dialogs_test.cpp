@@ -284,8 +284,15 @@ TEST_F(ReaderDialogTest, ALengthComingIntoUseStartsFromOne) {
 TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRange) {
     reader().laserUpcAddons = 2;
     Open("UPCEDLG_1D955", [](FakeDialog& d) {
-        d.Type(IDC_SYM_EDIT1, "1");
+        // A 1 may still become 10 to 19, so it waits for the user to leave.
+        d.Type(IDC_SYM_EDIT1, "");
+        d.TypeKeys(IDC_SYM_EDIT1, "1");
+        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "1");
+        d.Leave(IDC_SYM_EDIT1);
         EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "2");
+        d.Type(IDC_SYM_EDIT1, "");
+        d.TypeKeys(IDC_SYM_EDIT1, "15");
+        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "15");
         d.Type(IDC_SYM_EDIT1, "45");
         EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "30");
         d.Choose(IDC_SYM_LIST2, 0);
