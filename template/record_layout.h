@@ -20,6 +20,8 @@ struct RecordField {
     RecordFieldKind kind;
     int line;         // 0-based, for Line fields; -1 for the others
     unsigned length;  // as counted into the record length
+
+    bool operator==(const RecordField&) const = default;
 };
 
 struct RecordLayout {

@@ -304,10 +304,11 @@ void BuildTemplate(std::string_view jsonText, std::span<std::uint8_t> image) {
     const Json root = Parse(jsonText);
     Expect("(top level)", root, Json::value_t::object, "an object");
     const auto parts = TemplateParts();
-    for (const auto& [key, value] : root.items()) {
+    for (auto member = root.begin(); member != root.end(); ++member) {
+        const std::string& key = member.key();
         const auto part = std::find_if(parts.begin(), parts.end(), [&](const TemplatePart& p) { return key == p.key; });
         if (part == parts.end()) Fail(key, "unknown key");
-        SetPart(*part, value, image);
+        SetPart(*part, member.value(), image);
     }
     // The program must be able to open what is built.
     if (CheckSignature(image.first(kSignatureSize)) != SignatureCheck::Accepted)
