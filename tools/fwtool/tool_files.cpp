@@ -71,8 +71,8 @@ int ReadTemplateBytes(const std::string& path, std::vector<std::uint8_t>& image,
     const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
     const SignatureCheck check = CheckSignature(file.first(std::min(file.size(), kSignatureSize)));
     if (check != SignatureCheck::Accepted) {
-        const ToolDocument tool;
-        err << tool.strings.Text(check == SignatureCheck::BadFormat ? kMsgBadFormat : kMsgNewerVersion) << "\n";
+        err << CompiledStringTable().Get(check == SignatureCheck::BadFormat ? kMsgBadFormat : kMsgNewerVersion)
+            << "\n";
         return kExitRefused;
     }
     const ToolDocument fresh;
