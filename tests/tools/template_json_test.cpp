@@ -116,6 +116,7 @@ TEST(TemplateJson, RefusesWhatTheFieldCannotHoldNamingThePathAndTheRange) {
         {R"({"signature": "QELTAR-02000000"})",
          "signature: the program refuses it: it has to be \"QELTAR\" and a version no newer than \"01000100\""},
         {"{\n  \"menus\": [\n    {\"caption\": }\n]}", "parse error at line 3, column 17"},
+        {R"({"settings": {"startFrom": 1e99999}})", "number overflow parsing '1e99999'"},
     };
     for (const auto& c : cases) {
         std::vector<std::uint8_t> image = FreshImage();

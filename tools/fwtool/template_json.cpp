@@ -244,8 +244,9 @@ void SetPart(const TemplatePart& part, const Json& value, std::span<std::uint8_t
 Json Parse(std::string_view text) {
     try {
         return Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        // "[json.exception.parse_error.101] parse error at line 3, column 7: ..."
+    } catch (const Json::exception& e) {
+        // "[json.exception.parse_error.101] parse error at line 3, column 7: ...";
+        // a number too large for any field comes as out_of_range.406.
         std::string message = e.what();
         const std::size_t bracket = message.find("] ");
         throw BuildError(bracket == std::string::npos ? message : message.substr(bracket + 2));
