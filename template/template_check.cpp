@@ -251,6 +251,9 @@ private:
         else if (lookup.fieldCount > 0 && lookup.keyField >= lookup.fieldCount)
             Error(LookupPlace(l), "the key field is field " + std::to_string(lookup.keyField + 1) +
                                       ", but the file has " + Plural(lookup.fieldCount, "field"));
+        for (int field = 0; field < lookup.fieldCount && field < kLookupVisibleFields; ++field)
+            if (lookup.fieldLength[field] == 0 && lookup.fieldLengthHigh[field] == 0)
+                Error(LookupPlace(l) + Numbered(" field ", field), "the length is 0, so the field holds nothing");
     }
 
     const TemplateBlocks& b_;

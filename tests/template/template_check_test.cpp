@@ -98,6 +98,8 @@ TEST(TemplateCheck, EachRuleReportsItsPlaceAndWhatIsWrong) {
          {"error: form 1: lines 3 and 5 are \"large data\" lines; a form holds at most one"}},
         {[](TemplateBlocks& b) { b.lookups[0].keyField = 2; },
          {"error: lookup file 1: the key field is field 3, but the file has 2 fields"}},
+        {[](TemplateBlocks& b) { b.lookups[0].fieldLength[1] = 0; },
+         {"error: lookup file 1 field 2: the length is 0, so the field holds nothing"}},
         {[](TemplateBlocks& b) { b.lookups[3].delimiter = 13; },
          {"error: lookup file 4: the delimiter is 13 (Enter), which ends a record"}},
         {[](TemplateBlocks& b) { b.settings.firstDelimiter = 13; },

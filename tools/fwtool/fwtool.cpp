@@ -1,6 +1,5 @@
 #include "tools/fwtool/fwtool.h"
 
-#include <algorithm>
 #include <map>
 
 #include <CLI/CLI.hpp>

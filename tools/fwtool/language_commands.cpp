@@ -3,7 +3,6 @@
 // reads at most 55999 bytes of it.
 #include <algorithm>
 #include <map>
-#include <set>
 #include <string_view>
 
 #include "strings/language_files.h"

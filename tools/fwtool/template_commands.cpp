@@ -1,6 +1,5 @@
 // new, prepare, dump, build, check, diff and lookup-check: the commands that
 // read or write template files.
-#include <algorithm>
 
 #include "pages/form/form_normalize.h"
 #include "template/fixed_text.h"
