@@ -178,7 +178,7 @@ TEST(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
               "  export file \"Form 01.TXT\"\n"
               "  fields separated by 44 (\",\")\n"
               "  #  field            data type  max length  key\n"
-              "  1  \"Item\" (line 1)  text       12          key\n\n");
+              "  1  \"Item\" (line 1)  text       12          key\n");
     EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "markdown"}).out.find(
                   "| 1 | \"Item\" (line 1) | text | 12 | key |"),
               std::string::npos);

@@ -109,6 +109,7 @@ std::size_t Width(const std::string& text) {
 
 void RenderText(const std::vector<LayoutTable>& tables, std::ostream& out) {
     for (const LayoutTable& table : tables) {
+        if (&table != &tables.front()) out << "\n";
         out << table.title << ": " << table.notes.front() << "\n";
         for (std::size_t n = 1; n < table.notes.size(); ++n) out << "  " << table.notes[n] << "\n";
         std::vector<std::size_t> widths(table.head.size());
@@ -125,7 +126,6 @@ void RenderText(const std::vector<LayoutTable>& tables, std::ostream& out) {
         };
         line(table.head);
         for (const auto& row : table.rows) line(row);
-        out << "\n";
     }
 }
 
