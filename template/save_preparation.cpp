@@ -2,14 +2,11 @@
 
 #include "template/fixed_text.h"
 #include "template/lookup_lengths.h"
+#include "template/record_layout.h"
 #include "template/template_document.h"
 
 namespace fw {
 namespace {
-
-constexpr unsigned kKeyFieldLength = 8;       // leads a record without a key line
-constexpr unsigned kMenuCaptionLength = 160;  // the menu caption or chosen item
-constexpr unsigned kStampLength = 20;
 
 bool StoresRecord(const FormRecord& form) {
     return form.recordAction == kRecordSave || form.recordAction == kRecordSaveAndUpdate ||
@@ -47,59 +44,21 @@ void CheckFirstForm(TemplateBlocks& blocks) {
     first.menuCaptionField = reached ? 1 : 0;
 }
 
-bool MakesNoField(const FormRecord& form, int line) {
-    const unsigned type = form.dataType[line];
-    if (type == kTypeNil || (type >= kTypePrompt && type <= kTypePause)) return true;
-    if (type == kTypeLookup && form.initialValueOn[line] == 0) return true;
-    if (type == kTypeImage && form.saveFilePath[line] == 0) return true;
-    return false;
-}
-
 void MeasureRecords(TemplateBlocks& blocks) {
     const bool codeIds = blocks.reader.codeIdOn == 1;
     for (FormRecord& form : blocks.forms) {
-        unsigned count = 0, keyPosition = 0, length = 0;
         if (form.recordAction == kRecordPassDown) {
             // A pass-down form hands its data on to the form it leads to.
             const unsigned target = form.nextTarget;
             if (IsFormTarget(target) && StoresRecord(blocks.forms[target - 1]))
                 blocks.forms[target - 1].menuCaptionField = 1;
-        } else if (form.lastInputLine > 0 &&
-                   (form.recordAction == kRecordSave || form.recordAction == kRecordSaveAndUpdate)) {
-            // The extra key field leads the record only for 1; only 0 counts
-            // the key line's position. Any other value a file holds does
-            // neither.
-            const bool keyed = form.noKeyLine == 0;
-            if (form.noKeyLine == 1) {
-                ++count;
-                length += kKeyFieldLength;
-                ++keyPosition;
-            }
-            if (form.menuCaptionField == 1) {
-                ++count;
-                length += kMenuCaptionLength;
-                if (keyed) ++keyPosition;
-            }
-            if (form.stampMode == kStampTop) {
-                ++count;
-                length += kStampLength;
-                if (keyed) ++keyPosition;
-            }
-            for (int line = 0; line < kFormLineCount; ++line) {
-                if (codeIds) form.addedLength[line] = static_cast<std::uint8_t>(form.addedLength[line] + 2);
-                if (MakesNoField(form, line)) continue;
-                if (keyed && line < form.keyLine) ++keyPosition;
-                ++count;
-                length += form.maxLength[line];
-            }
-            if (form.stampMode == kStampBottom) {
-                ++count;
-                length += kStampLength;
-            }
+        } else if (codeIds && SavesRecords(form)) {
+            for (std::uint8_t& added : form.addedLength) added = static_cast<std::uint8_t>(added + 2);
         }
-        form.recordFieldCount = static_cast<std::uint8_t>(count);
-        form.keyFieldPosition = static_cast<std::uint8_t>(keyPosition);
-        SetLe16(form.recordLength, length);
+        const RecordLayout layout = DeriveRecordLayout(form);
+        form.recordFieldCount = static_cast<std::uint8_t>(layout.fields.size());
+        form.keyFieldPosition = static_cast<std::uint8_t>(layout.keyPosition);
+        SetLe16(form.recordLength, layout.length);
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test layer: the native core and page tests,
 # the same tests cross-built and run under Wine, the real program driven under
-# Wine, and short fuzzing runs of the three readers of outside input. Ends
+# Wine, and short fuzzing runs of the readers of outside input. Ends
 # with "N passed, M failed".
 set -uo pipefail
 source "$(dirname "$0")/lib/common.sh"
@@ -67,9 +67,9 @@ fi
 fw_log "fuzzers (${fuzz_seconds} s each)"
 if fw_build fuzz >"$logs/fuzz-build.log" 2>&1; then
     corpus=$FW_ROOT/build/fuzz/corpus
-    mkdir -p "$corpus/template_file" "$corpus/ini" "$corpus/language"
+    mkdir -p "$corpus/template_file" "$corpus/ini" "$corpus/language" "$corpus/template_json"
     build/fuzz/tools/fwtool new "$corpus/template_file/new.QLT" 2>/dev/null
-    for target in template_file ini language; do
+    for target in template_file ini language template_json; do
         seeds=()
         [ -d "tests/fuzz/seeds/$target" ] && seeds=("tests/fuzz/seeds/$target")
         "build/fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$fuzz_seconds" \

@@ -5,23 +5,11 @@
 #include "template/blocks/reader_block.h"
 #include "template/export_name.h"
 #include "template/fixed_text.h"
+#include "template/form_lines.h"
 #include "template/lookup_lengths.h"
 
 namespace fw {
 namespace {
-
-bool CountsAsInputLine(const FormRecord& form, int line) {
-    switch (form.dataType[line]) {
-    case kTypeText: case kTypeInteger: case kTypeReal: case kTypeLetter: case kTypeAuto:
-    case kTypeBoolean: case kTypePause: case kTypeAlphameric: case kTypeZorq:
-    case kTypeLargeData: case kTypeReadFrom2D:
-        return true;
-    case kTypeImage:
-        return form.editFilePath[line] == 1;
-    default:
-        return false;
-    }
-}
 
 unsigned MaxTotal(const FormRecord& form, int line) {
     return SplitTotal(form.maxLengthBlocks[line], form.maxLength[line]);

@@ -2,31 +2,51 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
 
+#include "strings/language_files.h"
 #include "support/test_document.h"
 #include "template/template_file.h"
 
 namespace fw {
 namespace {
 
-int RunTool(std::vector<std::string> args, std::string* message = nullptr) {
-    std::ostringstream err;
-    const int code = RunFwtool(args, err);
-    if (message) *message = err.str();
-    return code;
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+ToolRun Tool(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = RunFwtool(args, out, err);
+    return {code, out.str(), err.str()};
 }
 
-TEST(Fwtool, NewWritesWhatNewFollowedBySaveWrites) {
-    test::TempDir dir;
-    ASSERT_EQ(RunTool({"new", (dir / "a.QLT").string()}), 0);
+std::string P(const test::TempDir& dir, const char* name) { return (dir / name).string(); }
+
+std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// A template with one saving form behind menu 1.
+void WriteStockTemplate(const std::filesystem::path& path) {
     test::TestDocument t;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "b.QLT"));
-    const auto bytes = test::ReadAll(dir / "a.QLT");
-    EXPECT_EQ(bytes.size(), kTemplateFileSize);
-    EXPECT_EQ(bytes, test::ReadAll(dir / "b.QLT"));
+    TemplateBlocks& b = t.doc.blocks;
+    b.settings.startFrom = 1;
+    std::strcpy(b.menus[0].itemName[0], "Count");
+    b.menus[0].nextTarget[0] = 1;
+    b.menus[0].itemCount = 1;
+    FormRecord& form = b.forms[0];
+    form.dataType[0] = kTypeText;
+    std::strcpy(form.prompt[0], "Item");
+    form.maxLength[0] = 12;
+    form.keyLine = 1;
+    form.noKeyLine = 0;
+    form.lastInputLine = 1;
+    form.escTarget = 21;
+    ASSERT_TRUE(WriteTemplateFile(t.doc, path));
 }
 
 TEST(Fwtool, PrepareReadsAsOpenDoesAndWritesAsSaveDoes) {
@@ -36,7 +56,7 @@ TEST(Fwtool, PrepareReadsAsOpenDoesAndWritesAsSaveDoes) {
     t.doc.blocks.forms[2].maxLength[0] = 12;
     t.doc.blocks.forms[2].lastInputLine = 1;
     ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "in.QLT"));
-    ASSERT_EQ(RunTool({"prepare", (dir / "in.QLT").string(), (dir / "out.QLT").string()}), 0);
+    ASSERT_EQ(Tool({"prepare", P(dir, "in.QLT"), P(dir, "out.QLT")}).code, 0);
     const auto out = test::ReadAll(dir / "out.QLT");
     ASSERT_EQ(out.size(), kTemplateFileSize);
     const std::size_t form2 = 13390 + 2 * 5027;
@@ -46,31 +66,194 @@ TEST(Fwtool, PrepareReadsAsOpenDoesAndWritesAsSaveDoes) {
 TEST(Fwtool, LanguageFileTranslatesTheScreenTexts) {
     test::TempDir dir;
     test::WriteAll(dir / "de.lng", {'D', 'e', '\r', '\n', '3', '0', '0', '1', '=', 'M', 'a', 'x', '\r', '\n'});
-    ASSERT_EQ(RunTool({"new", (dir / "a.QLT").string(), "--lang", (dir / "de.lng").string()}), 0);
+    ASSERT_EQ(Tool({"new", P(dir, "a.QLT"), "--lang", P(dir, "de.lng")}).code, 0);
     const auto bytes = test::ReadAll(dir / "a.QLT");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[kDeviceTextsOffset])), "Max");
 }
 
-TEST(Fwtool, ReportsRefusedAndMissingFilesWithTheirOwnExitCodes) {
+TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
     test::TempDir dir;
-    std::string message;
     std::vector<std::uint8_t> newer(kTemplateFileSize, 0);
     std::memcpy(newer.data(), "QELTAR-02000000", 15);
     test::WriteAll(dir / "newer.QLT", newer);
-    EXPECT_EQ(RunTool({"prepare", (dir / "newer.QLT").string(), (dir / "o.QLT").string()}, &message), 2);
-    EXPECT_EQ(message, "The FW file version is newer than current program!\n");
     test::WriteAll(dir / "foreign.QLT", {'Z', 'I', 'P'});
-    EXPECT_EQ(RunTool({"prepare", (dir / "foreign.QLT").string(), (dir / "o.QLT").string()}, &message), 2);
-    EXPECT_EQ(message, "Format of this FW file is incorrect!\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "o.QLT"));
+    WriteStockTemplate(dir / "stock.QLT");
+    ASSERT_EQ(Tool({"new", P(dir, "fresh.QLT")}).code, 0);
 
-    EXPECT_EQ(RunTool({"prepare", (dir / "gone.QLT").string(), (dir / "o.QLT").string()}, &message), 1);
-    EXPECT_NE(message.find("gone.QLT"), std::string::npos);
-    EXPECT_EQ(RunTool({"new", (dir / "no" / "dir.QLT").string()}, &message), 1);
-    EXPECT_NE(message.find("dir.QLT"), std::string::npos);
-    EXPECT_EQ(RunTool({"new", (dir / "x.QLT").string(), "--lang", (dir / "none.lng").string()}), 1);
-    EXPECT_EQ(RunTool({"bogus"}), 1);
-    EXPECT_EQ(RunTool({"new"}), 1);
+    const ToolRun refused = Tool({"dump", P(dir, "newer.QLT")});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.err, "The FW file version is newer than current program!\n");
+    EXPECT_EQ(Tool({"prepare", P(dir, "foreign.QLT"), P(dir, "o.QLT")}).err, "Format of this FW file is incorrect!\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "o.QLT"));
+    EXPECT_EQ(Tool({"check", P(dir, "gone.QLT")}).code, 1);
+    EXPECT_EQ(Tool({"new", P(dir, "no/dir.QLT")}).code, 1);
+    EXPECT_EQ(Tool({"new", P(dir, "x.QLT"), "--lang", P(dir, "none.lng")}).code, 1);
+
+    EXPECT_EQ(Tool({"check", P(dir, "stock.QLT")}).code, 0);
+    EXPECT_EQ(Tool({"check", P(dir, "fresh.QLT")}).code, 3) << "a new template starts on an empty form 1";
+
+    EXPECT_EQ(Tool({"diff", P(dir, "stock.QLT"), P(dir, "stock.QLT")}).code, 0);
+    EXPECT_EQ(Tool({"diff", P(dir, "stock.QLT"), P(dir, "fresh.QLT")}).code, 1);
+    EXPECT_EQ(Tool({"diff", P(dir, "stock.QLT"), P(dir, "gone.QLT")}).code, 2);
+    EXPECT_EQ(Tool({"diff", P(dir, "newer.QLT"), P(dir, "stock.QLT")}).code, 2);
+
+    EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "6", P(dir, "data.txt")}).code, 2);
+    EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "1", P(dir, "data.txt")}).code, 2) << "no fields";
+    EXPECT_EQ(Tool({"layout", P(dir, "stock.QLT"), "--format", "pdf"}).code, 2);
+    EXPECT_EQ(Tool({"bogus"}).code, 2);
+    EXPECT_EQ(Tool({"new"}).code, 2);
+    const ToolRun help = Tool({"build", "--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("--prepare"), std::string::npos);
+}
+
+TEST(Fwtool, DumpAndBuildRoundTripThroughFiles) {
+    test::TempDir dir;
+    WriteStockTemplate(dir / "a.QLT");
+    ASSERT_EQ(Tool({"dump", P(dir, "a.QLT"), P(dir, "a.json")}).code, 0);
+    const ToolRun toStdout = Tool({"dump", P(dir, "a.QLT")});
+    EXPECT_EQ(toStdout.out, Text(test::ReadAll(dir / "a.json")));
+    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "b.QLT")}).code, 0);
+    EXPECT_EQ(test::ReadAll(dir / "b.QLT"), test::ReadAll(dir / "a.QLT"));
+}
+
+TEST(Fwtool, DumpOfAShortFileTakesTheRestFromANewTemplate) {
+    test::TempDir dir;
+    test::TestDocument t;
+    t.doc.blocks.menus[0].captionEnabled = 1;
+    auto bytes = TemplateImage(t.doc);
+    test::WriteAll(dir / "full.QLT", bytes);
+    bytes.resize(1000);
+    test::WriteAll(dir / "short.QLT", bytes);
+    const ToolRun run = Tool({"dump", P(dir, "short.QLT")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.err.find("holds 1000 of 154309 bytes"), std::string::npos);
+    EXPECT_EQ(run.out, Tool({"dump", P(dir, "full.QLT")}).out);
+}
+
+TEST(Fwtool, BuildWritesNothingForARefusedJson) {
+    test::TempDir dir;
+    test::WriteAll(dir / "bad.json", {'{', '"', 'x', '"', ':', '1', '}'});
+    const ToolRun run = Tool({"build", P(dir, "bad.json"), P(dir, "out.QLT")});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err, "fwtool: " + P(dir, "bad.json") + ": x: unknown key\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.QLT"));
+}
+
+TEST(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
+    test::TempDir dir;
+    const std::string json = R"({"forms": [{"keyLine": 2, "lines": [
+        {"dataType": 1, "maxLength": 10}, {"dataType": 2, "maxLength": 5}]}]})";
+    test::WriteAll(dir / "a.json", {json.begin(), json.end()});
+    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "plain.QLT")}).code, 0);
+    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "ready.QLT"), "--prepare"}).code, 0);
+    const auto plain = test::ReadAll(dir / "plain.QLT");
+    const auto ready = test::ReadAll(dir / "ready.QLT");
+    const std::size_t form = kBlocksOffset + offsetof(TemplateBlocks, forms);
+    EXPECT_EQ(plain[form + offsetof(FormRecord, lastInputLine)], 0);
+    EXPECT_EQ(ready[form + offsetof(FormRecord, lastInputLine)], 2);
+    EXPECT_EQ(ready[form + offsetof(FormRecord, noKeyLine)], 0);
+    EXPECT_EQ(ready[form + offsetof(FormRecord, recordFieldCount)], 2);
+    EXPECT_EQ(ready[form + offsetof(FormRecord, keyFieldPosition)], 2);
+    EXPECT_EQ(ready[form + offsetof(FormRecord, recordLength)], 15);
+}
+
+TEST(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
+    test::TempDir dir;
+    WriteStockTemplate(dir / "a.QLT");
+    const ToolRun text = Tool({"layout", P(dir, "a.QLT")});
+    EXPECT_EQ(text.code, 0);
+    EXPECT_EQ(text.out,
+              "form 1: 1 fields, 12 characters without the delimiters, key field 1\n"
+              "  export file \"Form 01.TXT\"\n"
+              "  fields separated by 44 (\",\")\n"
+              "  #  field            data type  max length  key\n"
+              "  1  \"Item\" (line 1)  text       12          key\n");
+    EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "markdown"}).out.find(
+                  "| 1 | \"Item\" (line 1) | text | 12 | key |"),
+              std::string::npos);
+    EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "html"}).out.find(
+                  "<td>&quot;Item&quot; (line 1)</td><td>text</td>"),
+              std::string::npos);
+}
+
+TEST(Fwtool, LookupCheckNamesWhatTheTerminalDoesWithEachBadRecord) {
+    test::TempDir dir;
+    test::TestDocument t;
+    LookupRecord& lookup = t.doc.blocks.lookups[1];
+    lookup.fieldCount = 2;
+    lookup.fieldLength[0] = 4;
+    lookup.fieldLength[1] = 3;
+    lookup.dataType[1] = 1;
+    lookup.delimiter = ';';
+    lookup.wrongFormatAction = 0;  // stop the import
+    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
+    const std::string data = "A1;12\r\nB2;x\r\nA1;3\r\nC3;4\r\n";
+    test::WriteAll(dir / "d.txt", {data.begin(), data.end()});
+    const ToolRun run = Tool({"lookup-check", P(dir, "a.QLT"), "2", P(dir, "d.txt")});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_EQ(run.out,
+              "line 2: field 2 \"x\" is not an integer \xE2\x80\x94 the terminal stops the import here: lines 2 to 4 "
+              "are not imported\n"
+              "line 3: the key \"A1\" repeats line 1 \xE2\x80\x94 not reached: the import stops at line 2\n"
+              "lookup file 2 (\"2nd lookup file\"): 4 records, 2 bad\n");
+}
+
+TEST(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchanged) {
+    test::TempDir dir;
+    ASSERT_EQ(Tool({"lang-template", P(dir, "new.lng")}).code, 0);
+    const std::string file = Text(test::ReadAll(dir / "new.lng"));
+    EXPECT_EQ(LanguageDisplayName(file), "new");
+    CompiledStringTable builtin;
+    LanguageTable table;
+    ApplyLanguageText(file, table);
+    int ids = 0;
+    for (int id = 0; id < kStringIdCount; ++id) {
+        EXPECT_EQ(table.Slot(id), builtin.Get(id)) << "id " << id;
+        ids += builtin.Get(id).empty() ? 0 : 1;
+    }
+    EXPECT_GT(ids, 1000);
+    const ToolRun check = Tool({"lang-check", P(dir, "new.lng")});
+    EXPECT_EQ(check.code, 0);
+    EXPECT_EQ(check.out, "");
+}
+
+TEST(Fwtool, LanguageTemplateKeepsTheTranslationsItStartsFrom) {
+    test::TempDir dir;
+    const std::string de = "Deutsch\r\n31=&Neu\r\n99999=weg\r\n";
+    test::WriteAll(dir / "de.lng", {de.begin(), de.end()});
+    ASSERT_EQ(Tool({"lang-template", P(dir, "full.lng"), "--from", P(dir, "de.lng")}).code, 0);
+    const std::string file = Text(test::ReadAll(dir / "full.lng"));
+    EXPECT_EQ(file.substr(0, 9), "Deutsch\r\n");
+    EXPECT_NE(file.find("\r\n31=&Neu\r\n32=&Open..."), std::string::npos);
+    EXPECT_EQ(file.find("99999"), std::string::npos);
+}
+
+TEST(Fwtool, LanguageCheckFindsGapsAndLinesTheProgramMisreads) {
+    test::TempDir dir;
+    ASSERT_EQ(Tool({"lang-template", P(dir, "x.lng")}).code, 0);
+    std::string file = Text(test::ReadAll(dir / "x.lng"));
+    // Replaces the line of an id and tells its line number.
+    const auto replaceLine = [&file](int id, const std::string& lines) {
+        const std::size_t start = file.find("\r\n" + std::to_string(id) + "=") + 2;
+        file.replace(start, file.find("\r\n", start) + 2 - start, lines);
+        return std::to_string(1 + std::count(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(start), '\n'));
+    };
+    const std::string at32 = replaceLine(32, "32=\r\n");
+    replaceLine(33, "");
+    const std::string at34 = replaceLine(34, "34=Save &As...\n9=Tab\r\n5000=x\r\n");
+    const std::string at3002 = replaceLine(3002, "3002=" + std::string(51, 'x') + "\r\n");
+    test::WriteAll(dir / "x.lng", {file.begin(), file.end()});
+    const ToolRun run = Tool({"lang-check", P(dir, "x.lng")});
+    EXPECT_EQ(run.code, 3);
+    const auto next = [](const std::string& line) { return std::to_string(std::stoi(line) + 1); };
+    EXPECT_EQ(run.out,
+              "error: line " + at34 + ": no CR before the line's end: the program drops the text's last character\n" +
+                  "warning: line " + next(at34) + ": id 9 is not one the program uses\n" +
+                  "warning: line " + next(next(at34)) + ": id 5000 is outside 0 to 4999; the program ignores it\n" +
+                  "warning: line " + at3002 + ": id 3002 has 51 characters; the terminal's screen shows the first 50\n" +
+                  "error: line " + at32 + ": id 32 is empty (the program's text: \"&Open...       Ctrl+O\")\n" +
+                  "error: id 33 is missing (the program's text: \"&Save          Ctrl+S\")\n");
 }
 
 }  // namespace

@@ -1,82 +1,90 @@
 #include "tools/fwtool/fwtool.h"
 
-#include <filesystem>
+#include <map>
 
-#include "strings/language_files.h"
-#include "strings/string_source.h"
-#include "strings/ui_strings.h"
-#include "template/template_file.h"
+#include <CLI/CLI.hpp>
+
+#include "template/blocks/lookup_block.h"
+#include "tools/fwtool/commands.h"
+#include "tools/fwtool/tool_files.h"
 
 namespace fw {
-namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFile = 1;
-constexpr int kExitRefused = 2;
+int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
+    app.require_subcommand(1);
+    app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ);\n"
+               "2 refused input or arguments (diff: a file refused or unreadable); 3 errors found.");
 
-constexpr const char* kUsage =
-    "usage: fwtool new OUT.QLT [--lang FILE.lng]\n"
-    "       fwtool prepare IN.QLT OUT.QLT [--lang FILE.lng]\n";
+    std::string source, target, second, language, data, from;
+    bool prepare = false;
+    int lookupNumber = 0;
+    LayoutFormat format = LayoutFormat::Text;
+    const std::map<std::string, LayoutFormat> formats = {
+        {"text", LayoutFormat::Text}, {"markdown", LayoutFormat::Markdown}, {"html", LayoutFormat::Html}};
 
-struct Options {
-    std::vector<std::string> paths;
-    std::string language;
-};
+    CLI::App* newCmd = app.add_subcommand("new", "Write a new template, as New and Save do");
+    newCmd->add_option("OUT.QLT", target, "Template to write")->required();
+    newCmd->add_option("--lang", language, "Language file for the terminal's screen texts");
 
-bool ParseOptions(const std::vector<std::string>& args, Options& options) {
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--lang") {
-            if (++i == args.size()) return false;
-            options.language = args[i];
-        } else {
-            options.paths.push_back(args[i]);
-        }
+    CLI::App* prepareCmd = app.add_subcommand("prepare", "Read a template as Open does and write it as Save does");
+    prepareCmd->add_option("IN.QLT", source, "Template to read")->required();
+    prepareCmd->add_option("OUT.QLT", target, "Template to write")->required();
+    prepareCmd->add_option("--lang", language, "Language file for the terminal's screen texts");
+
+    CLI::App* dump = app.add_subcommand("dump", "Write the whole template as JSON");
+    dump->add_option("IN.QLT", source, "Template to read")->required();
+    dump->add_option("OUT.json", target, "JSON file to write (standard output when left out)");
+
+    CLI::App* build = app.add_subcommand("build", "Build a template from JSON; keys left out keep a new template's values");
+    build->add_option("IN.json", source, "JSON to read")->required();
+    build->add_option("OUT.QLT", target, "Template to write")->required();
+    build->add_flag("--prepare", prepare,
+                    "Work out what the designer derives on OK and Save (input lines, item counts, record shapes)");
+
+    CLI::App* check = app.add_subcommand("check", "Report what will go wrong on the terminal");
+    check->add_option("IN.QLT", source, "Template to check")->required();
+
+    CLI::App* diff = app.add_subcommand("diff", "List the fields in which two templates differ");
+    diff->add_option("A.QLT", source, "First template")->required();
+    diff->add_option("B.QLT", second, "Second template")->required();
+
+    CLI::App* layout = app.add_subcommand("layout", "Describe the records each form saves");
+    layout->add_option("IN.QLT", source, "Template to read")->required();
+    layout->add_option("--format", format, "text, markdown or html")
+        ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+
+    CLI::App* lookupCheck = app.add_subcommand("lookup-check", "Check a lookup data file against a lookup file's definition");
+    lookupCheck->add_option("IN.QLT", source, "Template to read")->required();
+    lookupCheck->add_option("N", lookupNumber, "Lookup file number")->required()->check(CLI::Range(1, kLookupCount));
+    lookupCheck->add_option("DATA.TXT", data, "Lookup data to check")->required();
+
+    CLI::App* langTemplate = app.add_subcommand("lang-template", "Write a complete language file to translate from");
+    langTemplate->add_option("OUT.lng", target, "Language file to write")->required();
+    langTemplate->add_option("--from", from, "Language file whose texts to keep where it has them");
+
+    CLI::App* langCheck = app.add_subcommand("lang-check", "Report gaps and faults of a language file");
+    langCheck->add_option("FILE.lng", source, "Language file to check")->required();
+
+    try {
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e, out, err) == 0 ? kExitOk : kExitRefused;
     }
-    return true;
-}
 
-}  // namespace
-
-int RunFwtool(const std::vector<std::string>& args, std::ostream& err) {
-    Options options;
-    const bool known = !args.empty() && (args[0] == "new" || args[0] == "prepare");
-    const std::size_t pathCount = known && args[0] == "new" ? 1 : 2;
-    if (!known || !ParseOptions(args, options) || options.paths.size() != pathCount) {
-        err << kUsage;
-        return kExitFile;
-    }
-
-    // The start-up sequence of the program: language, screen texts, New.
-    CompiledStringTable builtin;
-    UiStrings strings(builtin);
-    if (!options.language.empty()) {
-        if (!LoadLanguageFile(options.language, strings.table())) {
-            err << "fwtool: cannot read language file " << options.language << "\n";
-            return kExitFile;
-        }
-        strings.SetLanguageActive(true);
-    }
-    TemplateDocument doc(strings);
-    doc.FillDeviceTexts();
-    doc.Reset();
-
-    if (args[0] == "prepare") {
-        const LoadResult result = ReadTemplateFile(doc, options.paths[0]);
-        if (result == LoadResult::CannotOpen) {
-            err << "fwtool: cannot open " << options.paths[0] << "\n";
-            return kExitFile;
-        }
-        if (result != LoadResult::Loaded) {
-            err << strings.Text(RefusalMessageId(result)) << "\n";
-            return kExitRefused;
-        }
-    }
-    const std::string& target = options.paths.back();
-    if (!WriteTemplateFile(doc, target)) {
-        err << "fwtool: cannot create " << target << "\n";
-        return kExitFile;
-    }
-    return kExitOk;
+    const Streams io{out, err};
+    if (newCmd->parsed()) return RunNew(target, language, io);
+    if (prepareCmd->parsed()) return RunPrepare(source, target, language, io);
+    if (dump->parsed()) return RunDump(source, target, io);
+    if (build->parsed()) return RunBuild(source, target, prepare, io);
+    if (check->parsed()) return RunCheck(source, io);
+    if (diff->parsed()) return RunDiff(source, second, io);
+    if (layout->parsed()) return RunLayout(source, format, io);
+    if (lookupCheck->parsed()) return RunLookupCheck(source, lookupNumber, data, io);
+    if (langTemplate->parsed()) return RunLangTemplate(target, from, io);
+    return RunLangCheck(source, io);
 }
 
 }  // namespace fw

@@ -1,6 +1,5 @@
-// fwtool: the template document on the command line, for scripts and tests.
-//   fwtool new OUT.QLT [--lang FILE.lng]
-//   fwtool prepare IN.QLT OUT.QLT [--lang FILE.lng]
+// fwtool: templates on the command line, for version control, review and
+// checks before deployment. `fwtool --help` lists the commands.
 #pragma once
 
 #include <ostream>
@@ -9,8 +8,10 @@
 
 namespace fw {
 
-// Exit codes: 0 done, 1 a file could not be opened or created (or bad
-// usage), 2 the input was refused by its signature.
-int RunFwtool(const std::vector<std::string>& args, std::ostream& err);
+// args without the program name. Exit codes: 0 done (equal, clean); 1 a file
+// could not be opened or created, or for diff: the files differ; 2 refused
+// input (signature, JSON, arguments; for diff also unreadable files); 3 check,
+// lookup-check and lang-check found errors.
+int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace fw

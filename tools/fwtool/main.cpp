@@ -5,5 +5,5 @@
 #include "tools/fwtool/fwtool.h"
 
 int main(int argc, char** argv) {
-    return fw::RunFwtool(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+    return fw::RunFwtool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -1,0 +1,29 @@
+// Checks a template for what will go wrong on the terminal: dead-end targets,
+// lookups that cannot be read, keys that point nowhere, delimiters that split
+// fields. Each finding names its place in the words of the pages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "template/template_document.h"
+
+namespace fw {
+
+class UiStrings;
+
+enum class Severity { Error, Warning };
+
+struct Finding {
+    Severity severity;
+    std::string place;  // "form 3 line 2", "menu 1 item 4", "lookup file 2", "settings"
+    std::string message;
+};
+
+// Type names come from `strings`, as the Form page lists them.
+std::vector<Finding> CheckTemplate(const TemplateBlocks& blocks, const UiStrings& strings);
+
+// "error: form 3 line 2: min length 10 is above max length 8"
+std::string FindingLine(const Finding& finding);
+
+}  // namespace fw

@@ -1,0 +1,28 @@
+// The fwtool commands, one function each; the command line is parsed in
+// fwtool.cpp. Each returns its exit code (see ExitCode in tool_files.h).
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace fw {
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+enum class LayoutFormat { Text, Markdown, Html };
+
+int RunNew(const std::string& target, const std::string& language, Streams io);
+int RunPrepare(const std::string& source, const std::string& target, const std::string& language, Streams io);
+int RunDump(const std::string& source, const std::string& target, Streams io);  // target "" -> out
+int RunBuild(const std::string& source, const std::string& target, bool prepare, Streams io);
+int RunCheck(const std::string& source, Streams io);
+int RunDiff(const std::string& first, const std::string& second, Streams io);
+int RunLayout(const std::string& source, LayoutFormat format, Streams io);
+int RunLookupCheck(const std::string& source, int lookupNumber, const std::string& data, Streams io);
+int RunLangTemplate(const std::string& target, const std::string& from, Streams io);
+int RunLangCheck(const std::string& source, Streams io);
+
+}  // namespace fw
