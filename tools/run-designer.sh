@@ -17,6 +17,9 @@ fw_log "program folder: $program (QELTAR.ini and *.lng files go beside formwrigh
 had_display=${DISPLAY:-}
 fw_ensure_display || { fw_log "no display and Xvfb could not be started"; exit 1; }
 if [ -z "$had_display" ]; then
+    # Xvfb has no window manager to draw captions and frames: Wine draws its
+    # own.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     # Runs until the program exits; common.sh stops it on the way out.
     fw_log "no display: started Xvfb on $DISPLAY for the program (watch it with a VNC viewer or"
     fw_log "take screenshots: DISPLAY=$DISPLAY import -window root shot.png)"
