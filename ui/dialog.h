@@ -85,7 +85,4 @@ public:
     virtual void OnCommand(Dialog& dialog, int id, Notify code) = 0;
 };
 
-// The index of the first entry with this text, or -1.
-int ListFind(const Dialog& dialog, int id, std::string_view text);
-
 }  // namespace fw

@@ -407,7 +407,15 @@ void FormPage::FillLookupColumn(int line) {
     if (zorqForm() && t != kTypeNil && line >= 2) t = kTypeLookup;
     const bool numeric = t == kTypeInteger || t == kTypeReal || t == kTypeAuto;
     const bool lookupFile = hasLookupFile();
-    FillList(*page_, LookupList(line), LookupColumnEntries(strings_, lookupFile, lookupFile && numeric));
+    // Refilled only when its entries change: each entry is a message to the
+    // control, and the page shows every line more than once as it opens.
+    const LookupColumnShape shape = !lookupFile ? LookupColumnShape::Variables
+                                    : numeric   ? LookupColumnShape::SignedFields
+                                                : LookupColumnShape::Fields;
+    if (lookupShapes_[line] != shape) {
+        FillList(*page_, LookupList(line), LookupColumnEntries(strings_, lookupFile, lookupFile && numeric));
+        lookupShapes_[line] = shape;
+    }
 
     if (lookupFile) {
         page_->SetText(IDC_FORM_COL_LOOKUP, strings_.Text(kLookupHeaderText));
@@ -643,12 +651,20 @@ void FormPage::FillTypeList(int line, TypeListShape shape) {
 
 void FormPage::FillSourceList(int line) { FillList(*page_, SourceList(line), InputSourceEntries(strings_, rfidListed_)); }
 
-bool FormPage::TypeListHas(int line, int textId) {
-    return ListFind(*page_, TypeList(line), strings_.Text(textId)) >= 0;
+// The ZORQ and 2D labels only ever follow the base entries, so only those
+// places are read: each read is a message to the control.
+int FormPage::ExtraTypeEntry(int line, int textId) {
+    const std::string text = strings_.Text(textId);
+    const int count = page_->ListCount(TypeList(line));
+    for (int entry = kBaseTypeEntries; entry < count; ++entry)
+        if (page_->ListText(TypeList(line), entry) == text) return entry;
+    return -1;
 }
 
+bool FormPage::TypeListHas(int line, int textId) { return ExtraTypeEntry(line, textId) >= 0; }
+
 void FormPage::RemoveTypeEntry(int line, int textId) {
-    const int entry = ListFind(*page_, TypeList(line), strings_.Text(textId));
+    const int entry = ExtraTypeEntry(line, textId);
     if (entry >= 0) page_->ListDelete(TypeList(line), entry);
 }
 

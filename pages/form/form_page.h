@@ -3,6 +3,7 @@
 // copy; OnApply writes all 20 forms back into the template and tidies them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "pages/form/form_editor.h"
@@ -83,6 +84,7 @@ private:
     void SelectSource(int line);
     void FillTypeList(int line, TypeListShape shape);
     void FillSourceList(int line);
+    int ExtraTypeEntry(int line, int textId);
     bool TypeListHas(int line, int textId);
     void RemoveTypeEntry(int line, int textId);
     void AddTypeEntry(int line, int textId);
@@ -101,6 +103,9 @@ private:
     const UiStrings& strings_;
     Dialog* page_ = nullptr;  // the page window, kept for the Barcode page's call
     bool rfidListed_ = false;  // whether the input source lists hold "RFID"
+    // What each line's lookup list holds now.
+    enum class LookupColumnShape { Unfilled, Variables, Fields, SignedFields };
+    std::array<LookupColumnShape, kFormVisibleLines> lookupShapes_{};
 };
 
 }  // namespace fw

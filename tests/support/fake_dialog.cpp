@@ -793,4 +793,11 @@ void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
     if (!fake.closed()) ADD_FAILURE() << "the sheet script left the property sheet open";
 }
 
+int ListFind(const Dialog& dialog, int id, std::string_view text) {
+    const int count = dialog.ListCount(id);
+    for (int i = 0; i < count; ++i)
+        if (dialog.ListText(id, i) == text) return i;
+    return -1;
+}
+
 }  // namespace fw::test

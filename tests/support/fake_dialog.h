@@ -264,6 +264,10 @@ private:
     bool accepted_ = false;
 };
 
+// The index of the first entry of a list with this text, or -1: how a test
+// picks an entry by what the user reads.
+int ListFind(const Dialog& dialog, int id, std::string_view text);
+
 // The main window's side of the shell.
 class FakeShellHost final : public ShellHost {
 public:
