@@ -14,4 +14,4 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cm
     -DFW_BUILD_TESTS=OFF -DFW_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target sheet_timer >/dev/null
 fw_ensure_display
-wine "$build/tests/bench/sheet_timer.exe" "$runs" 2>/dev/null
+wine "$build/tools/bench/sheet_timer.exe" "$runs" 2>/dev/null

@@ -16,8 +16,8 @@ fw_ensure_display
 
 program=$FW_ROOT/build/bench-program
 rm -rf "$program" && mkdir -p "$program"
-cp "$build/formwright.exe" "$build/tests/bench/minimal_window.exe" "$program/"
-timer=$build/tests/bench/startup_timer.exe
+cp "$build/formwright.exe" "$build/tools/bench/minimal_window.exe" "$program/"
+timer=$build/tools/bench/startup_timer.exe
 # A point of the keypad, inside both windows (they stand at 100, 50).
 x=225 y=350
 
