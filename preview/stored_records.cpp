@@ -34,8 +34,9 @@ std::string FieldName(const FormRecord& form, const RecordField& field, const Ui
     return prompt.empty() ? strings.Text(kTextLine) + std::to_string(field.line + 1) : std::string(prompt);
 }
 
-// Key codes that are no characters, by the names the Character grid gives them.
-std::string Readable(const std::string& value) {
+}  // namespace
+
+std::string ReadableCodes(std::string_view value) {
     std::string text;
     for (const char c : value) {
         const auto code = static_cast<std::uint8_t>(c);
@@ -44,8 +45,6 @@ std::string Readable(const std::string& value) {
     }
     return text;
 }
-
-}  // namespace
 
 std::string ExportFileName(const FormRecord& form, int index, const UiStrings& strings) {
     const std::string_view own = FieldText(form.exportName);
@@ -85,7 +84,7 @@ std::string RecordTable(const FormRecord& form, const RecordLayout& layout, std:
     }
     for (std::size_t r = 0; r < records.size(); ++r) {
         cells[r + 1].push_back(std::to_string(r + 1));
-        for (const auto& parts : records[r].fields) cells[r + 1].push_back(Readable(Joined(parts, " ")));
+        for (const auto& parts : records[r].fields) cells[r + 1].push_back(ReadableCodes(Joined(parts, " ")));
     }
     std::vector<std::size_t> widths(cells[0].size(), 0);
     for (const auto& row : cells)

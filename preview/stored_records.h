@@ -36,6 +36,10 @@ std::string ExportText(const FormRecord& form, const RecordLayout& layout, const
 std::string RecordTable(const FormRecord& form, const RecordLayout& layout, std::span<const StoredRecord> records,
                         const UiStrings& strings);
 
+// Key codes below 32 by the names the Character grid gives them, so a
+// value can be read.
+std::string ReadableCodes(std::string_view value);
+
 // What the records and their export hold that the preview does not play:
 // the terminal's own record key, a second delimiter.
 std::vector<std::string> RecordNotes(const RecordLayout& layout, const SystemSettings& settings,

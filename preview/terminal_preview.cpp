@@ -139,14 +139,18 @@ bool TerminalPreview::Playable(int line) const {
     }
 }
 
-bool TerminalPreview::TakesKeys(int line) const {
+// Without the RFID reader the Form page shows the RFID source as "all", and
+// so it plays.
+std::uint8_t TerminalPreview::Source(int line) const {
     const std::uint8_t source = form().inputSource[line];
-    return Playable(line) && source != kSourceReader && source != kSourceRfid;
+    return source == kSourceRfid && (played_.blocks.reader.rfidReaderOn & 1) == 0 ? std::uint8_t{kSourceAll} : source;
 }
 
-bool TerminalPreview::TakesScans(int line) const {
-    return Playable(line) && form().inputSource[line] != kSourceKeypad;
+bool TerminalPreview::TakesKeys(int line) const {
+    return Playable(line) && Source(line) != kSourceReader && Source(line) != kSourceRfid;
 }
+
+bool TerminalPreview::TakesScans(int line) const { return Playable(line) && Source(line) != kSourceKeypad; }
 
 int TerminalPreview::NextInputLine(int after) const {
     for (int line = after + 1; line < kFormLineCount; ++line)

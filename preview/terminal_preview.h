@@ -91,6 +91,7 @@ private:
     void ChooseItem(int position);
     void SelectByDigit(char digit);
 
+    std::uint8_t Source(int line) const;
     bool TakesKeys(int line) const;
     bool TakesScans(int line) const;
     bool Playable(int line) const;

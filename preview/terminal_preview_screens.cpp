@@ -167,8 +167,8 @@ Screen TerminalPreview::FormScreen() const {
     }
 
     std::string source;
-    if (line_ >= 0 && Playable(line_) && f.inputSource[line_] <= kSourceAll)
-        source = Text(kFirstSourceLabel + f.inputSource[line_]) + (alpha_ && TakesKeys(line_) ? " ABC" : "");
+    if (line_ >= 0 && Playable(line_) && Source(line_) <= kSourceAll)
+        source = Text(kFirstSourceLabel + Source(line_)) + (alpha_ && TakesKeys(line_) ? " ABC" : "");
     screen.rows[0] = {SpreadRow(DeviceText(kFormTitle) + " " + std::to_string(form_ + 1) +
                                     std::string(formNotes ? 1 : 0, kNoteMark),
                                 source),
