@@ -25,7 +25,7 @@ constexpr int kPressAKey = 3601;      // "Press a key !!", on a pause line
 
 constexpr std::uint8_t kEnterThenScan = 2;  // Auto ENTER
 constexpr char kNoteMark = '*';
-constexpr std::size_t kMessageWidth = kScreenColumns - 2;
+constexpr std::size_t kMessageWidth = kScreenColumns;
 
 // Words wrapped to the message box; a word too long for it is cut.
 std::vector<std::string> Wrapped(const std::vector<std::string>& texts) {
