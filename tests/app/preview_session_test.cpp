@@ -9,6 +9,7 @@
 
 #include "app/device_face.h"
 #include "app/preview_ids.h"
+#include "preview/counting_template.h"
 #include "support/fake_dialog.h"
 #include "support/test_document.h"
 
@@ -34,32 +35,16 @@ public:
     std::vector<std::string> exportNames;
 };
 
-// Form 1 looks its code up in lookup file 1 and counts it.
 class PreviewPanel : public testing::Test {
 protected:
     void SetUp() override {
-        TemplateBlocks& b = t.doc.blocks;
-        LookupRecord& lookup = b.lookups[0];
-        lookup.fieldCount = 2;
-        lookup.delimiter = ';';
-        lookup.fieldLength[0] = 4;
-        lookup.fieldLength[1] = 8;
-        FormRecord& form = b.forms[0];
-        form.lookupFile = 1;
-        form.dataType[0] = kTypeText;
-        std::strcpy(form.prompt[0], "Code");
-        form.lookupField[0] = 1;
-        form.maxLength[0] = 4;
-        form.inputSource[0] = kSourceAll;
-        form.dataType[1] = kTypeInteger;
-        std::strcpy(form.prompt[1], "Qty");
-        form.maxLength[1] = 3;
-        form.inputSource[1] = kSourceAll;
+        test::CountingTemplate(t.doc.blocks);
+        t.doc.blocks.settings.entryOption = 1;  // the count, 600 ms
+        FormRecord& form = t.doc.blocks.forms[0];
         form.keyLine = 1;
         form.noKeyLine = 0;
-        form.lastInputLine = 2;
         form.exportAppend = 1;
-        test::WriteText(dir / "prices.txt", "A100;Bolts\r\nB200;Nuts\r\n");
+        test::WriteText(dir / "prices.txt", test::kPriceList);
         host.lookupFile = (dir / "prices.txt").string();
         host.exportFile = (dir / "out.txt").string();
     }
@@ -88,9 +73,11 @@ TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
     panel->Click(IDC_PREVIEW_LOOKUP_CHOOSE);
     EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: prices.txt (2 records)");
 
+    Keys({kFace1});  // menu 1's first item: form 1
     panel->Type(IDC_PREVIEW_SCAN_TEXT, "B200");
     panel->Click(IDC_PREVIEW_SCAN);
     EXPECT_EQ(session->preview().screen().rows[2].text, "B200") << "the scan went in; Auto ENTER took it";
+    EXPECT_EQ(session->preview().screen().rows[3].text, "3.00") << "and found its price";
     Keys({kFace1, kFace2, kFaceEnt});
     session->TimeUp();  // the record count on the screen goes
     session->FaceKey(kFaceRightTrigger);  // the trigger scans the box again
@@ -99,13 +86,13 @@ TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
 
     EXPECT_EQ(panel->items(IDC_PREVIEW_RECORD_FORM), std::vector<std::string>{"form  1 (2)"});
     EXPECT_EQ(panel->GetText(IDC_PREVIEW_RECORDS),
-              "#  Code (4) key  Qty (3)\r\n"
-              "1  B200          12\r\n"
-              "2  B200          7\r\n");
+              "#  Code (4) key  line 2 (5)  Qty (3)\r\n"
+              "1  B200          3.00        12\r\n"
+              "2  B200          3.00        7\r\n");
     panel->Click(IDC_PREVIEW_EXPORT);
     panel->Click(IDC_PREVIEW_EXPORT);
     EXPECT_EQ(host.exportNames, (std::vector<std::string>{"Form 01.TXT", "Form 01.TXT"}));
-    const std::string once = "B200,12\r\nB200,7\r\n";
+    const std::string once = "B200,3.00,12\r\nB200,3.00,7\r\n";
     EXPECT_EQ(test::ReadText(dir / "out.txt"), once + once) << "the form appends its export";
 
     panel->Click(IDC_PREVIEW_CLEAR);
@@ -124,14 +111,14 @@ TEST_F(PreviewPanel, ALookupDataFileThatCannotBeReadIsReported) {
 
 TEST_F(PreviewPanel, TimersFollowTheNoticesAndTheKeypadLetters) {
     Open();
-    Keys({kFace1, kFaceEnt, kFace5, kFaceEnt});
+    Keys({kFace1, kFace1, kFaceEnt, kFace5, kFaceEnt});
     EXPECT_EQ(host.timer, 600) << "the record count stays 600 ms";
     session->TimeUp();
     EXPECT_EQ(host.timer, 0);
     Keys({kFaceFn, kFace2});
     EXPECT_EQ(host.timer, 1000) << "the letter can still change";
-    Keys({kFaceEsc});
-    EXPECT_FALSE(host.ended) << "Esc leads from form 1 to main";
+    Keys({kFaceEsc, kFaceEsc});
+    EXPECT_FALSE(host.ended) << "Esc leads from form 1 to menu 1, and on to main";
     Keys({kFaceEsc});
     EXPECT_TRUE(host.ended);
 }
@@ -139,18 +126,19 @@ TEST_F(PreviewPanel, TimersFollowTheNoticesAndTheKeypadLetters) {
 TEST_F(PreviewPanel, AChangedTemplateStartsAgainWithTheLookupDataButNotTheRecords) {
     Open();
     panel->Click(IDC_PREVIEW_LOOKUP_CHOOSE);
-    Keys({kFace1, kFaceEnt, kFace5, kFaceEnt});
+    Keys({kFace1, kFace1, kFaceEnt, kFace5, kFaceEnt});
     session->TimeUp();
     ASSERT_EQ(session->preview().records().size(), 1u);
 
     session->TemplateMayHaveChanged(t.doc);
     EXPECT_EQ(session->preview().records().size(), 1u) << "the same template goes on";
 
-    std::strcpy(t.doc.blocks.forms[0].prompt[1], "Count");
+    std::strcpy(t.doc.blocks.forms[0].prompt[2], "Count");
     session->TemplateMayHaveChanged(t.doc);
     EXPECT_TRUE(session->preview().records().empty());
     EXPECT_EQ(panel->GetText(IDC_PREVIEW_RECORDS), "");
-    EXPECT_EQ(session->preview().screen().rows[3].text, "Count");
+    Keys({kFace1});
+    EXPECT_EQ(session->preview().screen().rows[4].text, "Count");
     EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: prices.txt (2 records)");
 }
 

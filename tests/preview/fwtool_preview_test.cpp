@@ -1,9 +1,9 @@
 // fwtool preview: the same walk as on the face, headless, as a CI job runs it.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sstream>
 
+#include "preview/counting_template.h"
 #include "support/test_document.h"
 #include "template/template_file.h"
 #include "tools/fwtool/fwtool.h"
@@ -24,40 +24,13 @@ ToolRun Preview(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-// Menu 1 leads to form 1: a code scanned from the reader and looked up in
-// lookup file 1, whose price line is saved, and a quantity.
 class FwtoolPreview : public testing::Test {
 protected:
     void SetUp() override {
         test::TestDocument t;
-        TemplateBlocks& b = t.doc.blocks;
-        b.settings.startFrom = 1;
-        b.settings.entryOption = 0;
-        std::strcpy(b.menus[0].itemName[0], "Count");
-        b.menus[0].nextTarget[0] = 1;
-        LookupRecord& lookup = b.lookups[0];
-        lookup.fieldCount = 2;
-        lookup.delimiter = ';';
-        lookup.fieldLength[0] = 4;
-        lookup.fieldLength[1] = 5;
-        FormRecord& form = b.forms[0];
-        form.escTarget = 21;
-        form.lookupFile = 1;
-        form.dataType[0] = kTypeText;
-        std::strcpy(form.prompt[0], "Code");
-        form.lookupField[0] = 1;
-        form.maxLength[0] = 4;
-        form.inputSource[0] = kSourceAll;
-        form.dataType[1] = kTypeLookup;
-        form.lookupField[1] = 2;
-        form.initialValueOn[1] = 1;
-        form.dataType[2] = kTypeInteger;
-        std::strcpy(form.prompt[2], "Qty");
-        form.maxLength[2] = 3;
-        form.inputSource[2] = kSourceAll;
-        form.lastInputLine = 3;
+        test::CountingTemplate(t.doc.blocks);
         ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "stock.QLT"));
-        test::WriteText(dir / "prices.txt", "A100;2.50\r\nB200;3.00\r\n");
+        test::WriteText(dir / "prices.txt", test::kPriceList);
     }
 
     std::string path(const char* name) const { return (dir / name).string(); }
