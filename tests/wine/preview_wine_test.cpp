@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "app/app_ids.h"
 #include "app/device_face.h"
 #include "app/preview_ids.h"
+#include "preview/counting_template.h"
 #include "template/template_document.h"
 #include "wine/designer_driver.h"
 #include "wine/designer_session.h"
@@ -20,25 +20,6 @@ namespace fw::wine {
 namespace {
 
 constexpr const char* kPanelTitle = "Preview";
-
-// Menu 1 leads to form 1: an item code and a quantity.
-void WalkTemplate(TemplateDocument& doc) {
-    TemplateBlocks& b = doc.blocks;
-    b.settings.startFrom = 1;
-    std::strcpy(b.menus[0].itemName[0], "Count");
-    b.menus[0].nextTarget[0] = 1;
-    FormRecord& form = b.forms[0];
-    form.escTarget = 21;
-    form.dataType[0] = kTypeText;
-    std::strcpy(form.prompt[0], "Item");
-    form.maxLength[0] = 6;
-    form.inputSource[0] = kSourceAll;
-    form.dataType[1] = kTypeInteger;
-    std::strcpy(form.prompt[1], "Qty");
-    form.maxLength[1] = 3;
-    form.inputSource[1] = kSourceAll;
-    form.lastInputLine = 2;
-}
 
 void PressKey(WORD key) {
     INPUT inputs[2]{};
@@ -86,7 +67,8 @@ unsigned PictureBand() {
 class PreviewOnTheFace : public testing::Test {
 protected:
     void SetUp() override {
-        const std::string arguments = TemplateFileArgument("walk.QLT", WalkTemplate)(run_);
+        const auto counting = [](TemplateDocument& doc) { test::CountingTemplate(doc.blocks); };
+        const std::string arguments = TemplateFileArgument("walk.QLT", counting)(run_);
         ASSERT_TRUE(run_.Start(arguments));
         main_ = run_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
