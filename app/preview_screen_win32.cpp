@@ -12,6 +12,7 @@ namespace {
 // rows reach to its edges.
 constexpr int kCellWidth = 8;
 constexpr int kCellHeight = 14;
+constexpr int kBaseline = 11;  // from the top of a cell; the rest is for descenders
 constexpr int kGridLeft = (kLcdWidth - kScreenColumns * kCellWidth) / 2;
 constexpr int kGridTop = (kLcdHeight - kScreenRows * kCellHeight) / 2;
 static_assert(kGridLeft >= 0 && kGridTop >= 0, "the grid fits the LCD");
@@ -32,7 +33,7 @@ constexpr COLORREF kSoftInk = RGB(0x23, 0x30, 0x3d);
 
 HFONT LcdFont(int weight) {
     // Fixed pitch; where the face is missing, the system's nearest one.
-    return CreateFontA(-(kCellHeight - 2), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+    return CreateFontA(-(kCellHeight - 1), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, "Lucida Console");
 }
 
@@ -79,16 +80,15 @@ void LcdPainter::Paint(HDC target, const Screen& screen) const {
     SetBkMode(dc, TRANSPARENT);
     Fill(dc, 0, 0, kLcdWidth, kLcdHeight, kPanel);
 
-    std::array<INT, kScreenColumns> advances;
-    advances.fill(kCellWidth);
+    // Backgrounds first: a descender may reach to the bottom edge of its row.
     for (int row = 0; row < kScreenRows; ++row) {
         const ScreenRow& line = screen.rows[row];
-        const RowLook look = LookOf(line.style);
+        if (line.style == RowStyle::Plain) continue;
         const int top = row == 0 ? 0 : kGridTop + row * kCellHeight;
         const int bottom = row == kScreenRows - 1 ? kLcdHeight : kGridTop + (row + 1) * kCellHeight;
         const bool message = line.style == RowStyle::Message;
         const int left = message ? kGridLeft - 2 : 0, right = message ? kLcdWidth - kGridLeft + 2 : kLcdWidth;
-        if (line.style != RowStyle::Plain) Fill(dc, left, top, right, bottom, look.background);
+        Fill(dc, left, top, right, bottom, LookOf(line.style).background);
         if (line.style == RowStyle::Title) Fill(dc, 0, bottom - 1, kLcdWidth, bottom, kTitleEdge);
         if (line.style == RowStyle::SoftKeys) Fill(dc, 0, top, kLcdWidth, top + 1, kSoftEdge);
         if (message) {
@@ -98,15 +98,22 @@ void LcdPainter::Paint(HDC target, const Screen& screen) const {
             if (!IsMessage(screen, row - 1)) Fill(dc, left, top, right, top + 1, kMessageEdge);
             if (!IsMessage(screen, row + 1)) Fill(dc, left, bottom - 1, right, bottom, kMessageEdge);
         }
+    }
+
+    std::array<INT, kScreenColumns> advances;
+    advances.fill(kCellWidth);
+    SetTextAlign(dc, TA_BASELINE | TA_LEFT);
+    for (int row = 0; row < kScreenRows; ++row) {
+        const ScreenRow& line = screen.rows[row];
+        const COLORREF ink = LookOf(line.style).ink;
+        const int baseline = kGridTop + row * kCellHeight + kBaseline;
         SelectObject(dc, line.style == RowStyle::Title ? titleFont_ : font_);
-        SetTextColor(dc, look.ink);
-        const int textTop = kGridTop + row * kCellHeight + 1;
-        const RECT clip{0, top, kLcdWidth, bottom};
-        ExtTextOutA(dc, kGridLeft, textTop, ETO_CLIPPED, &clip, line.text.c_str(),
+        SetTextColor(dc, ink);
+        ExtTextOutA(dc, kGridLeft, baseline, 0, nullptr, line.text.c_str(),
                     static_cast<UINT>(std::min<std::size_t>(line.text.size(), kScreenColumns)), advances.data());
         if (row == screen.cursorRow) {
             const int x = kGridLeft + screen.cursorColumn * kCellWidth;
-            Fill(dc, x, textTop + kCellHeight - 4, x + kCellWidth - 1, textTop + kCellHeight - 2, look.ink);
+            Fill(dc, x, baseline + 1, x + kCellWidth - 1, baseline + 3, ink);
         }
     }
     SelectObject(dc, oldFont);
