@@ -121,7 +121,7 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
-    preview_.reset();
+    StopPreview();
     menu_.Destroy();
     PostQuitMessage(0);
 }
