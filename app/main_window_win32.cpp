@@ -74,6 +74,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgStopPreview:
         StopPreview();
         return 0;
+    case WM_MOVE:
+        if (preview_) preview_->PlacePanel();
+        return 0;
     case WM_SETFOCUS:
         // The face takes the keys while it plays the template.
         if (preview_) SetFocus(GetDlgItem(hwnd_, IDC_DEVICE_FACE));

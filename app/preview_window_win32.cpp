@@ -98,8 +98,8 @@ INT_PTR CALLBACK PreviewWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam
     return HandleDialogMessage(hwnd, message, wParam, &window->session_, false).value_or(FALSE);
 }
 
-// Beside the face, on the side of the screen that has room for it.
 void PreviewWindow::PlacePanel() {
+    if (!panel_) return;
     RECT face, panel, work;
     GetWindowRect(main_, &face);
     GetWindowRect(panel_, &panel);

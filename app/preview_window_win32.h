@@ -23,6 +23,9 @@ public:
     PreviewWindow& operator=(const PreviewWindow&) = delete;
 
     void TemplateMayHaveChanged(const TemplateDocument& doc) { session_.TemplateMayHaveChanged(doc); }
+    // Beside the face, on the side of the screen that has room for it; again
+    // whenever the face moves.
+    void PlacePanel();
     // The panel takes no input while a modal window of the main window runs.
     void EnablePanel(bool on) { EnableWindow(panel_, on); }
     // The panel's keyboard navigation; true when the message was its.
@@ -44,7 +47,6 @@ public:
 
 private:
     static INT_PTR CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void PlacePanel();
 
     HWND main_;
     HWND face_;

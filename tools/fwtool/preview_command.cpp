@@ -14,6 +14,10 @@
 namespace fw {
 namespace {
 
+// Keys and scans come as UTF-8, as the tool writes; bytes that are no
+// UTF-8 (a Windows console's code page) are taken as they stand.
+std::string TemplateText(const std::string& argument) { return Utf8ToAnsi(argument).value_or(argument); }
+
 // "2024-05-01 12:30:00"
 bool ParseMoment(const std::string& text, Moment& moment) {
     char end = 0;
@@ -83,7 +87,7 @@ void PrintRecords(const TerminalPreview& preview, const UiStrings& strings, std:
 }  // namespace
 
 int RunPreview(const std::string& source, const PreviewOptions& options, Streams io) {
-    const KeyScript script = ParseKeyScript(options.keys.empty() ? "WAIT" : options.keys);
+    const KeyScript script = ParseKeyScript(options.keys.empty() ? "WAIT" : TemplateText(options.keys));
     if (!script.error.empty()) {
         io.err << "fwtool: --keys: " << script.error << "\n";
         return kExitRefused;
@@ -119,8 +123,9 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
             break;
         }
         const bool scanning = step.kind == ScriptStep::Kind::Scan;
-        PlayStep(preview, step, scanning ? options.scans[scan] : "");
-        PrintScreen(preview, scanning ? "SCAN " + options.scans[scan++] : step.token, io.out);
+        const std::string data = scanning ? TemplateText(options.scans[scan++]) : "";
+        PlayStep(preview, step, data);
+        PrintScreen(preview, AnsiToUtf8(scanning ? "SCAN " + data : step.token), io.out);
         // The terminal goes on by itself after a timed notice.
         if (const int hold = preview.holdTime()) {
             preview.TimeUp();
