@@ -136,10 +136,12 @@ void MainWindow::RunCommand(int id) {
     }
     if (preview_) preview_->EnablePanel(false);
     shell_->OnCommand(id);
-    // The command may have edited, opened or replaced the template.
+    // The command may have edited, opened or replaced the template; a save
+    // only prepares it as the preview has.
     if (!preview_) return;
     preview_->EnablePanel(true);
-    preview_->TemplateMayHaveChanged(shell_->document());
+    if (id == IDM_SAVE || id == IDM_SAVE_AS) preview_->TemplateSaved(shell_->document());
+    else preview_->TemplateMayHaveChanged(shell_->document());
 }
 
 void MainWindow::TogglePreview() {

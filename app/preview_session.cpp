@@ -197,6 +197,8 @@ void PreviewSession::TemplateMayHaveChanged(const TemplateDocument& doc) {
     Changed();
 }
 
+void PreviewSession::TemplateSaved(const TemplateDocument& doc) { *played_ = Snapshot(doc); }
+
 void PreviewSession::Changed() {
     host_.ScreenChanged();
     if (const int hold = preview_->holdTime()) host_.StartTimer(hold);

@@ -49,6 +49,9 @@ public:
     // Open, New or a change of language), the preview starts again on it:
     // the lookup data stay, the records of the old shapes go.
     void TemplateMayHaveChanged(const TemplateDocument& doc);
+    // A save prepared the template in memory as the preview had prepared
+    // its copy: the same template plays on, under its new file name too.
+    void TemplateSaved(const TemplateDocument& doc);
 
     const TerminalPreview& preview() const { return *preview_; }
 

@@ -23,6 +23,7 @@ public:
     PreviewWindow& operator=(const PreviewWindow&) = delete;
 
     void TemplateMayHaveChanged(const TemplateDocument& doc) { session_.TemplateMayHaveChanged(doc); }
+    void TemplateSaved(const TemplateDocument& doc) { session_.TemplateSaved(doc); }
     // Beside the face, on the side of the screen that has room for it; again
     // whenever the face moves.
     void PlacePanel();

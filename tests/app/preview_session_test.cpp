@@ -12,6 +12,7 @@
 #include "preview/counting_template.h"
 #include "support/fake_dialog.h"
 #include "support/test_document.h"
+#include "template/save_preparation.h"
 
 namespace fw {
 namespace {
@@ -132,6 +133,11 @@ TEST_F(PreviewPanel, AChangedTemplateStartsAgainWithTheLookupDataButNotTheRecord
 
     session->TemplateMayHaveChanged(t.doc);
     EXPECT_EQ(session->preview().records().size(), 1u) << "the same template goes on";
+    PrepareForSaving(t.doc);
+    t.doc.fileName = "count.QLT";
+    session->TemplateSaved(t.doc);
+    session->TemplateMayHaveChanged(t.doc);
+    EXPECT_EQ(session->preview().records().size(), 1u) << "and goes on after a save";
 
     std::strcpy(t.doc.blocks.forms[0].prompt[2], "Count");
     session->TemplateMayHaveChanged(t.doc);
