@@ -1,5 +1,7 @@
 #include "preview/screen.h"
 
+#include <algorithm>
+
 #include "template/ansi_text.h"
 
 namespace fw {

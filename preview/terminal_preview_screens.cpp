@@ -6,7 +6,6 @@
 #include "preview/preview_texts.h"
 #include "preview/terminal_preview.h"
 #include "template/fixed_text.h"
-#include "template/form_lines.h"
 
 namespace fw {
 namespace {
