@@ -25,6 +25,7 @@
 #define IDM_PREFERENCES  36
 #define IDM_ABOUT        37
 #define IDM_EXIT         38
+#define IDM_PREVIEW      39  // plays the template on the face; F5
 
 // Recent files: command IDM_RECENT_FIRST + i opens entry i of the list.
 #define IDM_RECENT_FIRST 50

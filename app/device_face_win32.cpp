@@ -34,6 +34,12 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_RBUTTONDOWN:
         face->OnRightButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
+    case WM_KEYDOWN:
+        if (face->Playing() && face->screen_->KeyDown(wParam)) return 0;
+        break;
+    case WM_CHAR:
+        if (face->Playing()) face->screen_->Character(static_cast<char>(wParam));
+        return 0;
     case WM_CONTEXTMENU:
         // A right click has opened the menu already; only the keyboard's
         // request (no mouse position) is left to answer.
@@ -85,12 +91,51 @@ void DeviceFace::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     Draw(dc, IDB_FACE, 0, 0);
-    if (pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey)
+    if (keyHeld_ && pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey)
         Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
+    if (screen_) screen_->Paint(dc);
     EndPaint(hwnd_, &paint);
 }
 
+// Keys reach the terminal only while the main window takes input: a modal
+// window over it (the sheet, a file dialog) keeps them.
+bool DeviceFace::Playing() const { return screen_ && IsWindowEnabled(mainWindow_); }
+
+void DeviceFace::SetScreen(FaceScreen* screen) {
+    screen_ = screen;
+    if (keyHeld_ && pressedKey_ != kMenuKey) ReleaseTerminalKey();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (screen_) SetFocus(hwnd_);
+}
+
+// While a template plays, the terminal's keys go down and up like keys; the
+// key is taken when it comes up, as a click.
+bool DeviceFace::PressTerminalKey(int x, int y) {
+    const int key = screen_ ? FaceKeyAt(x, y) : 0;
+    if (!key) return false;
+    const FacePoint corner = FaceKeyImageCorner(key);
+    pressedKey_ = key;
+    cornerX_ = corner.x;
+    cornerY_ = corner.y;
+    keyHeld_ = true;
+    SetCapture(hwnd_);
+    SetFocus(hwnd_);
+    HDC dc = GetDC(hwnd_);
+    Draw(dc, IDB_KEY_PRESSED_FIRST + key - 1, cornerX_, cornerY_);
+    ReleaseDC(hwnd_, dc);
+    return true;
+}
+
+void DeviceFace::ReleaseTerminalKey() {
+    keyHeld_ = false;
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    HDC dc = GetDC(hwnd_);
+    Draw(dc, IDB_KEY_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
+    ReleaseDC(hwnd_, dc);
+}
+
 void DeviceFace::OnLeftButtonDown(int x, int y) {
+    if (PressTerminalKey(x, y)) return;
     if (const int key = HitTestFace(x, y, cornerX_, cornerY_)) {
         pressedKey_ = key;
         keyHeld_ = true;
@@ -106,14 +151,13 @@ void DeviceFace::OnLeftButtonDown(int x, int y) {
 
 void DeviceFace::OnLeftButtonUp() {
     if (!keyHeld_) return;
-    keyHeld_ = false;
     if (pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey) {
-        HDC dc = GetDC(hwnd_);
-        Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
-        ReleaseDC(hwnd_, dc);
-    } else if (pressedKey_ == kMenuKey) {
-        ShowMenuAt(cornerX_, cornerY_);
+        ReleaseTerminalKey();
+        if (screen_) screen_->KeyClicked(pressedKey_);
+        return;
     }
+    keyHeld_ = false;
+    if (pressedKey_ == kMenuKey) ShowMenuAt(cornerX_, cornerY_);
 }
 
 void DeviceFace::OnRightButtonDown(int x, int y) { ShowMenuAt(x, y); }

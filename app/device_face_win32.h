@@ -14,6 +14,18 @@ class PopupMenu;
 
 constexpr const char* kFaceClassName = "Client";
 
+// A template playing on the face: it paints the LCD and takes the
+// terminal's keys, clicked or typed on the PC keyboard.
+class FaceScreen {
+public:
+    virtual ~FaceScreen() = default;
+    virtual void Paint(HDC dc) = 0;  // over the picture
+    virtual void KeyClicked(int key) = 0;  // 1 to 27
+    // True when the key means something on the terminal.
+    virtual bool KeyDown(WPARAM virtualKey) = 0;
+    virtual void Character(char c) = 0;
+};
+
 class DeviceFace {
 public:
     // onCreated runs when the face window has been created (the pop-up menu
@@ -25,12 +37,18 @@ public:
     // is the DeviceFace.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // nullptr: the picture alone, with its own screen.
+    void SetScreen(FaceScreen* screen);
+
 private:
     void OnCreate(HWND hwnd);
     void OnDestroy();
     void OnPaint();
     void OnLeftButtonDown(int x, int y);
     void OnLeftButtonUp();
+    bool Playing() const;
+    bool PressTerminalKey(int x, int y);
+    void ReleaseTerminalKey();
     void OnRightButtonDown(int x, int y);
     void ShowMenuAt(int x, int y);
     HBITMAP Bitmap(int bitmapId);
@@ -42,6 +60,7 @@ private:
     std::function<void()> onCreated_;
     // Bitmaps 500 to 554: the picture, then the keys and their pressed images.
     std::array<HBITMAP, 55> bitmaps_{};
+    FaceScreen* screen_ = nullptr;
     int pressedKey_ = 0;
     // Set by a press on a key and spent by the release: a release that
     // follows no press here (the click that closed the menu, the end of a

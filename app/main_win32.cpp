@@ -59,6 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showSta
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (accelerators && TranslateAcceleratorA(hwnd, accelerators, &message)) continue;
+        if (mainWindow.TranslatePreviewMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

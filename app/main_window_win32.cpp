@@ -1,14 +1,12 @@
 #include "app/main_window_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <array>
 #include <filesystem>
-#include <initializer_list>
-#include <utility>
 
 #include "app/app_ids.h"
+#include "app/file_dialogs_win32.h"
 #include "editor/property_sheet_win32.h"
 #include "ui/win32_dialog.h"
 
@@ -17,6 +15,8 @@ namespace {
 
 // Posted to open the file named on the command line once the loop runs.
 constexpr UINT kMsgOpenCommandLine = WM_APP + 1;
+// Posted when the preview ends itself, so it is not destroyed from within.
+constexpr UINT kMsgStopPreview = WM_APP + 2;
 
 // The terminal's outline in client pixels; (249, 542) is listed twice and
 // the last point closes the polygon.
@@ -31,26 +31,6 @@ constexpr int kFilterNameId = 21;     // "Formwright Files for Varnok (*.QLT)"
 constexpr int kAllFilesNameId = 22;   // "All files (*.*)"
 constexpr int kFilterPatternId = 26;  // "*.QLT"
 constexpr int kAllFilesPatternId = 27;  // "*.*"
-
-// Filters come from the program's own strings, never from a language file:
-// name, NUL, pattern, NUL, ..., and a closing NUL.
-std::string Filter(const UiStrings& strings, std::initializer_list<std::pair<int, int>> entries) {
-    std::string filter;
-    for (const auto& [name, pattern] : entries) {
-        filter += strings.BuiltinText(name);
-        filter += '\0';
-        filter += strings.BuiltinText(pattern);
-        filter += '\0';
-    }
-    filter += '\0';
-    return filter;
-}
-
-std::string CurrentDirectory() {
-    char path[MAX_PATH + 1] = "";
-    GetCurrentDirectoryA(sizeof path, path);
-    return path;
-}
 
 // The folder of the program, with its trailing backslash.
 std::filesystem::path ProgramDirectory() {
@@ -84,11 +64,22 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCreate();
         return 0;
     case WM_COMMAND:
-        shell_->OnCommand(LOWORD(wParam));
+        RunCommand(LOWORD(wParam));
         return 0;
     case kMsgOpenCommandLine:
         if (!commandLinePath_.empty()) shell_->OpenFromCommandLine(commandLinePath_);
         commandLinePath_.clear();
+        if (preview_) preview_->TemplateMayHaveChanged(shell_->document());
+        return 0;
+    case kMsgStopPreview:
+        StopPreview();
+        return 0;
+    case WM_MOVE:
+        if (preview_) preview_->PlacePanel();
+        return 0;
+    case WM_SETFOCUS:
+        // The face takes the keys while it plays the template.
+        if (preview_) SetFocus(GetDlgItem(hwnd_, IDC_DEVICE_FACE));
         return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 or the menu key: the keyboard's way to the pop-up menu,
@@ -133,8 +124,42 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnDestroy() {
+    StopPreview();
     menu_.Destroy();
     PostQuitMessage(0);
+}
+
+void MainWindow::RunCommand(int id) {
+    if (id == IDM_PREVIEW) {
+        TogglePreview();
+        return;
+    }
+    if (preview_) preview_->EnablePanel(false);
+    shell_->OnCommand(id);
+    // The command may have edited, opened or replaced the template; a save
+    // only prepares it as the preview has.
+    if (!preview_) return;
+    preview_->EnablePanel(true);
+    if (id == IDM_SAVE || id == IDM_SAVE_AS) preview_->TemplateSaved(shell_->document());
+    else preview_->TemplateMayHaveChanged(shell_->document());
+}
+
+void MainWindow::TogglePreview() {
+    if (preview_) {
+        StopPreview();
+        return;
+    }
+    preview_ = std::make_unique<PreviewWindow>(hwnd_, GetDlgItem(hwnd_, IDC_DEVICE_FACE), shell_->document(),
+                                               [this] { PostMessageA(hwnd_, kMsgStopPreview, 0, 0); });
+    face_->SetScreen(preview_.get());
+    menu_.Check(IDM_PREVIEW, true);
+}
+
+void MainWindow::StopPreview() {
+    if (!preview_) return;
+    face_->SetScreen(nullptr);
+    preview_.reset();
+    menu_.Check(IDM_PREVIEW, false);
 }
 
 void MainWindow::OpenLater(HWND hwnd, const std::string& path) {
@@ -148,57 +173,15 @@ Answer MainWindow::Message(std::string_view text, std::string_view title, Button
     return ShowMessageBox(owner ? owner : hwnd_, text, title, buttons, icon);
 }
 
-namespace {
-
-using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
-
-// What the Save and Open dialogs differ in.
-struct FileDialogSpec {
-    const char* function;     // GetSaveFileNameA or GetOpenFileNameA
-    const std::string& filter;
-    std::string start;        // the file name the dialog starts with
-    std::string folder;       // its starting folder; empty: the system's choice
-    const char* extension;
-    DWORD flags;
-};
-
-// The chosen path, nothing when the user cancelled.
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSpec& spec) {
-    // The file dialogs' library, with the shell libraries it brings along, is
-    // loaded the first time a file dialog is needed rather than at start-up,
-    // where it would cost more than everything else the program does there.
-    static HMODULE library = LoadLibraryA("comdlg32.dll");
-    auto function = library ? reinterpret_cast<FileDialogFunction>(
-                                  reinterpret_cast<void*>(GetProcAddress(library, spec.function)))
-                            : nullptr;
-    if (!function) return std::nullopt;
-    char file[MAX_PATH + 1] = "";
-    spec.start.copy(file, MAX_PATH);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = spec.filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = spec.folder.empty() ? nullptr : spec.folder.c_str();
-    dialog.lpstrDefExt = spec.extension;
-    dialog.Flags = spec.flags;
-    if (!function(&dialog)) return std::nullopt;
-    return std::string(file);
-}
-
-}  // namespace
-
 std::optional<std::string> MainWindow::ChooseFileToSave() {
-    const std::string filter = Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}});
+    const std::string filter = FileFilter(shell_->strings(), {{kFilterNameId, kFilterPatternId}});
     return RunFileDialog(hwnd_, {"GetSaveFileNameA", filter, {}, CurrentDirectory(), "QLT",
                                  OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST});
 }
 
 std::optional<std::string> MainWindow::ChooseFileToOpen(const std::string& start) {
     const std::string filter =
-        Filter(shell_->strings(), {{kFilterNameId, kFilterPatternId}, {kAllFilesNameId, kAllFilesPatternId}});
+        FileFilter(shell_->strings(), {{kFilterNameId, kFilterPatternId}, {kAllFilesNameId, kAllFilesPatternId}});
     // From the current file's folder when there is one.
     const std::size_t slash = start.find_last_of('\\');
     const std::string folder = start.empty()                   ? CurrentDirectory()
@@ -224,7 +207,9 @@ void MainWindow::RecentFilesChanged() {
 }
 
 void MainWindow::MenuTextsChanged() {
-    if (shell_) menu_.Rebuild(shell_->strings(), shell_->recentFiles());
+    if (!shell_) return;
+    menu_.Rebuild(shell_->strings(), shell_->recentFiles());
+    menu_.Check(IDM_PREVIEW, preview_ != nullptr);
 }
 
 void MainWindow::DestroyWindow() {

@@ -10,6 +10,7 @@
 
 #include "app/device_face_win32.h"
 #include "app/popup_menu_win32.h"
+#include "app/preview_window_win32.h"
 #include "app/shell.h"
 #include "strings/resource_strings_win32.h"
 
@@ -35,6 +36,9 @@ public:
     // the message loop runs.
     void OpenLater(HWND hwnd, const std::string& path);
 
+    // The preview panel's keyboard navigation; true when the message was its.
+    bool TranslatePreviewMessage(MSG& message) { return preview_ && preview_->TranslatePanelMessage(message); }
+
     // ShellHost
     Answer Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
     std::optional<std::string> ChooseFileToSave() override;
@@ -51,6 +55,9 @@ private:
     void OnCreate();
     void OnClose();
     void OnDestroy();
+    void RunCommand(int id);
+    void TogglePreview();
+    void StopPreview();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
@@ -58,6 +65,7 @@ private:
     std::unique_ptr<Shell> shell_;
     PopupMenu menu_;
     std::unique_ptr<DeviceFace> face_;
+    std::unique_ptr<PreviewWindow> preview_;  // while the face plays the template
     std::string commandLinePath_;
 };
 

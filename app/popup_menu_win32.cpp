@@ -2,21 +2,22 @@
 
 #include "app/app_ids.h"
 #include "app/preferences.h"
+#include "preview/preview_texts.h"
 #include "strings/ui_strings.h"
 
 namespace fw {
 namespace {
 
-// Fixed items of the pop-up: positions 0 to 9, separators at 4 and 7.
-constexpr int kFixedItems = 10;
-constexpr int kSeparators[] = {4, 7};
-// Recent items go between the separator after Preferences and About.
-constexpr int kRecentPosition = 8;
+// The resource's items whose texts a language file replaces, by their ids.
+constexpr int kFirstLanguageItem = IDM_NEW;
+constexpr int kLastLanguageItem = IDM_EXIT;
 
-bool IsSeparatorPosition(int position) {
-    for (int separator : kSeparators)
-        if (position == separator) return true;
-    return false;
+// Recent items go between the separator after Preferences and About.
+int RecentPosition(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position)
+        if (GetMenuItemID(menu, position) == IDM_ABOUT) return position;
+    return count;
 }
 
 }  // namespace
@@ -33,13 +34,12 @@ void PopupMenu::Rebuild(const UiStrings& strings, const RecentFiles& recent) {
 
     if (strings.languageActive()) {
         // The language's texts as they stand: an empty entry gives an empty item.
-        int command = IDM_NEW;
-        for (int position = 0; position < kFixedItems; ++position) {
-            if (IsSeparatorPosition(position)) continue;
-            ModifyMenuA(menu_, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING, static_cast<UINT_PTR>(command),
+        for (int command = kFirstLanguageItem; command <= kLastLanguageItem; ++command)
+            ModifyMenuA(menu_, static_cast<UINT>(command), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(command),
                         strings.LanguageSlot(command));
-            ++command;
-        }
+        // Language files older than the preview lack its text: the program's own then.
+        const std::string preview = strings.Text(kTextPreviewMenuItem);
+        ModifyMenuA(menu_, IDM_PREVIEW, MF_BYCOMMAND | MF_STRING, IDM_PREVIEW, preview.c_str());
     }
     InsertRecent(recent);
 }
@@ -56,18 +56,24 @@ void PopupMenu::Destroy() {
     recentItems_ = 0;
 }
 
+void PopupMenu::Check(int command, bool on) {
+    if (menu_) CheckMenuItem(menu_, static_cast<UINT>(command), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void PopupMenu::RemoveRecent() {
-    for (; recentItems_ > 0; --recentItems_) RemoveMenu(menu_, kRecentPosition, MF_BYPOSITION);
+    const int first = RecentPosition(menu_) - recentItems_;
+    for (; recentItems_ > 0; --recentItems_) RemoveMenu(menu_, first, MF_BYPOSITION);
 }
 
 void PopupMenu::InsertRecent(const RecentFiles& recent) {
+    const int first = RecentPosition(menu_);
     const int count = static_cast<int>(recent.entries.size());
     for (int i = 0; i < count; ++i) {
         const std::string label = RecentMenuLabel(i, recent.entries[static_cast<std::size_t>(i)]);
-        InsertMenuA(menu_, static_cast<UINT>(kRecentPosition + i), MF_BYPOSITION | MF_STRING,
+        InsertMenuA(menu_, static_cast<UINT>(first + i), MF_BYPOSITION | MF_STRING,
                     static_cast<UINT_PTR>(IDM_RECENT_FIRST + i), label.c_str());
     }
-    if (count > 0) InsertMenuA(menu_, static_cast<UINT>(kRecentPosition + count), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    if (count > 0) InsertMenuA(menu_, static_cast<UINT>(first + count), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     recentItems_ = count > 0 ? count + 1 : 0;
 }
 

@@ -23,6 +23,8 @@ public:
     // happens before the menu has been built.
     void ReplaceRecent(const RecentFiles& recent);
     void Destroy();
+    // Puts a check mark on a command's item or takes it away.
+    void Check(int command, bool on);
 
     HMENU handle() const { return menu_; }
 

@@ -75,4 +75,9 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
+bool IsAnsiLetter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 0xC0 && u != 0xD7 && u != 0xF7);
+}
+
 }  // namespace fw

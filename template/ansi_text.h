@@ -15,4 +15,8 @@ std::string AnsiToUtf8(std::string_view ansi);
 // not valid UTF-8.
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 
+// Latin letters of the code page as well as ASCII, without the
+// multiplication and division signs that sit among them.
+bool IsAnsiLetter(char c);
+
 }  // namespace fw

@@ -33,6 +33,13 @@ void ClearField(char (&field)[N]) {
     std::memset(field, 0, N);
 }
 
+// The text without the spaces around it, as fields padded to their width hold it.
+inline std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return {};
+    return text.substr(start, text.find_last_not_of(' ') - start + 1);
+}
+
 inline unsigned GetLe16(const std::uint8_t (&bytes)[2]) {
     return bytes[0] | (bytes[1] << 8);
 }

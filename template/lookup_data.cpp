@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "template/ansi_text.h"
 #include "template/blocks/form_block.h"
 #include "template/fixed_text.h"
 #include "template/value_words.h"
@@ -12,13 +13,6 @@ namespace {
 constexpr char kRecordEnd = '\r';
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Latin letters of the 8-bit code page as well as ASCII, without the
-// multiplication and division signs that sit among them.
-bool IsLetter(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 0xC0 && u != 0xD7 && u != 0xF7);
-}
 
 bool IsNumber(std::string_view value, bool decimals) {
     if (!value.empty() && (value[0] == '+' || value[0] == '-')) value.remove_prefix(1);
@@ -38,7 +32,7 @@ std::string TypeProblem(unsigned type, std::string_view value) {
     case kLookupReal: return IsNumber(value, true) ? "" : "is not a real number";
     case kLookupLetter:
         for (const char c : value)
-            if (!IsLetter(c)) return "holds more than letters";
+            if (!IsAnsiLetter(c)) return "holds more than letters";
         return "";
     case kLookupBoolean:
         return value.size() == 1 && std::string_view("10TFtfYNyn").find(value[0]) != std::string_view::npos
@@ -46,12 +40,6 @@ std::string TypeProblem(unsigned type, std::string_view value) {
                    : "is not a boolean (1 0 T F Y N)";
     default: return "";
     }
-}
-
-std::string_view Trimmed(std::string_view value) {
-    const std::size_t start = value.find_first_not_of(' ');
-    if (start == std::string_view::npos) return {};
-    return value.substr(start, value.find_last_not_of(' ') - start + 1);
 }
 
 std::string FieldLabel(const LookupRecord& lookup, int field) {
@@ -111,7 +99,7 @@ private:
     }
 
     void CheckValue(int f, LookupDataRecord& record) {
-        const std::string_view value = Trimmed(record.fields[f]);
+        const std::string_view value = TrimSpaces(record.fields[f]);
         if (value.empty()) return;
         const std::string problem = TypeProblem(lookup_.dataType[f], value);
         if (!problem.empty()) record.problems.push_back(FieldLabel(lookup_, f) + " " + Quoted(value) + " " + problem);
@@ -119,7 +107,7 @@ private:
 
     void CheckKey(LookupDataRecord& record) {
         const int key = lookup_.keyField;
-        const std::string value(key < static_cast<int>(record.fields.size()) ? Trimmed(record.fields[key]) : "");
+        const std::string value(key < static_cast<int>(record.fields.size()) ? TrimSpaces(record.fields[key]) : "");
         if (value.empty()) {
             record.problems.push_back("the key, " + FieldLabel(lookup_, key) + ", is empty");
             return;

@@ -90,13 +90,14 @@ TEST_F(ExeResources, MenuHoldsTheCommandsInOrder) {
         {IDM_SAVE_AS, "Save &As..."},
         {0, ""},
         {IDM_EDIT, "&Edit\tCtrl+E"},
+        {IDM_PREVIEW, "Pre&view\tF5"},
         {IDM_PREFERENCES, "&Preferences..."},
         {0, ""},
         {IDM_ABOUT, "A&bout..."},
         {IDM_EXIT, "E&xit\tAlt+F4"},
     };
-    ASSERT_EQ(GetMenuItemCount(popup), 10);
-    for (int position = 0; position < 10; ++position) {
+    ASSERT_EQ(GetMenuItemCount(popup), 11);
+    for (int position = 0; position < 11; ++position) {
         SCOPED_TRACE("position " + std::to_string(position));
         char text[128] = "";
         MENUITEMINFOA info{};
@@ -116,19 +117,21 @@ TEST_F(ExeResources, MenuHoldsTheCommandsInOrder) {
     DestroyMenu(menu);
 }
 
-TEST_F(ExeResources, AcceleratorsAreCtrlNOSE) {
+TEST_F(ExeResources, AcceleratorsAreCtrlNOSEAndF5) {
     HACCEL table = LoadAcceleratorsA(module(), QELTAR_ACCELERATORS_NAME);
     ASSERT_NE(table, nullptr);
     ACCEL entries[16];
     const int count = CopyAcceleratorTableA(table, entries, 16);
-    ASSERT_EQ(count, 4);
+    ASSERT_EQ(count, 5);
     std::map<int, int> commandByKey;
     for (int i = 0; i < count; ++i) {
-        EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT), FVIRTKEY | FCONTROL)
+        EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT),
+                  entries[i].key == VK_F5 ? FVIRTKEY : FVIRTKEY | FCONTROL)
             << "entry " << i;
         commandByKey[entries[i].key] = entries[i].cmd;
     }
-    const std::map<int, int> expected = {{'N', IDM_NEW}, {'O', IDM_OPEN}, {'S', IDM_SAVE}, {'E', IDM_EDIT}};
+    const std::map<int, int> expected = {
+        {'N', IDM_NEW}, {'O', IDM_OPEN}, {'S', IDM_SAVE}, {'E', IDM_EDIT}, {VK_F5, IDM_PREVIEW}};
     EXPECT_EQ(commandByKey, expected);
     DestroyAcceleratorTable(table);
 }

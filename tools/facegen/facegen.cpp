@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/device_face.h"
+
 namespace {
 
 constexpr int kWidth = 251;
@@ -633,7 +635,8 @@ void DrawHead(Image& img) {
 
 const Box kBezel{14, 53, 237, 268};
 const Box kGlass{21, 60, 230, 261};
-const Box kLcd{30, 66, 221, 238};
+// The designer paints its preview screen over this rectangle.
+const Box kLcd{fw::kLcdLeft, fw::kLcdTop, fw::kLcdLeft + fw::kLcdWidth, fw::kLcdTop + fw::kLcdHeight};
 
 void DrawLcd(Image& img) {
   const Box l = kLcd;

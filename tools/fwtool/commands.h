@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -13,6 +14,13 @@ struct Streams {
 };
 
 enum class LayoutFormat { Text, Markdown, Html };
+
+struct PreviewOptions {
+    std::string keys;                  // a key script; empty: the first screen only
+    std::vector<std::string> scans;    // read by the script's SCAN keys, in order
+    std::vector<std::string> lookups;  // "N=DATA.TXT"
+    std::string time;                  // "YYYY-MM-DD HH:MM:SS" for the stamps; empty: now
+};
 
 int RunNew(const std::string& target, const std::string& language, Streams io);
 int RunPrepare(const std::string& source, const std::string& target, const std::string& language, Streams io);
@@ -24,5 +32,6 @@ int RunLayout(const std::string& source, LayoutFormat format, Streams io);
 int RunLookupCheck(const std::string& source, int lookupNumber, const std::string& data, Streams io);
 int RunLangTemplate(const std::string& target, const std::string& from, Streams io);
 int RunLangCheck(const std::string& source, Streams io);
+int RunPreview(const std::string& source, const PreviewOptions& options, Streams io);
 
 }  // namespace fw

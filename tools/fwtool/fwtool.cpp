@@ -63,6 +63,16 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     langTemplate->add_option("OUT.lng", target, "Language file to write")->required();
     langTemplate->add_option("--from", from, "Language file whose texts to keep where it has them");
 
+    PreviewOptions previewOptions;
+    CLI::App* preview = app.add_subcommand("preview", "Play a template as the terminal would and print each screen");
+    preview->add_option("IN.QLT", source, "Template to play")->required();
+    preview->add_option("--keys", previewOptions.keys,
+                        "Keys as typed, e.g. \"1,ENT,12345,ENT,SCAN,ESC\": ENT ESC BS UP DOWN LEFT RIGHT F1-F4 FN, "
+                        "SCAN reads the next --scan, WAIT lets time pass, anything else is typed");
+    preview->add_option("--scan", previewOptions.scans, "Reader data for a SCAN key; repeat for each, in order");
+    preview->add_option("--lookup", previewOptions.lookups, "N=DATA.TXT: lookup data for lookup file N; repeatable");
+    preview->add_option("--time", previewOptions.time, "\"YYYY-MM-DD HH:MM:SS\" for the time stamps (default: now)");
+
     CLI::App* langCheck = app.add_subcommand("lang-check", "Report gaps and faults of a language file");
     langCheck->add_option("FILE.lng", source, "Language file to check")->required();
 
@@ -84,6 +94,7 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (layout->parsed()) return RunLayout(source, format, io);
     if (lookupCheck->parsed()) return RunLookupCheck(source, lookupNumber, data, io);
     if (langTemplate->parsed()) return RunLangTemplate(target, from, io);
+    if (preview->parsed()) return RunPreview(source, previewOptions, io);
     return RunLangCheck(source, io);
 }
 

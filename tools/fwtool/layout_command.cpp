@@ -5,6 +5,7 @@
 
 #include "template/fixed_text.h"
 #include "template/record_layout.h"
+#include "template/stamp_text.h"
 #include "template/value_words.h"
 #include "tools/fwtool/commands.h"
 #include "tools/fwtool/tool_files.h"
@@ -24,25 +25,8 @@ struct LayoutTable {
 
 // "YYYY/MM/DD HH:MM:SS" from the form's stamp settings.
 std::string StampFormat(const FormRecord& form) {
-    const std::string dateSeparator(form.dateSeparatorOn ? FieldText(form.dateSeparator) : "");
-    const std::string timeSeparator(form.timeSeparatorOn ? FieldText(form.timeSeparator) : "");
-    const std::string year = form.dateYear ? (form.yearDigits == 0 ? "YYYY" : "YY") : "";
-    const std::string month = form.dateMonth ? "MM" : "", day = form.dateDay ? "DD" : "";
-    std::vector<std::string> date;
-    switch (form.dateStyle) {
-    case 1: date = {month, day, year}; break;
-    case 2: date = {day, month, year}; break;
-    default: date = {year, month, day}; break;
-    }
-    const auto join = [](const std::vector<std::string>& parts, const std::string& separator) {
-        std::string text;
-        for (const std::string& part : parts)
-            if (!part.empty()) text += (text.empty() ? "" : separator) + part;
-        return text;
-    };
-    const std::string d = join(date, dateSeparator);
-    const std::string t = join({form.timeHour ? "HH" : "", form.timeMinute ? "MM" : "",
-                                form.timeSecond ? "SS" : ""}, timeSeparator);
+    const StampParts pattern{form.yearDigits == 0 ? "YYYY" : "YY", "MM", "DD", "HH", "MM", "SS"};
+    const std::string d = StampDateText(form, pattern), t = StampTimeText(form, pattern);
     return form.stampSplit ? "date " + d + ", time " + t : d + " " + t;
 }
 

@@ -1,0 +1,26 @@
+// Paints the preview's screen into the face's LCD: the character grid in a
+// fixed-pitch font, the rows in the terminal's colours.
+#pragma once
+
+#include <windows.h>
+
+#include "preview/screen.h"
+
+namespace fw {
+
+class LcdPainter {
+public:
+    LcdPainter();
+    ~LcdPainter();
+    LcdPainter(const LcdPainter&) = delete;
+    LcdPainter& operator=(const LcdPainter&) = delete;
+
+    // Over the LCD rectangle of the face, in its client pixels.
+    void Paint(HDC dc, const Screen& screen) const;
+
+private:
+    HFONT font_;
+    HFONT titleFont_;
+};
+
+}  // namespace fw

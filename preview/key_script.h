@@ -1,0 +1,34 @@
+// Key scripts: what a user types on the terminal, written out for a headless
+// preview, e.g. "1,ENT,12345,ENT,SCAN,ESC". Tokens are separated by commas
+// and trimmed; ENT, ESC, BS, UP, DOWN, LEFT, RIGHT, F1-F4 and FN are the
+// terminal's keys, SCAN reads the next scan text, WAIT lets time pass, and
+// anything else is typed character by character.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "preview/terminal_preview.h"
+
+namespace fw {
+
+struct ScriptStep {
+    enum class Kind { Key, Text, Scan, Wait };
+    Kind kind;
+    TerminalKey key = TerminalKey::Enter;  // for Key
+    std::string text;                      // for Text: the characters
+    std::string token;                     // as written
+};
+
+struct KeyScript {
+    std::vector<ScriptStep> steps;
+    std::string error;  // empty when the script could be read
+};
+
+KeyScript ParseKeyScript(std::string_view script);
+
+// Plays one step; `scan` is the text a Scan step reads.
+void PlayStep(TerminalPreview& preview, const ScriptStep& step, std::string_view scan);
+
+}  // namespace fw
