@@ -464,11 +464,6 @@ void FakeDialog::Invalidate(int id) {
     if (Control* control = Find(id, "Invalidate")) ++control->invalidations;
 }
 
-bool FakeDialog::hasCanvas(int id) const {
-    const Control* control = Find(id, "hasCanvas");
-    return control && control->canvas;
-}
-
 bool FakeDialog::Paint(int id, Painter& painter) const {
     const Control* control = Find(id, "Paint");
     if (!control || !Expect(*control, control->canvas != nullptr, "Paint", "a control with a canvas")) return false;
@@ -611,6 +606,12 @@ void FakeDialog::Choose(int id, int index) {
     }
 }
 
+void FakeDialog::Choose(int id, std::string_view text) {
+    const int entry = ListFind(*this, id, text);
+    if (entry < 0) ADD_FAILURE() << name_ << ": control " << id << " has no entry \"" << text << "\"";
+    else Choose(id, entry);
+}
+
 void FakeDialog::Leave(int id) {
     const Control* control = Find(id, "Leave");
     if (!UserCanReach(control, "Leave")) return;
@@ -644,11 +645,6 @@ std::vector<std::string> FakeDialog::items(int id) const {
     return control->items;
 }
 
-int FakeDialog::limit(int id) const {
-    const Control* control = Find(id, "limit");
-    if (!control || !Expect(*control, control->kind == ControlKind::Edit, "limit", "an edit")) return 0;
-    return control->limit;
-}
 
 // ---------------------------------------------------------------- FakeSheet
 
@@ -719,7 +715,6 @@ void FakeSheet::Ok() {
     for (Page& page : pages_)
         if (page.dialog) page.spec.handler->OnApply(*page.dialog);
     closed_ = true;
-    accepted_ = true;
 }
 
 void FakeSheet::Cancel() {

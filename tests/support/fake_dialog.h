@@ -67,7 +67,6 @@ public:
     const std::vector<MessageRecord>& messages() const { return messages_; }
     // Names of the modal dialogs opened, in order.
     const std::vector<std::string>& modalsRun() const { return modalsRun_; }
-    std::size_t pendingAnswers() const { return answers_.size(); }
 
     // With no queued answer an Ok or OkCancel box answers Ok, a YesNoCancel
     // box Yes.
@@ -142,6 +141,8 @@ public:
     // SelChange, then its closing (Other); a list box reports SelChange only
     // with LBS_NOTIFY.
     void Choose(int id, int index);
+    // The entry with this text, as the user reads it; fails without one.
+    void Choose(int id, std::string_view text);
     void Leave(int id);                        // the focus leaves the control: KillFocus
     // A left click at (x, y) in the client pixels of a control that the
     // logic paints itself (one with a canvas attached).
@@ -154,10 +155,8 @@ public:
     const std::string& title() const { return title_; }
     ControlKind kind(int id) const;
     std::vector<std::string> items(int id) const;
-    int limit(int id) const;
     int focus() const { return focus_; }  // 0: no control has the focus
     int caret(int id) const;              // of an edit
-    bool hasCanvas(int id) const;
     // Lets the control's canvas paint into painter; false when it declines.
     bool Paint(int id, Painter& painter) const;
     int invalidations(int id) const;
@@ -239,12 +238,10 @@ public:
     const std::string& caption() const { return caption_; }
     std::vector<std::string> titles() const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
-    int currentIndex() const { return current_; }
     FakeDialog& current();
     // nullptr for a page that has not been created.
     FakeDialog* page(int index);
     bool closed() const { return closed_; }
-    bool accepted() const { return accepted_; }
     FakeUi& ui() { return *ui_; }
 
 private:
@@ -261,7 +258,6 @@ private:
     std::vector<Page> pages_;
     int current_ = -1;
     bool closed_ = false;
-    bool accepted_ = false;
 };
 
 // The index of the first entry of a list with this text, or -1: how a test

@@ -5,6 +5,10 @@
 #include <fstream>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
+#include "template/template_file.h"
+
 namespace fw::test {
 
 TempDir::TempDir() {
@@ -37,6 +41,19 @@ std::string ReadText(const std::filesystem::path& path) {
 
 void WriteText(const std::filesystem::path& path, std::string_view text) {
     WriteAll(path, {text.begin(), text.end()});
+}
+
+std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc) {
+    TempDir dir;
+    EXPECT_TRUE(WriteTemplateFile(doc, dir / "saved.QLT"));
+    std::vector<std::uint8_t> bytes = ReadAll(dir / "saved.QLT");
+    EXPECT_EQ(bytes.size(), kTemplateFileSize);
+    bytes.resize(kTemplateFileSize);  // so a test's offsets stay inside
+    return bytes;
+}
+
+std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return reinterpret_cast<const char*>(&bytes.at(offset));
 }
 
 }  // namespace fw::test

@@ -42,5 +42,9 @@ std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);
+// The bytes Save writes for the document, after the preparation Save makes.
+std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc);
+// The NUL-ended text at `offset`.
+std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 
 }  // namespace fw::test

@@ -62,9 +62,7 @@ TEST_F(TemplateJsonFromPages, TemplateMadeOnTheFormPageComesBackByteForByte) {
     page().Type(MaxBox(0), "12");
     ChooseType(1, "integer");
     sheet().Ok();
-    test::TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
-    const auto image = test::ReadAll(dir / "a.QLT");
+    const auto image = test::SavedBytes(t.doc);
     EXPECT_EQ(RoundTrip(image), image);
     EXPECT_EQ(DumpTemplate(image)["forms"][0]["lines"][0]["prompt"], "Artikel \xC3\x84");
 }

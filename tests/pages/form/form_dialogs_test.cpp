@@ -292,13 +292,13 @@ TEST_F(LineDialogTest, StampDialogShowsLivePicturesAndCancelRestores) {
     OnModal(TIMESTAMPDLG_NAME, [this](FakeDialog& d) {
         EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : YYYY/MM/DD");
         EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM:SS");
-        Choose(d, IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
-        Choose(d, IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
+        d.Choose(IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
+        d.Choose(IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
         d.Type(IDC_STAMP_DATESEP_EDIT, "-");
         EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : DD-MM-YY");
         d.Click(IDC_STAMP_SECOND);
         EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM");
-        Choose(d, IDC_STAMP_MODE_LIST, "appended to the bottom of a record");
+        d.Choose(IDC_STAMP_MODE_LIST, "appended to the bottom of a record");
         d.Cancel();
     });
     page().Click(IDC_FORM_TIMESTAMP);

@@ -205,12 +205,12 @@ TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
 TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
     Open();
     ChooseType(0, "text");
-    Choose(page(), LookupList(0), "get & set v3");
+    page().Choose(LookupList(0), "get & set v3");
     ChooseType(1, "integer");
-    Choose(page(), LookupList(1), "set v3");
+    page().Choose(LookupList(1), "set v3");
     ASSERT_EQ(form().lookupField[0], 27);
 
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "1st lookup file");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Lookup");
     EXPECT_EQ(form().lookupField[0], 3) << "a text line has no -field or +field";
     EXPECT_EQ(Shown(LookupList(0)), "field 3");
@@ -218,36 +218,36 @@ TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
     EXPECT_EQ(form().lookupField[1], 15);
     EXPECT_EQ(Shown(LookupList(1)), "-field 3");
 
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "nil");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "nil");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
     EXPECT_EQ(Shown(LookupList(1)), "set v3");
 }
 
 TEST_F(FormPageTest, RecordActionGatesKeyFieldAndAdvanced) {
     Open();
-    Choose(page(), IDC_FORM_RECORD_LIST, "update lookup");
+    page().Choose(IDC_FORM_RECORD_LIST, "update lookup");
     EXPECT_FALSE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
     EXPECT_FALSE(page().IsEnabled(IDC_FORM_ADVANCED));
-    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
-    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 4");
+    page().Choose(IDC_FORM_KEYFIELD_LIST, "line 4");
     EXPECT_EQ(form().keyLine, 4);
 }
 
 TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     Open();
     ChooseType(0, "letter");
-    Choose(page(), IDC_FORM_ID_LIST, "form  2");
+    page().Choose(IDC_FORM_ID_LIST, "form  2");
     EXPECT_EQ(state().currentForm, 1);
     EXPECT_EQ(Shown(TypeList(0)), "nil");
     ChooseType(0, "real");
-    Choose(page(), IDC_FORM_ESC_LIST, "menu  3");
+    page().Choose(IDC_FORM_ESC_LIST, "menu  3");
     EXPECT_EQ(form().escTarget, 23);
     page().Click(IDC_FORM_RESET);
     EXPECT_EQ(form().dataType[0], kTypeNil);
     EXPECT_EQ(form().escTarget, 0);
     EXPECT_EQ(form().nextTarget, 2);
-    Choose(page(), IDC_FORM_ID_LIST, "form  1");
+    page().Choose(IDC_FORM_ID_LIST, "form  1");
     EXPECT_EQ(Shown(TypeList(0)), "letter");
 }
 
@@ -256,7 +256,7 @@ TEST_F(FormPageTest, RfidSourceIsListedOnlyWithTheRfidReader) {
     t.doc.blocks.forms[0].dataType[1] = kTypeText;
     Open();
     ChooseType(0, "text");
-    Choose(page(), SourceList(0), "RFID");
+    page().Choose(SourceList(0), "RFID");
     EXPECT_EQ(form().inputSource[0], kSourceRfid);
     EXPECT_EQ(Shown(SourceList(1)), "RFID") << "the default source";
 
@@ -266,7 +266,7 @@ TEST_F(FormPageTest, RfidSourceIsListedOnlyWithTheRfidReader) {
     EXPECT_EQ(form().inputSource[1], kSourceAll);
     EXPECT_EQ(state().forms[7].inputSource[11], kSourceAll) << "every form, not only the one shown";
     EXPECT_EQ(Shown(SourceList(0)), "all");
-    Choose(page(), SourceList(0), "all");
+    page().Choose(SourceList(0), "all");
     EXPECT_EQ(form().inputSource[0], kSourceAll);
 }
 
@@ -282,10 +282,10 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     t.doc.formSideLookups[0].fieldCount = 4;
     t.doc.formSideLookups[0].keyField = 2;
     Open();
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "1st lookup file");
     ChooseType(2, "lookup");
     ChooseType(3, "integer");
-    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     ToggleZorqMode();
 
     EXPECT_EQ(form().zorqMode, 1);
@@ -394,16 +394,13 @@ TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
         ChooseType(line, "text");
         page().Type(MaxBox(line), std::to_string(lengths[line]));
     }
-    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 3");
+    page().Choose(IDC_FORM_KEYFIELD_LIST, "line 3");
     form().prefixOn[1] = 1;
     form().prefixCode[1][0] = 'A';
     form().prefixCode[1][1] = 'B';
     sheet().Ok();
 
-    TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "shape.QLT"));
-    const std::vector<std::uint8_t> bytes = ReadAll(dir / "shape.QLT");
-    ASSERT_EQ(bytes.size(), kTemplateFileSize);
+    const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
     const std::size_t record = kBlocksOffset + offsetof(TemplateBlocks, forms);
     auto at = [&](std::size_t offset) { return bytes[record + offset]; };
     EXPECT_EQ(at(offsetof(FormRecord, keyLine)), 3);
