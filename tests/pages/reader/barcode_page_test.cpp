@@ -287,21 +287,14 @@ void Unusual(ReaderBlock& b) {
     std::memset(b.reserved343, 0xA5, sizeof b.reserved343);
 }
 
-std::vector<int> ChangedOffsets(const ReaderBlock& a, const ReaderBlock& b) {
-    std::vector<int> changed;
-    for (int i = 0; i < static_cast<int>(sizeof a); ++i)
-        if (BlockBytes(a)[i] != BlockBytes(b)[i]) changed.push_back(i);
-    return changed;
-}
-
 TEST_F(BarcodePageTest, OkWithoutEditsChangesOnlyWhatApplyNames) {
     const struct {
         std::uint8_t readerType;
-        int firstChangeable;  // apply may rewrite bytes from here ...
-        int lastChangeable;   // ... to here
+        std::size_t firstChangeable;  // apply may rewrite bytes from here ...
+        std::size_t lastChangeable;   // ... to here
     } cases[] = {
-        {kReaderTypeLaser, 0, -1},
-        {kReaderType2D, 0, -1},
+        {kReaderTypeLaser, 1, 0},  // none
+        {kReaderType2D, 1, 0},
         {kReaderBitElr, offsetof(ReaderBlock, readerType), offsetof(ReaderBlock, readerType)},
         {kReaderTypeNone, offsetof(ReaderBlock, elrUpcaOn), offsetof(ReaderBlock, carried179)},
     };
@@ -312,7 +305,7 @@ TEST_F(BarcodePageTest, OkWithoutEditsChangesOnlyWhatApplyNames) {
         const ReaderBlock before = block();
         Open(kBarcodePage);
         sheet().Ok();
-        for (int offset : ChangedOffsets(before, block())) {
+        for (std::size_t offset : ChangedBytes(before, block())) {
             EXPECT_GE(offset, c.firstChangeable) << "byte " << offset;
             EXPECT_LE(offset, c.lastChangeable) << "byte " << offset;
         }
