@@ -251,25 +251,6 @@ TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     EXPECT_EQ(Shown(TypeList(0)), "letter");
 }
 
-TEST_F(FormPageTest, RfidSourceIsListedOnlyWithTheRfidReader) {
-    t.doc.blocks.reader.rfidReaderOn = 1;
-    t.doc.blocks.forms[0].dataType[1] = kTypeText;
-    Open();
-    ChooseType(0, "text");
-    page().Choose(SourceList(0), "RFID");
-    EXPECT_EQ(form().inputSource[0], kSourceRfid);
-    EXPECT_EQ(Shown(SourceList(1)), "RFID") << "the default source";
-
-    formPage().RefreshInputSources(0);
-    EXPECT_EQ(page().items(SourceList(0)), (std::vector<std::string>{"reader", "keypad", "all"}));
-    EXPECT_EQ(form().inputSource[0], kSourceAll);
-    EXPECT_EQ(form().inputSource[1], kSourceAll);
-    EXPECT_EQ(state().forms[7].inputSource[11], kSourceAll) << "every form, not only the one shown";
-    EXPECT_EQ(Shown(SourceList(0)), "all");
-    page().Choose(SourceList(0), "all");
-    EXPECT_EQ(form().inputSource[0], kSourceAll);
-}
-
 TEST_F(FormPageTest, StoredRfidShowsAsAllWithoutTheRfidReader) {
     t.doc.blocks.forms[0].dataType[0] = kTypeText;
     Open();

@@ -244,6 +244,7 @@ TEST_F(BarcodePageTest, TwoDRowsFollowTheSameRulesInTheirOwnPlaces) {
 }
 
 TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
+    t.doc.blocks.forms[7].inputSource[11] = kSourceRfid;
     Open(kBarcodePage);
     FakeDialog& form = *sheet().page(0);
     sheet().Show(0);
@@ -262,6 +263,7 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
     page().Click(IDC_BARCODE_RFID);
     EXPECT_EQ(t.doc.rfidReaderFlag, 0u);
     EXPECT_EQ(session().formPage().state().forms[0].inputSource[0], kSourceAll) << "no RFID reader, no RFID source";
+    EXPECT_EQ(session().formPage().state().forms[7].inputSource[11], kSourceAll) << "on every form";
     EXPECT_LT(ListFind(form, IDC_FORM_SOURCE_FIRST, "RFID"), 0);
 
     page().Click(IDC_BARCODE_RFID);
