@@ -649,14 +649,8 @@ std::vector<std::string> FakeDialog::items(int id) const {
 // ---------------------------------------------------------------- FakeSheet
 
 FakeSheet::FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui)
-    : ui_(ui ? std::move(ui) : FakeUi::Create()), caption_(spec.caption) {
+    : ui_(ui ? std::move(ui) : FakeUi::Create()) {
     for (const SheetPage& page : spec.pages) pages_.push_back({page, nullptr});
-}
-
-std::vector<std::string> FakeSheet::titles() const {
-    std::vector<std::string> out;
-    for (const Page& page : pages_) out.push_back(page.spec.title);
-    return out;
 }
 
 bool FakeSheet::Usable(const char* action) const {
@@ -774,18 +768,9 @@ int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
 }
 
 void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
-    SheetRecord record{sheet.caption, {}, {}};
-    for (const SheetPage& page : sheet.pages) {
-        record.titles.push_back(page.title);
-        record.templates.push_back(page.templateName ? page.templateName : "");
-    }
+    SheetRecord record{sheet.caption, {}};
+    for (const SheetPage& page : sheet.pages) record.titles.push_back(page.title);
     sheets_.push_back(std::move(record));
-    if (!sheetScript_) return;
-    FakeSheet fake(sheet, ui_);
-    fake.Open();
-    const SheetScript script = sheetScript_;
-    script(fake);
-    if (!fake.closed()) ADD_FAILURE() << "the sheet script left the property sheet open";
 }
 
 int ListFind(const Dialog& dialog, int id, std::string_view text) {

@@ -45,9 +45,7 @@ struct MessageRecord {
 };
 
 class FakeDialog;
-class FakeSheet;
 using ModalScript = std::function<void(FakeDialog&)>;
-using SheetScript = std::function<void(FakeSheet&)>;
 
 // What the fakes of one test share: the templates that modal dialogs are
 // built from, the scripts that play the user in them, the message boxes
@@ -235,13 +233,10 @@ public:
     void Ok();
     void Cancel();
 
-    const std::string& caption() const { return caption_; }
-    std::vector<std::string> titles() const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
     FakeDialog& current();
     // nullptr for a page that has not been created.
     FakeDialog* page(int index);
-    bool closed() const { return closed_; }
     FakeUi& ui() { return *ui_; }
 
 private:
@@ -254,7 +249,6 @@ private:
     void Activate(int index);
 
     std::shared_ptr<FakeUi> ui_;
-    std::string caption_;
     std::vector<Page> pages_;
     int current_ = -1;
     bool closed_ = false;
@@ -282,13 +276,10 @@ public:
     const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
     const std::vector<std::string>& modalsRun() const { return ui_->modalsRun(); }
 
-    // Without a script the sheet is only recorded, as if cancelled at once;
-    // with one it runs on a FakeSheet, which the script must close.
-    void OnSheet(SheetScript script) { sheetScript_ = std::move(script); }
+    // The sheet is only recorded, as if cancelled at once.
     struct SheetRecord {
         std::string caption;
         std::vector<std::string> titles;
-        std::vector<std::string> templates;
     };
     const std::vector<SheetRecord>& sheets() const { return sheets_; }
 
@@ -315,7 +306,6 @@ private:
     std::deque<std::optional<std::string>> openChoices_;
     int saveDialogs_ = 0;
     std::vector<std::string> openStarts_;
-    SheetScript sheetScript_;
     std::vector<SheetRecord> sheets_;
     std::vector<bool> placements_;
     int recentFilesChanged_ = 0;

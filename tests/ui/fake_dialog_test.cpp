@@ -3,8 +3,6 @@
 // stands, and how modal dialogs and the sheet run.
 #include "support/fake_dialog.h"
 
-#include "app/app_ids.h"
-#include "app/shell.h"
 #include "editor/editor_sheet.h"
 #include "support/test_document.h"
 
@@ -260,24 +258,6 @@ TEST(FakeSheet, CreatesPagesWhenFirstShownAndAppliesOnlyThose) {
     cancelled.Open();
     cancelled.Cancel();
     EXPECT_EQ(log, (std::vector<std::string>{"0 init", "0 active"})) << "Cancel applies nothing";
-}
-
-// The whole editor through the shell: its five pages, shown one after the
-// other and applied together, touch only controls their templates have.
-TEST(FakeShellHost, RunsTheEditorsPagesOnTheProgramsTemplates) {
-    TempDir dir;
-    CompiledStringTable builtin;
-    FakeShellHost host;
-    Shell shell(host, builtin, dir.path());
-    shell.Start();
-    int pagesShown = 0;
-    host.OnSheet([&pagesShown](FakeSheet& sheet) {
-        for (int i = 0; i < sheet.pageCount(); ++i, ++pagesShown) sheet.Show(i);
-        sheet.Ok();
-    });
-    shell.OnCommand(IDM_EDIT);
-    EXPECT_EQ(pagesShown, 5);
-    EXPECT_TRUE(shell.document().modified);
 }
 
 }  // namespace
