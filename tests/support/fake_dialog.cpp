@@ -63,21 +63,6 @@ ControlKind KindOf(const DialogControl& control) {
     return ControlKind::Other;
 }
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::PushButton: return "push button";
-    case ControlKind::CheckBox: return "check box";
-    case ControlKind::RadioButton: return "radio button";
-    case ControlKind::GroupBox: return "group box";
-    case ControlKind::Edit: return "edit";
-    case ControlKind::Static: return "static";
-    case ControlKind::ComboBox: return "combo box";
-    case ControlKind::ListBox: return "list box";
-    case ControlKind::Other: return "custom control";
-    }
-    return "?";
-}
-
 bool IsList(ControlKind kind) { return kind == ControlKind::ComboBox || kind == ControlKind::ListBox; }
 bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
 
@@ -200,7 +185,7 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
       title_(dialogTemplate.title) {
     controls_.reserve(dialogTemplate.controls.size());
     for (const DialogControl& source : dialogTemplate.controls) {
-        controls_.push_back({source.id, source.style, KindOf(source), source.text,
+        controls_.push_back({source.id, source.style, KindOf(source), source.className, source.text,
                              (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1, 0,
                              kDefaultEditLimit, source.cx, source.cy});
     }
@@ -235,7 +220,7 @@ const FakeDialog::Control* FakeDialog::Find(int id, const char* call) const {
 
 bool FakeDialog::Expect(const Control& control, bool ok, const char* call, const char* need) const {
     if (!ok)
-        ADD_FAILURE() << name_ << ": " << call << " on control " << control.id << " (" << KindName(control.kind)
+        ADD_FAILURE() << name_ << ": " << call << " on control " << control.id << " (" << control.className
                       << "), which is not " << need;
     return ok;
 }
@@ -497,15 +482,23 @@ void FakeDialog::ClickAt(int id, int x, int y) {
         MoveFocus(id);
 }
 
-void FakeDialog::Type(int id, std::string_view text) {
-    Control* control = Find(id, "Type");
-    if (!UserCanReach(control, "Type") || !Expect(*control, control->kind == ControlKind::Edit, "Type", "an edit"))
-        return;
+// The edit the user types in, focused; nullptr (and a failure) when the user
+// cannot type there.
+FakeDialog::Control* FakeDialog::EditToType(int id, const char* action) {
+    Control* control = Find(id, action);
+    if (!UserCanReach(control, action) || !Expect(*control, control->kind == ControlKind::Edit, action, "an edit"))
+        return nullptr;
     if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": Type on control " << id << ", which is read-only";
-        return;
+        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is read-only";
+        return nullptr;
     }
     MoveFocus(id);
+    return control;
+}
+
+void FakeDialog::Type(int id, std::string_view text) {
+    Control* control = EditToType(id, "Type");
+    if (!control) return;
     std::string typed;
     for (char c : text)
         if (TakesKey(*control, c)) typed.push_back(c);
@@ -516,15 +509,8 @@ void FakeDialog::Type(int id, std::string_view text) {
 }
 
 void FakeDialog::TypeKeys(int id, std::string_view keys) {
-    Control* control = Find(id, "TypeKeys");
-    if (!UserCanReach(control, "TypeKeys") ||
-        !Expect(*control, control->kind == ControlKind::Edit, "TypeKeys", "an edit"))
-        return;
-    if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": TypeKeys on control " << id << ", which is read-only";
-        return;
-    }
-    MoveFocus(id);
+    Control* control = EditToType(id, "TypeKeys");
+    if (!control) return;
     for (char c : keys) {
         const auto at = static_cast<std::size_t>(control->caret);
         if (c == '\b') {
@@ -741,26 +727,29 @@ Answer FakeShellHost::Message(std::string_view text, std::string_view title, But
     return ui_->ShowMessage(text, title, buttons, icon);
 }
 
-std::optional<std::string> FakeShellHost::ChooseFileToSave() {
-    ++saveDialogs_;
-    if (saveChoices_.empty()) {
-        ADD_FAILURE() << "the Save dialog opened, but the test queued no choice for it";
+namespace {
+
+// The next queued answer of a file dialog.
+std::optional<std::string> NextChoice(std::deque<std::optional<std::string>>& choices, const char* dialog) {
+    if (choices.empty()) {
+        ADD_FAILURE() << "the " << dialog << " dialog opened, but the test queued no choice for it";
         return std::nullopt;
     }
-    std::optional<std::string> choice = std::move(saveChoices_.front());
-    saveChoices_.pop_front();
+    std::optional<std::string> choice = std::move(choices.front());
+    choices.pop_front();
     return choice;
+}
+
+}  // namespace
+
+std::optional<std::string> FakeShellHost::ChooseFileToSave() {
+    ++saveDialogs_;
+    return NextChoice(saveChoices_, "Save");
 }
 
 std::optional<std::string> FakeShellHost::ChooseFileToOpen(const std::string& start) {
     openStarts_.push_back(start);
-    if (openChoices_.empty()) {
-        ADD_FAILURE() << "the Open dialog opened, but the test queued no choice for it";
-        return std::nullopt;
-    }
-    std::optional<std::string> choice = std::move(openChoices_.front());
-    openChoices_.pop_front();
-    return choice;
+    return NextChoice(openChoices_, "Open");
 }
 
 int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {

@@ -178,6 +178,7 @@ private:
         int id;
         std::uint32_t style;
         ControlKind kind;
+        std::string className;  // as the template gives it, for the failure messages
         std::string text;
         bool enabled;
         bool visible;
@@ -202,6 +203,7 @@ private:
     void Raise(int id, Notify code);
     bool NotifiesFocus(const Control& control) const;
     bool TakesKey(const Control& control, char& c) const;
+    Control* EditToType(int id, const char* action);
 
     std::string name_;
     DialogHandler& handler_;
