@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "grid/grid_ids.h"
 #include "support/test_document.h"
 #include "ui/caret.h"
 
@@ -75,7 +76,6 @@ bool AnswerFits(Answer answer, Buttons buttons) {
     return false;
 }
 
-// Stands in where a test asks for a page that does not exist.
 class NullHandler final : public DialogHandler {
 public:
     void OnInit(Dialog&) override {}
@@ -706,9 +706,8 @@ void FakeSheet::Cancel() {
 FakeDialog& FakeSheet::current() {
     if (current_ < 0) {
         ADD_FAILURE() << "property sheet: no current page before it opened";
-        static NullHandler handler;
         static const DialogTemplate kEmpty;
-        static FakeDialog nowhere(kEmpty, handler, FakeUi::Create(&kNoTemplates));
+        static FakeDialog nowhere(kEmpty, NoLogic(), FakeUi::Create(&kNoTemplates));
         return nowhere;
     }
     return *pages_[static_cast<std::size_t>(current_)].dialog;
@@ -767,6 +766,17 @@ int ListFind(const Dialog& dialog, int id, std::string_view text) {
     for (int i = 0; i < count; ++i)
         if (dialog.ListText(id, i) == text) return i;
     return -1;
+}
+
+DialogHandler& NoLogic() {
+    static NullHandler handler;
+    return handler;
+}
+
+void ClickGridCode(FakeDialog& grid, std::uint8_t code) {
+    const int cellW = grid.pixelWidth(IDC_GRID_CELLS) / 17;
+    const int cellH = grid.pixelHeight(IDC_GRID_CELLS) / 17;
+    grid.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
 }
 
 }  // namespace fw::test

@@ -260,6 +260,13 @@ private:
 // picks an entry by what the user reads.
 int ListFind(const Dialog& dialog, int id, std::string_view text);
 
+// A handler that does nothing: the logic of a dialog that only owns the
+// one under test.
+DialogHandler& NoLogic();
+
+// A click in the middle of the code's cell of the character grid.
+void ClickGridCode(FakeDialog& grid, std::uint8_t code);
+
 // The main window's side of the shell.
 class FakeShellHost final : public ShellHost {
 public:

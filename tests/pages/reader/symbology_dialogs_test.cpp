@@ -24,12 +24,6 @@ public:
     std::vector<std::string> calls;
 };
 
-class NoLogic final : public DialogHandler {
-public:
-    void OnInit(Dialog&) override {}
-    void OnCommand(Dialog&, int, Notify) override {}
-};
-
 class ReaderDialogTest : public ::testing::Test {
 protected:
     // Opens a dialog from the Barcode page; the script plays the user.
@@ -45,8 +39,7 @@ protected:
     ReaderDialogBackups backups;
     StubPage page;
     ReaderDialogContext context{t.doc, t.strings, backups, page};
-    NoLogic pageLogic;
-    FakeDialog owner{TestTemplate("BARCODEDLG"), pageLogic};
+    FakeDialog owner{TestTemplate("BARCODEDLG"), NoLogic()};
 };
 
 // ---- Every member of the table --------------------------------------------------
@@ -444,10 +437,7 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
     reader().rfidDecodeUserData = 1;
     OnModal(GRIDDLG_NAME, [](FakeDialog& grid) {
         grid.Click(IDC_GRID_CLEAR);
-        const int cellW = grid.pixelWidth(IDC_GRID_CELLS) / 17;
-        const int cellH = grid.pixelHeight(IDC_GRID_CELLS) / 17;
-        const int code = ';';
-        grid.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
+        ClickGridCode(grid, ';');
         grid.Ok();
     });
     EXPECT_EQ(Open(RFIDPARAMDLG_NAME,
