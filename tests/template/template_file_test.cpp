@@ -12,12 +12,10 @@
 namespace fw {
 namespace {
 
+using test::TextAt;
+
 constexpr std::size_t kMenus = 20, kForms = 13390, kLookups = 113930, kReader = 120550,
                       kSettings = 121327;
-
-std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return std::string(reinterpret_cast<const char*>(bytes.data() + offset));
-}
 
 std::vector<std::uint8_t> Header(const char* text, std::size_t size = kSignatureSize) {
     std::vector<std::uint8_t> bytes(size, 0);
@@ -27,10 +25,7 @@ std::vector<std::uint8_t> Header(const char* text, std::size_t size = kSignature
 
 TEST(TemplateFile, AFreshTemplateCarriesTheDefaultsOfEveryBlock) {
     test::TestDocument t;
-    test::TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "new.QLT"));
-    const auto file = test::ReadAll(dir / "new.QLT");
-    ASSERT_EQ(file.size(), 154309u);
+    const auto file = test::SavedBytes(t.doc);
 
     EXPECT_EQ(TextAt(file, 0), "QELTAR-01000100");
     for (std::size_t i = 15; i < 20; ++i) EXPECT_EQ(file[i], 0);
