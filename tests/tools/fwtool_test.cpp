@@ -109,16 +109,6 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
     EXPECT_NE(help.out.find("--prepare"), std::string::npos);
 }
 
-TEST(Fwtool, DumpAndBuildRoundTripThroughFiles) {
-    test::TempDir dir;
-    WriteStockTemplate(dir / "a.QLT");
-    ASSERT_EQ(Tool({"dump", P(dir, "a.QLT"), P(dir, "a.json")}).code, 0);
-    const ToolRun toStdout = Tool({"dump", P(dir, "a.QLT")});
-    EXPECT_EQ(toStdout.out, test::ReadText(dir / "a.json"));
-    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "b.QLT")}).code, 0);
-    EXPECT_EQ(test::ReadAll(dir / "b.QLT"), test::ReadAll(dir / "a.QLT"));
-}
-
 TEST(Fwtool, DumpOfAShortFileTakesTheRestFromANewTemplate) {
     test::TempDir dir;
     test::TestDocument t;
@@ -130,7 +120,8 @@ TEST(Fwtool, DumpOfAShortFileTakesTheRestFromANewTemplate) {
     const ToolRun run = Tool({"dump", P(dir, "short.QLT")});
     EXPECT_EQ(run.code, 0);
     EXPECT_NE(run.err.find("holds 1000 of 154309 bytes"), std::string::npos);
-    EXPECT_EQ(run.out, Tool({"dump", P(dir, "full.QLT")}).out);
+    ASSERT_EQ(Tool({"dump", P(dir, "full.QLT"), P(dir, "full.json")}).code, 0);
+    EXPECT_EQ(run.out, test::ReadText(dir / "full.json"));
 }
 
 TEST(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
