@@ -290,6 +290,15 @@ protected:
 };
 
 TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
+    // Declining the note leaves UPC-A out.
+    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Cancel(); });
+    Open(COUPON_CODE_2D_NAME, [](FakeDialog& d) {
+        d.Click(IDC_COUPON_UPCA);
+        EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA));
+        d.Cancel();
+    });
+    EXPECT_EQ(reader().laserUpcaPreamble, 2);
+
     OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) {
         EXPECT_EQ(d.title(), "Coupon Code Settings");
         d.Ok();
@@ -318,16 +327,6 @@ TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
     EXPECT_EQ(reader().laserGs1128On, 1);
     EXPECT_EQ(reader().twoDCouponOn, 0);
     EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
-}
-
-TEST_F(CouponTest, DecliningTheNoteLeavesUpcaOut) {
-    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Cancel(); });
-    Open(COUPON_CODE_2D_NAME, [](FakeDialog& d) {
-        d.Click(IDC_COUPON_UPCA);
-        EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA));
-        d.Cancel();
-    });
-    EXPECT_EQ(reader().laserUpcaPreamble, 2);
 }
 
 TEST_F(CouponTest, CancelInTheSummaryUndoesTheWholeChain) {
@@ -471,23 +470,6 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
     EXPECT_EQ(reader().rfidStartPos, 12);
     EXPECT_EQ(reader().rfidDecodeUid, 0);
     EXPECT_EQ(reader().rfidDecodeUserData, 0);
-}
-
-// ---- Language ------------------------------------------------------------------------------
-
-TEST_F(ReaderDialogTest, ElrDialogsSpeakTheLanguageOfTheirLaserTwin) {
-    t.strings.table().SetSlot(1011, "Parametres Code 39");
-    t.strings.table().SetSlot(1012, "Convertir en Code 32");
-    t.strings.table().SetSlot(1154, "Longueur :");
-    t.strings.SetLanguageActive(true);
-    for (const char* name : {"CODE39DLG_1D955", "CODE39DLG_1D_ELR"}) {
-        Open(name, [](FakeDialog& d) {
-            EXPECT_EQ(d.title(), "Parametres Code 39");
-            EXPECT_EQ(d.GetText(IDC_SYM_BOX1), "Convertir en Code 32");
-            EXPECT_EQ(d.GetText(IDC_SYM_LENGTH_MODE_LABEL), "Longueur :");
-            d.Cancel();
-        });
-    }
 }
 
 }  // namespace
