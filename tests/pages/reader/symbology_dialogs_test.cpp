@@ -198,7 +198,7 @@ TEST_F(ReaderDialogTest, NamesWithoutADialogOpenNothing) {
 
 // ---- Lengths ---------------------------------------------------------------------------
 
-constexpr int kAnyLength = 0, kOneLength = 1, kTwoLengths = 2, kRange = 3;
+constexpr int kOneLength = 1, kTwoLengths = 2, kRange = 3;
 
 TEST_F(ReaderDialogTest, RangeKeepsTheSmallerLengthAsMinimum) {
     auto enter = [&](int mode, const char* first, const char* second) {
@@ -237,22 +237,6 @@ TEST_F(ReaderDialogTest, AMissingLengthIsRefusedAndKeepsTheDialogOpen) {
     });
     EXPECT_EQ(reader().twoDIntl25LenMode, kRange);
     EXPECT_EQ(reader().twoDIntl25ToEan13, 0);
-}
-
-TEST_F(ReaderDialogTest, ALengthComingIntoUseStartsFromOne) {
-    reader().elrMsiLenMode = kAnyLength;
-    reader().elrMsiLen1 = reader().elrMsiLen2 = 0;
-    Open("MSIDLG_1D_ELR", [](FakeDialog& d) {
-        EXPECT_FALSE(d.IsEnabled(IDC_SYM_LENGTH1));
-        d.Choose(IDC_SYM_LENGTH_MODE, kRange);
-        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1_LABEL), "Min Length :");
-        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH1), "1");
-        EXPECT_EQ(d.GetText(IDC_SYM_LENGTH2), "1");
-        d.Ok();
-    });
-    EXPECT_EQ(reader().elrMsiLenMode, kRange);
-    EXPECT_EQ(reader().elrMsiLen1, 1);
-    EXPECT_EQ(reader().elrMsiLen2, 1);
 }
 
 TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRange) {
