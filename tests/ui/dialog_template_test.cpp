@@ -87,13 +87,6 @@ std::vector<std::uint8_t> ResFile() {
     return res.data;
 }
 
-void ExpectSameControl(const DialogControl& a, const DialogControl& b) {
-    EXPECT_EQ(a.id, b.id);
-    EXPECT_EQ(a.className, b.className);
-    EXPECT_EQ(a.text, b.text);
-    EXPECT_EQ(a.x, b.x);
-}
-
 TEST(DialogTemplateBytes, ReadsTheExtendedForm) {
     const DialogTemplate d = ParseDialogTemplate(ExtendedDialog(u"Caf\u00e9 \u20ac \U0001F600!"));
     EXPECT_TRUE(d.complete);
@@ -121,35 +114,6 @@ TEST(DialogTemplateBytes, ResFileGivesDialogsByUpperCaseName) {
     EXPECT_EQ(dialogs.at("#7").title, "Classic") << "the classic form, by number";
     EXPECT_EQ(dialogs.at("#7").controls.at(1).id, -1) << "a WORD id of 0xFFFF is IDC_STATIC";
     ASSERT_TRUE(dialogs.count("LASTDLG"));
-}
-
-TEST(DialogTemplateBytes, EveryCutOfAResFileGivesAPrefixOfTheWhole) {
-    const std::vector<std::uint8_t> whole = ResFile();
-    const auto full = ParseDialogResources(whole);
-    std::size_t lastCount = 0;
-    bool sawPartial = false;
-    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
-        // A copy of exactly the cut length, so a read past it is a read past
-        // the allocation.
-        const std::vector<std::uint8_t> bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
-        const auto dialogs = ParseDialogResources(bytes);
-        EXPECT_GE(dialogs.size(), lastCount) << "cut " << cut;
-        lastCount = dialogs.size();
-        for (const auto& [name, d] : dialogs) {
-            ASSERT_TRUE(full.count(name)) << name;
-            const DialogTemplate& f = full.at(name);
-            ASSERT_LE(d.controls.size(), f.controls.size());
-            for (std::size_t i = 0; i < d.controls.size(); ++i) ExpectSameControl(d.controls[i], f.controls[i]);
-            if (d.complete) {
-                EXPECT_EQ(d.controls.size(), f.controls.size());
-                EXPECT_EQ(d.title, f.title);
-            } else {
-                sawPartial = true;
-            }
-        }
-    }
-    EXPECT_EQ(lastCount, full.size());
-    EXPECT_TRUE(sawPartial);
 }
 
 TEST(DialogTemplateBytes, MalformedInputIsRefusedWithoutHarm) {
