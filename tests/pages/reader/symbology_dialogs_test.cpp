@@ -273,7 +273,9 @@ protected:
     }
 };
 
-TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
+// The chain: the coupon dialog, the note about the preamble, the summary.
+TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128OnUnlessCancelled) {
+    const ReaderBlock before = reader();
     // Declining the note leaves UPC-A out.
     OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Cancel(); });
     Open(COUPON_CODE_2D_NAME, [](FakeDialog& d) {
@@ -281,41 +283,11 @@ TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128On) {
         EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA));
         d.Cancel();
     });
-    EXPECT_EQ(reader().laserUpcaPreamble, 2);
-
+    // Cancel in the summary undoes the whole chain.
     OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) {
         EXPECT_EQ(d.title(), "Coupon Code Settings");
         d.Ok();
     });
-    OnModal(COUPON_CODE_CONTENT_NAME, [](FakeDialog& d) {
-        EXPECT_EQ(d.GetText(IDC_COUPON_LINE_PREAMBLE), "UPC-A -> System Character");
-        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_UPCA));
-        EXPECT_FALSE(d.IsVisible(IDC_COUPON_TICK_EAN13));
-        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_PREAMBLE));
-        EXPECT_FALSE(d.IsVisible(IDC_COUPON_TICK_EAN13_ON));
-        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_GS1128));
-        d.Ok();
-    });
-    EXPECT_EQ(Open(COUPON_CODE_2D_NAME,
-                   [](FakeDialog& d) {
-                       EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA)) << "the preamble carries the country code";
-                       d.Click(IDC_COUPON_UPCA);
-                       EXPECT_TRUE(d.IsChecked(IDC_COUPON_UPCA));
-                       d.Ok();
-                   }),
-              1);
-    EXPECT_EQ(reader().laserUpcaPreamble, 1);
-    EXPECT_EQ(reader().laserUpcaOn, 1);
-    EXPECT_EQ(reader().laserEan13On, 0);
-    EXPECT_EQ(reader().laserCouponOn, 1);
-    EXPECT_EQ(reader().laserGs1128On, 1);
-    EXPECT_EQ(reader().twoDCouponOn, 0);
-    EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
-}
-
-TEST_F(CouponTest, CancelInTheSummaryUndoesTheWholeChain) {
-    const ReaderBlock before = reader();
-    OnModal(COUPON_CODE_NOTE_NAME, [](FakeDialog& d) { d.Ok(); });
     OnModal(COUPON_CODE_CONTENT_NAME, [&](FakeDialog& d) {
         EXPECT_EQ(reader().laserUpcaPreamble, 1) << "the note's change is in the working copy";
         d.Cancel();
@@ -329,6 +301,26 @@ TEST_F(CouponTest, CancelInTheSummaryUndoesTheWholeChain) {
               0);
     EXPECT_EQ(ChangedBytes(before, reader()), std::set<std::size_t>{});
     EXPECT_TRUE(page.calls.empty());
+
+    OnModal(COUPON_CODE_CONTENT_NAME, [](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_COUPON_LINE_PREAMBLE), "UPC-A -> System Character");
+        EXPECT_TRUE(d.IsVisible(IDC_COUPON_TICK_PREAMBLE));
+        d.Ok();
+    });
+    EXPECT_EQ(Open(COUPON_CODE_2D_NAME,
+                   [](FakeDialog& d) {
+                       EXPECT_FALSE(d.IsChecked(IDC_COUPON_UPCA)) << "the preamble carries the country code";
+                       d.Click(IDC_COUPON_UPCA);
+                       d.Ok();
+                   }),
+              1);
+    EXPECT_EQ(reader().laserUpcaPreamble, 1);
+    EXPECT_EQ(reader().laserUpcaOn, 1);
+    EXPECT_EQ(reader().laserEan13On, 0);
+    EXPECT_EQ(reader().laserCouponOn, 1);
+    EXPECT_EQ(reader().laserGs1128On, 1);
+    EXPECT_EQ(reader().twoDCouponOn, 0);
+    EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
 }
 
 TEST_F(CouponTest, TwoDEan13CouponTakesUpcaOff) {
