@@ -306,66 +306,6 @@ TEST(DesignerPreferences, ThirdIniLineMakesTheWindowTopmost) {
     EXPECT_EQ(frame.top, 50);
 }
 
-// ---- The Form page and its dialogs --------------------------------------------------
-
-// The sheet of a new template, open on its Form page for the whole suite.
-class FormPageDialogs : public testing::Test {
-protected:
-    static void TearDownTestSuite() { designer_.Reset(); }
-    void SetUp() override {
-        ASSERT_TRUE(designer_.EnsureFormPage(nullptr, true, "")) << "no sheet with its Form page";
-    }
-    void TearDown() override { designer_.CancelDialogs(); }
-
-    HWND page() { return designer_.page(); }
-    DWORD pid() { return designer_.pid(); }
-
-    // Chooses the data type on a line (0 to 11) and presses its "more...";
-    // the dialog with this title, or nullptr.
-    HWND OpenLineDialog(int line, const std::string& type, const std::string& title) {
-        if (ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST + line, type) < 0) {
-            ADD_FAILURE() << "no data type \"" << type << "\"";
-            return nullptr;
-        }
-        HWND more = GetDlgItem(page(), IDC_FORM_MORE_FIRST + line);
-        EXPECT_TRUE(IsWindowEnabled(more)) << "\"more...\" of a " << type << " line";
-        PostMessageA(more, BM_CLICK, 0, 0);
-        return WaitForTopLevel(pid(), kDialogClass, title);
-    }
-
-    static SharedDesigner designer_;
-};
-SharedDesigner FormPageDialogs::designer_;
-
-TEST_F(FormPageDialogs, TextLineOpensFieldPropertiesAndPrefixOpensTheGrid) {
-    HWND dialog = OpenLineDialog(0, "text", TemplateTitle(FORMPROPERTIESDLG_NAME));
-    ASSERT_NE(dialog, nullptr) << "no field properties dialog";
-    EXPECT_EQ(ControlText(dialog, IDC_FPROP_FORM_NUMBER), "1");
-    EXPECT_EQ(ControlText(dialog, IDC_FPROP_LINE_NUMBER), "1");
-
-    HWND prefixBox = GetDlgItem(dialog, IDC_FPROP_PREFIX_EDIT);
-    EXPECT_FALSE(IsWindowEnabled(prefixBox));
-    Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_CLICK);
-    EXPECT_EQ(Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_GETCHECK), BST_CHECKED);
-    EXPECT_TRUE(IsWindowEnabled(prefixBox));
-
-    PostMessageA(prefixBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    PostMessageA(prefixBox, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    HWND grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
-    ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
-    CancelDialog(grid);
-    EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
-
-    // The codes come only from the grid: typing changes nothing, and F4
-    // opens the grid for those on the keyboard.
-    EXPECT_EQ(TypedKeys(dialog, IDC_FPROP_PREFIX_EDIT, "ab"), "");
-    PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
-    grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
-    ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
-    CancelDialog(grid);
-    CancelDialog(dialog);
-}
-
 // ---- The number boxes' write-back, through the real change notifications ----------
 
 // A template for the 2D reader, named on the command line: the program opens

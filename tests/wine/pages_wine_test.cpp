@@ -1,6 +1,6 @@
-// The Menu, Lookup, Barcode and Settings pages in the real program: each
-// opens from the sheet, and the boxes that correct what is typed do so
-// through the change notifications of real edit controls.
+// The pages of the real program's sheet: each opens, the boxes that correct
+// what is typed do so through the change notifications of real edit
+// controls, and the key-code boxes open the grid.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "pages/form/form_ids.h"
 #include "pages/lookup/lookup_ids.h"
 #include "pages/menu/menu_ids.h"
 #include "pages/reader/barcode_ids.h"
@@ -19,7 +20,7 @@
 namespace fw::wine {
 namespace {
 
-constexpr int kMenuPage = 1, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
+constexpr int kFormPage = 0, kMenuPage = 1, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
 constexpr int kMaxAnswers = 3;  // more boxes than this for one change is a loop
 
 // The sheet of a new template.
@@ -118,6 +119,35 @@ TEST_F(PagesOnSheet, SymbologyLengthBoxTakesNoMoreThan55AsItIsTyped) {
     ASSERT_NE(dialog, nullptr) << "\"more...\" of Code 39 opened no dialog";
     EXPECT_EQ(TypedKeys(dialog, IDC_SYM_LENGTH2, "60"), "55");
     EXPECT_EQ(Typed(dialog, IDC_SYM_LENGTH2, "07"), "7");
+    CancelDialog(dialog);
+}
+
+// The prefix box takes its codes only from the grid: a click or F4 opens
+// it, typing changes nothing.
+TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4) {
+    HWND page = Show(kFormPage, IDC_FORM_DATATYPE_FIRST);
+    ASSERT_NE(page, nullptr);
+    ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    PostMessageA(GetDlgItem(page, IDC_FORM_MORE_FIRST), BM_CLICK, 0, 0);
+    HWND dialog = WaitForTopLevel(designer_.pid(), kDialogClass, TemplateTitle(FORMPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no field properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_LINE_NUMBER), "1");
+
+    HWND prefixBox = GetDlgItem(dialog, IDC_FPROP_PREFIX_EDIT);
+    Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_CLICK);
+    EXPECT_TRUE(IsWindowEnabled(prefixBox));
+    PostMessageA(prefixBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(prefixBox, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    HWND grid = WaitForTopLevel(designer_.pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
+    CancelDialog(grid);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
+
+    EXPECT_EQ(TypedKeys(dialog, IDC_FPROP_PREFIX_EDIT, "ab"), "");
+    PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
+    grid = WaitForTopLevel(designer_.pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
+    CancelDialog(grid);
     CancelDialog(dialog);
 }
 
