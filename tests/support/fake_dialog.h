@@ -167,7 +167,6 @@ public:
 
     FakeUi& ui() { return *ui_; }
     void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
-    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
     const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
 
 private:

@@ -100,22 +100,7 @@ TEST(FakeDialog, TouchingAControlTheTemplateLacksFails) {
     EXPECT_NONFATAL_FAILURE(d.Click(3), "Click on control 3");
 }
 
-TEST(FakeDialog, AnEditsSetTextNotifiesBeforeItReturnsAndAWriteBackSettles) {
-    Recorder handler;
-    handler.react = CorrectNumber;
-    FakeDialog d(TestDialog(), handler);
-    d.SetText(kNumberEdit, "007");
-    EXPECT_EQ(d.GetText(kNumberEdit), "7");
-    // The program's text, then the write-back's own notification, left alone.
-    EXPECT_EQ(handler.log, (std::vector<std::string>{"10:Changed", "10:Changed"}));
-
-    handler.react = [](Dialog& dialog, int id, Notify code) {
-        if (code == Notify::Changed) dialog.SetText(id, dialog.GetText(id) + "x");
-    };
-    EXPECT_NONFATAL_FAILURE(d.SetText(kTextEdit, "a"), "nest deeper than 50");
-}
-
-TEST(FakeDialog, ProgramCallsOtherThanAnEditsTextRaiseNothing) {
+TEST(FakeDialog, OnlyAnEditsSetTextNotifiesBeforeItReturnsAndAWriteBackSettles) {
     Recorder handler;
     FakeDialog d(TestDialog(), handler);
     d.SetText(kLabel, "new label");
@@ -128,6 +113,17 @@ TEST(FakeDialog, ProgramCallsOtherThanAnEditsTextRaiseNothing) {
     d.LimitText(kTextEdit, 3);
     EXPECT_TRUE(handler.log.empty());
     EXPECT_EQ(d.GetText(kCombo), "b") << "a drop-down list's text is its selection";
+
+    handler.react = CorrectNumber;
+    d.SetText(kNumberEdit, "007");
+    EXPECT_EQ(d.GetText(kNumberEdit), "7");
+    // The program's text, then the write-back's own notification, left alone.
+    EXPECT_EQ(handler.log, (std::vector<std::string>{"10:Changed", "10:Changed"}));
+
+    handler.react = [](Dialog& dialog, int id, Notify code) {
+        if (code == Notify::Changed) dialog.SetText(id, dialog.GetText(id) + "x");
+    };
+    EXPECT_NONFATAL_FAILURE(d.SetText(kTextEdit, "a"), "nest deeper than 50");
 }
 
 TEST(FakeDialog, TheCaretStaysWhereTheUsersKeysLeaveIt) {
