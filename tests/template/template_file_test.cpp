@@ -43,13 +43,7 @@ TEST(TemplateFile, AFreshTemplateCarriesTheDefaultsOfEveryBlock) {
     }
     EXPECT_EQ(TextAt(file, kLookups + 1324 * 4 + 5), "5th lookup file");
     EXPECT_EQ(file[kReader + 0], 0x80) << "engine code";
-    EXPECT_EQ(file[kReader + 1], 1) << "Code 39";
-    EXPECT_EQ(file[kReader + 2], 0) << "Trioptic 39";
-    EXPECT_EQ(file[kReader + 362], 0x00) << "engine options: 0x80 & 0x27";
     EXPECT_EQ(file[kReader + 364], 9) << "warning beep copy";
-    EXPECT_EQ(file[kReader + 366], 0) << "vibrator duration copy";
-    EXPECT_EQ(file[kReader + 415], 0x80) << "1D laser reader";
-    EXPECT_EQ(file[kReader + 339], 255);
     EXPECT_EQ(TextAt(file, kReader + 478), "\\My Documents");
     EXPECT_EQ(file[kSettings + 3], 44);
     EXPECT_EQ(TextAt(file, 122689), "Maximize" + std::string(42, ' '));

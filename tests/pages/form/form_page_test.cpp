@@ -85,26 +85,21 @@ TEST_F(FormPageTest, BooleanLinesStoreLengthOneWhateverTheBoxesShow) {
 }
 
 TEST_F(FormPageTest, PropertiesSurviveOnlyTheTypeChangesThatKeepThem) {
+    const struct {
+        const char* from;
+        const char* to;
+        bool kept;
+    } changes[] = {
+        {"text", "nil", false},  {"text", "integer", true}, {"integer", "fixed data", false},
+        {"fixed data", "image", false}, {"image", "text", true},
+    };
     Open();
-    ChooseType(0, "text");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "nil");
-    EXPECT_EQ(form().prefixOn[0], 0) << "an unused line keeps nothing";
-    ChooseType(0, "text");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "integer");
-    EXPECT_EQ(form().prefixOn[0], 1) << "text to integer keeps the properties";
-    ChooseType(0, "fixed data");
-    EXPECT_EQ(form().prefixOn[0], 0) << "integer to fixed data starts afresh";
-    form().prefixOn[0] = 1;
-    ChooseType(0, "image");
-    ChooseType(0, "text");
-    EXPECT_EQ(form().prefixOn[0], 0) << "fixed data to image resets";
-    form().prefixOn[0] = 1;
-    ChooseType(0, "image");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "text");
-    EXPECT_EQ(form().prefixOn[0], 1) << "image to text keeps them";
+    for (const auto& c : changes) {
+        ChooseType(0, c.from);
+        form().prefixOn[0] = 1;
+        ChooseType(0, c.to);
+        EXPECT_EQ(form().prefixOn[0], c.kept ? 1 : 0) << c.from << " to " << c.to;
+    }
 }
 
 TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
