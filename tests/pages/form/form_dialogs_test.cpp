@@ -114,10 +114,13 @@ TEST_F(LineDialogTest, PartialReadIsKeptInsideItsLimits) {
     EXPECT_EQ(form().partialLength[0], 12);
 }
 
+// Longer than 160 and no longer read in part, the line leaves the lookup
+// column until it is short again.
 TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
     UseTwoDReader();
     ChooseType(0, "text");
     ChooseType(0, "large data");
+    page().Choose(LookupList(0), 5);
     page().Type(MaxBox(0), "500");
     std::string shown;
     OpenDialog([&](FakeDialog& d) {
@@ -132,6 +135,10 @@ TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
     EXPECT_EQ(form().partialStart[0], 20);
     EXPECT_EQ(form().partialRead[0], 0);
     EXPECT_FALSE(page().IsEnabled(LookupList(0))) << "500 characters read whole fit no field";
+    EXPECT_EQ(form().lookupField[0], 0);
+    EXPECT_EQ(Shown(LookupList(0)), "nil");
+    page().Type(MaxBox(0), "100");
+    EXPECT_TRUE(page().IsEnabled(LookupList(0)));
 }
 
 TEST_F(LineDialogTest, InputMarkNeedsTheShowSwitch) {

@@ -166,21 +166,6 @@ TEST_F(FormPageTest, OkWithoutEditsKeepsEveryFormByte) {
         EXPECT_EQ(std::memcmp(&before[n], &t.doc.blocks.forms[n], sizeof before[n]), 0) << "form " << n + 1;
 }
 
-TEST_F(FormPageTest, LargeDataLongerThan160LeavesTheLookupColumnUnlessReadInPart) {
-    UseTwoDReader();
-    Open();
-    ChooseType(0, "text");
-    ChooseType(0, "large data");
-    form().partialRead[0] = 0;
-    page().Choose(LookupList(0), 5);
-    page().Type(MaxBox(0), "500");
-    EXPECT_EQ(form().lookupField[0], 0);
-    EXPECT_EQ(Shown(LookupList(0)), "nil");
-    EXPECT_FALSE(page().IsEnabled(LookupList(0)));
-    page().Type(MaxBox(0), "100");
-    EXPECT_TRUE(page().IsEnabled(LookupList(0)));
-}
-
 TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
     UseTwoDReader();
     Open();
