@@ -198,16 +198,15 @@ TEST(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchanged) {
     const ToolRun check = Tool({"lang-check", P(dir, "new.lng")});
     EXPECT_EQ(check.code, 0);
     EXPECT_EQ(check.out, "");
-}
 
-TEST(Fwtool, LanguageTemplateKeepsTheTranslationsItStartsFrom) {
-    test::TempDir dir;
+    // Started from a translation, it keeps its name and texts and drops ids
+    // the program does not have.
     test::WriteText(dir / "de.lng", "Deutsch\r\n31=&Neu\r\n99999=weg\r\n");
     ASSERT_EQ(Tool({"lang-template", P(dir, "full.lng"), "--from", P(dir, "de.lng")}).code, 0);
-    const std::string file = test::ReadText(dir / "full.lng");
-    EXPECT_EQ(file.substr(0, 9), "Deutsch\r\n");
-    EXPECT_NE(file.find("\r\n31=&Neu\r\n32=&Open..."), std::string::npos);
-    EXPECT_EQ(file.find("99999"), std::string::npos);
+    const std::string full = test::ReadText(dir / "full.lng");
+    EXPECT_EQ(full.substr(0, 9), "Deutsch\r\n");
+    EXPECT_NE(full.find("\r\n31=&Neu\r\n32=&Open..."), std::string::npos);
+    EXPECT_EQ(full.find("99999"), std::string::npos);
 }
 
 TEST(Fwtool, LanguageCheckFindsGapsAndLinesTheProgramMisreads) {
