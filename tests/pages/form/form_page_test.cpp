@@ -10,22 +10,6 @@
 namespace fw::test {
 namespace {
 
-TEST_F(FormPageTest, OpensOnTheFirstFormWithEveryLineUnused) {
-    Open();
-    EXPECT_EQ(page().items(IDC_FORM_ID_LIST).size(), 20u);
-    EXPECT_EQ(Shown(IDC_FORM_ID_LIST), "form  1");
-    EXPECT_EQ(Shown(IDC_FORM_NEXT_LIST), "form  1") << "a fresh form comes back to itself";
-    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
-    for (int line = 0; line < 12; ++line) {
-        EXPECT_EQ(Shown(TypeList(line)), "nil");
-        EXPECT_EQ(page().ListCount(TypeList(line)), 16);
-        EXPECT_TRUE(page().IsEnabled(TypeList(line)));
-        EXPECT_FALSE(page().IsEnabled(PromptBox(line)));
-        EXPECT_FALSE(page().IsEnabled(MoreButton(line)));
-        EXPECT_EQ(Shown(MaxBox(line)), "160");
-    }
-}
-
 TEST_F(FormPageTest, ChoosingATypeEnablesWhatTheTypeUses) {
     Open();
     ChooseType(0, "integer");
