@@ -77,9 +77,6 @@ public:
     HWND page() const { return page_; }
     DWORD pid() const { return run_->processId(); }
 
-    // The file the program holds after the tests' saves; empty while new.
-    std::string currentFile;
-
 private:
     std::unique_ptr<DesignerRun> run_;
     HWND main_ = nullptr;

@@ -138,36 +138,36 @@ protected:
     HWND main() { return designer_.main(); }
     DWORD pid() { return designer_.pid(); }
 
-    // The sheet's caption names the file the program holds.
-    std::string CurrentCaption() {
-        return designer_.currentFile.empty() ? std::string(kNewFileCaption) : SheetCaption(designer_.currentFile);
+    // The editor sheet, whatever file its caption names.
+    HWND WaitForSheet(Milliseconds timeout = kPatience) {
+        return WaitFor(
+            [this]() -> HWND {
+                for (HWND hwnd : VisibleTopLevelWindows(pid()))
+                    if (ClassOf(hwnd) == kDialogClass && TitleOf(hwnd).starts_with("Formwright - [ ")) return hwnd;
+                return nullptr;
+            },
+            timeout);
     }
 
     HWND OpenSheetWithCtrlE() {
-        const std::string caption = CurrentCaption();
         // A second try only when the keys reached nothing at all.
         for (int attempt = 0; attempt < 2; ++attempt) {
             SetForegroundWindow(main());
             WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
             PressKeyWith(VK_CONTROL, 'E');
-            if (HWND sheet = WaitFor([&] { return FindTopLevel(pid(), kDialogClass, caption); }, Milliseconds(10000)))
-                return sheet;
+            if (HWND sheet = WaitForSheet(Milliseconds(10000))) return sheet;
             if (VisibleTopLevelWindows(pid()).size() > 1) break;
         }
-        ADD_FAILURE() << "Ctrl+E opened no sheet titled \"" << caption << "\"";
+        ADD_FAILURE() << "Ctrl+E opened no sheet";
         return nullptr;
     }
 
     // Edit and OK: the pages apply, which marks the template modified.
-    // Through the command and any caption, so the prompt tests do not depend
-    // on the accelerators or the caption, which have tests of their own.
+    // Through the command, so the prompt tests do not depend on the
+    // accelerators, which have a test of their own.
     void EditAndApply() {
         PostCommand(main(), IDM_EDIT);
-        HWND sheet = WaitFor([this]() -> HWND {
-            for (HWND hwnd : VisibleTopLevelWindows(pid()))
-                if (ClassOf(hwnd) == kDialogClass && TitleOf(hwnd).starts_with("Formwright - [ ")) return hwnd;
-            return nullptr;
-        });
+        HWND sheet = WaitForSheet();
         ASSERT_NE(sheet, nullptr) << "Edit opened no sheet";
         PostCommand(sheet, IDOK);
         ASSERT_TRUE(WaitUntilGone(sheet));
@@ -236,7 +236,6 @@ TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
     PostCommand(main(), IDM_NEW);
     HWND sheet = WaitForTopLevel(pid(), kDialogClass, kNewFileCaption);
     ASSERT_NE(sheet, nullptr) << "New opened no sheet";
-    designer_.currentFile.clear();
     PostCommand(sheet, IDCANCEL);
     ASSERT_TRUE(WaitUntilGone(sheet));
 
@@ -270,7 +269,6 @@ TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
     const std::string saved = run().ReadFile("saved.QLT");
     EXPECT_EQ(saved.size(), 154309u);
     EXPECT_EQ(saved.substr(0, 20), std::string("QELTAR-01000100\0\0\0\0\0", 20));
-    designer_.currentFile = path;
 
     // The sheet names the file from now on.
     PostCommand(main(), IDM_EDIT);
