@@ -43,6 +43,10 @@ std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);
+// Menu 1 starts the program and leads to a keyed stock form and a price form
+// that looks its codes up in lookup file 1: a template the check finds clean.
+void MakeCleanTemplate(TemplateBlocks& b);
+
 // The offsets of the bytes in which two blocks differ.
 template <class Block>
 std::set<std::size_t> ChangedBytes(const Block& before, const Block& after) {

@@ -28,22 +28,9 @@ ToolRun Tool(const std::vector<std::string>& args) {
 
 std::string P(const test::TempDir& dir, const char* name) { return (dir / name).string(); }
 
-// A template with one saving form behind menu 1.
-void WriteStockTemplate(const std::filesystem::path& path) {
+void WriteCleanTemplate(const std::filesystem::path& path) {
     test::TestDocument t;
-    TemplateBlocks& b = t.doc.blocks;
-    b.settings.startFrom = 1;
-    std::strcpy(b.menus[0].itemName[0], "Count");
-    b.menus[0].nextTarget[0] = 1;
-    b.menus[0].itemCount = 1;
-    FormRecord& form = b.forms[0];
-    form.dataType[0] = kTypeText;
-    std::strcpy(form.prompt[0], "Item");
-    form.maxLength[0] = 12;
-    form.keyLine = 1;
-    form.noKeyLine = 0;
-    form.lastInputLine = 1;
-    form.escTarget = 21;
+    test::MakeCleanTemplate(t.doc.blocks);
     ASSERT_TRUE(WriteTemplateFile(t.doc, path));
 }
 
@@ -75,7 +62,7 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
     std::memcpy(newer.data(), "QELTAR-02000000", 15);
     test::WriteAll(dir / "newer.QLT", newer);
     test::WriteText(dir / "foreign.QLT", "ZIP");
-    WriteStockTemplate(dir / "stock.QLT");
+    WriteCleanTemplate(dir / "stock.QLT");
     ASSERT_EQ(Tool({"new", P(dir, "fresh.QLT")}).code, 0);
 
     const ToolRun refused = Tool({"dump", P(dir, "newer.QLT")});
@@ -100,7 +87,7 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
     EXPECT_EQ(Tool({"diff", P(dir, "newer.QLT"), P(dir, "stock.QLT")}).code, 2);
 
     EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "6", P(dir, "data.txt")}).code, 2);
-    EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "1", P(dir, "data.txt")}).code, 2) << "no fields";
+    EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "2", P(dir, "data.txt")}).code, 2) << "no fields";
     EXPECT_EQ(Tool({"layout", P(dir, "stock.QLT"), "--format", "pdf"}).code, 2);
     EXPECT_EQ(Tool({"bogus"}).code, 2);
     EXPECT_EQ(Tool({"new"}).code, 2);
@@ -143,15 +130,23 @@ TEST(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
 
 TEST(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
     test::TempDir dir;
-    WriteStockTemplate(dir / "a.QLT");
+    WriteCleanTemplate(dir / "a.QLT");
     const ToolRun text = Tool({"layout", P(dir, "a.QLT")});
     EXPECT_EQ(text.code, 0);
     EXPECT_EQ(text.out,
-              "form 1: 1 fields, 12 characters without the delimiters, key field 1\n"
+              "form 1: 2 fields, 17 characters without the delimiters, key field 1\n"
               "  export file \"Form 01.TXT\"\n"
               "  fields separated by 44 (\",\")\n"
               "  #  field            data type  max length  key\n"
-              "  1  \"Item\" (line 1)  text       12          key\n");
+              "  1  \"Item\" (line 1)  text       12          key\n"
+              "  2  (line 2)         integer    5\n"
+              "\n"
+              "form 2: 2 fields, 168 characters without the delimiters, key field 1\n"
+              "  export file \"Form 02.TXT\"\n"
+              "  fields separated by 44 (\",\")\n"
+              "  #  field                            data type  max length  key\n"
+              "  1  record key (the terminal's own)             8           key\n"
+              "  2  (line 2)                         real       160\n");
     EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "markdown"}).out.find(
                   "| 1 | \"Item\" (line 1) | text | 12 | key |"),
               std::string::npos);
