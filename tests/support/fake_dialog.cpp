@@ -508,6 +508,11 @@ void FakeDialog::Type(int id, std::string_view text) {
     Raise(id, Notify::Changed);
 }
 
+std::string FakeDialog::Typed(int id, std::string_view text) {
+    Type(id, text);
+    return GetText(id);
+}
+
 void FakeDialog::TypeKeys(int id, std::string_view keys) {
     Control* control = EditToType(id, "TypeKeys");
     if (!control) return;

@@ -129,6 +129,8 @@ public:
     // on the control that had it, Other on the one that gets it (edits, lists,
     // and buttons with BS_NOTIFY report focus changes; others do not).
     void Type(int id, std::string_view text);  // an edit's whole text, then Changed once
+    // Type, then what the edit shows: what the user sees after typing.
+    std::string Typed(int id, std::string_view text);
     // Keys one by one at the caret, each raising Changed, as the keyboard
     // delivers them; '\b' is Backspace.
     void TypeKeys(int id, std::string_view keys);

@@ -33,10 +33,7 @@ protected:
     EditorSession& session() { return *session_; }
     std::string Shown(int id) { return page().GetText(id); }
     // Typed into a box of the page: what the box shows afterwards.
-    std::string Typed(int id, const std::string& text) {
-        page().Type(id, text);
-        return Shown(id);
-    }
+    std::string Typed(int id, const std::string& text) { return page().Typed(id, text); }
     void OnModal(const std::string& name, ModalScript script) { sheet_->ui().OnModal(name, std::move(script)); }
     // The message boxes shown so far, as "title: text".
     std::vector<std::string> Messages() {

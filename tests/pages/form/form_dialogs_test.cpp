@@ -53,8 +53,7 @@ TEST_F(LineDialogTest, InitialValueIsFilteredByTheLineType) {
     EXPECT_EQ(shown, "1.5.2") << "the box keeps what was typed";
 
     OpenLine("boolean", [&](FakeDialog& d) {
-        d.Type(IDC_FPROP_INITIAL_EDIT, "x");
-        EXPECT_EQ(d.GetText(IDC_FPROP_INITIAL_EDIT), "");
+        EXPECT_EQ(d.Typed(IDC_FPROP_INITIAL_EDIT, "x"), "");
         d.Type(IDC_FPROP_INITIAL_EDIT, "Y");
         shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
         d.Ok();
@@ -105,10 +104,8 @@ TEST_F(LineDialogTest, PartialReadIsKeptInsideItsLimits) {
     EXPECT_EQ(form().partialLength[0], 160);
 
     OpenDialog([](FakeDialog& d) {
-        d.Type(IDC_FPROP_START_EDIT, "200");
-        EXPECT_EQ(d.GetText(IDC_FPROP_START_EDIT), "160");
-        d.Type(IDC_FPROP_MAXLEN_EDIT, "012");
-        EXPECT_EQ(d.GetText(IDC_FPROP_MAXLEN_EDIT), "12");
+        EXPECT_EQ(d.Typed(IDC_FPROP_START_EDIT, "200"), "160");
+        EXPECT_EQ(d.Typed(IDC_FPROP_MAXLEN_EDIT, "012"), "12");
         d.Ok();
     });
     EXPECT_EQ(form().partialLength[0], 12);
@@ -169,8 +166,7 @@ TEST_F(LineDialogTest, CancelRestoresTheWholeRecordCodesIncluded) {
         EXPECT_EQ(d.GetText(IDC_FPROP_PREFIX_EDIT), "X ");
         d.Click(IDC_FPROP_PREFIX);
         d.Click(IDC_FPROP_FIXEDLEN);
-        d.Type(IDC_FPROP_FIXEDLEN_EDIT, "300");
-        EXPECT_EQ(d.GetText(IDC_FPROP_FIXEDLEN_EDIT), "160");
+        EXPECT_EQ(d.Typed(IDC_FPROP_FIXEDLEN_EDIT, "300"), "160");
         d.Choose(IDC_FPROP_AUTOENTER_LIST, 2);
         state().gridBuffers.prefixCodes[0] = 'Y';
         state().gridBuffers.suffixCodes[0] = 'Z';
@@ -219,8 +215,7 @@ TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
         EXPECT_FALSE(d.IsEnabled(IDC_IPROP_SAVEPATH));
         EXPECT_TRUE(d.IsEnabled(IDC_IPROP_CHECKPATH));
         d.Click(IDC_IPROP_FIXEDLEN);
-        d.Type(IDC_IPROP_FIXEDLEN_EDIT, "300");
-        EXPECT_EQ(d.GetText(IDC_IPROP_FIXEDLEN_EDIT), "255");
+        EXPECT_EQ(d.Typed(IDC_IPROP_FIXEDLEN_EDIT, "300"), "255");
         d.Click(IDC_IPROP_INITIAL);
         d.Type(IDC_IPROP_INITIAL_EDIT, "\\Photos\\a.jpg");
         d.Ok();
@@ -253,8 +248,7 @@ TEST_F(LineDialogTest, LookupLineOptionsHangOnSavingItsData) {
         EXPECT_TRUE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
         EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN_EDIT));
         d.Click(IDC_LPROP_FIXEDLEN);
-        d.Type(IDC_LPROP_FIXEDLEN_EDIT, "200");
-        EXPECT_EQ(d.GetText(IDC_LPROP_FIXEDLEN_EDIT), "160");
+        EXPECT_EQ(d.Typed(IDC_LPROP_FIXEDLEN_EDIT, "200"), "160");
         d.Click(IDC_LPROP_SUFFIX);
         EXPECT_TRUE(d.IsEnabled(IDC_LPROP_SUFFIX_EDIT));
         d.Ok();

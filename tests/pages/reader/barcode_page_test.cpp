@@ -59,12 +59,10 @@ TEST_F(BarcodePageTest, LaserSameCodeTimeOutIsChosenOnlyForContinuousScanning) {
 
 TEST_F(BarcodePageTest, DecodeTimeOutIsCorrectedOnLeavingAndTheLedAsTyped) {
     Open(kBarcodePage);
-    page().Type(IDC_BARCODE_TIMEOUT_EDIT, "4");
-    EXPECT_EQ(Shown(IDC_BARCODE_TIMEOUT_EDIT), "4") << "still typing";
+    EXPECT_EQ(Typed(IDC_BARCODE_TIMEOUT_EDIT, "4"), "4") << "still typing";
     page().Leave(IDC_BARCODE_TIMEOUT_EDIT);
     EXPECT_EQ(Shown(IDC_BARCODE_TIMEOUT_EDIT), "5");
-    page().Type(IDC_BARCODE_LED_EDIT, "300");
-    EXPECT_EQ(Shown(IDC_BARCODE_LED_EDIT), "255");
+    EXPECT_EQ(Typed(IDC_BARCODE_LED_EDIT, "300"), "255");
     page().Type(IDC_BARCODE_TIMEOUT_EDIT, "3");
     sheet().Ok();
     EXPECT_EQ(block().laserDecodeTimeout, 5) << "apply holds the time-out at 0.5 s too";
@@ -131,8 +129,7 @@ TEST_F(BarcodePageTest, ElrFileShowsItsOwnRowsAndTimes) {
     EXPECT_EQ(working().elrTrioptic39On, 0) << "ELR rows are stored on apply";
     page().Type(IDC_BARCODE_AIM_EDIT, "7");
     page().Type(IDC_BARCODE_SAMECODE_EDIT, "12");
-    page().Type(IDC_BARCODE_BUZZDUR_EDIT, "256");
-    EXPECT_EQ(Shown(IDC_BARCODE_BUZZDUR_EDIT), "255");
+    EXPECT_EQ(Typed(IDC_BARCODE_BUZZDUR_EDIT, "256"), "255");
     sheet().Ok();
     EXPECT_EQ(block().elrTrioptic39On, 1);
     EXPECT_EQ(block().elrDecodeTimeout, 7);

@@ -248,8 +248,7 @@ TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRange) {
         d.Type(IDC_SYM_EDIT1, "");
         d.TypeKeys(IDC_SYM_EDIT1, "15");
         EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "15");
-        d.Type(IDC_SYM_EDIT1, "45");
-        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "30");
+        EXPECT_EQ(d.Typed(IDC_SYM_EDIT1, "45"), "30");
         d.Choose(IDC_SYM_LIST2, 0);
         EXPECT_FALSE(d.IsEnabled(IDC_SYM_EDIT1));
         d.Ok();
@@ -386,8 +385,7 @@ TEST_F(ReaderDialogTest, ImageCaptureWorksLiveAndCancelPutsItBack) {
     Open(IMAGECAPTUREDLG_2D_NAME, [&](FakeDialog& d) {
         EXPECT_FALSE(d.IsEnabled(IDC_IMG_GAIN)) << "autoexposure is on";
         d.Click(IDC_IMG_AUTOEXPOSURE);
-        d.Type(IDC_IMG_GAIN, "200");
-        EXPECT_EQ(d.GetText(IDC_IMG_GAIN), "127");
+        EXPECT_EQ(d.Typed(IDC_IMG_GAIN, "200"), "127");
         EXPECT_EQ(reader().twoDGain, 127);
         d.Choose(IDC_IMG_FORMAT, 1);
         EXPECT_EQ(reader().twoDImageFormat, 3);
@@ -411,12 +409,9 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
                    [](FakeDialog& d) {
                        EXPECT_EQ(d.GetText(IDC_RFID_START), "-1");
                        EXPECT_EQ(d.GetText(IDC_RFID_DELIMITER), ", ");
-                       d.Type(IDC_RFID_START, "-");
-                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-") << "waits for the digits";
-                       d.Type(IDC_RFID_START, "300");
-                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-1");
-                       d.Type(IDC_RFID_LENGTH, "256");
-                       EXPECT_EQ(d.GetText(IDC_RFID_LENGTH), "255");
+                       EXPECT_EQ(d.Typed(IDC_RFID_START, "-"), "-") << "waits for the digits";
+                       EXPECT_EQ(d.Typed(IDC_RFID_START, "300"), "-1");
+                       EXPECT_EQ(d.Typed(IDC_RFID_LENGTH, "256"), "255");
                        d.ClickAt(IDC_RFID_DELIMITER, 2, 2);
                        EXPECT_EQ(d.GetText(IDC_RFID_DELIMITER), "; ");
                        d.Ok();
