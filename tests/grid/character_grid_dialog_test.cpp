@@ -23,19 +23,6 @@ using test::FakeDialog;
 using test::PaintCall;
 using test::RecordingPainter;
 
-class NoLogic final : public DialogHandler {
-public:
-    void OnInit(Dialog&) override {}
-    void OnCommand(Dialog&, int, Notify) override {}
-};
-
-// A click in the middle of the code's cell of the grid window.
-void ClickCode(FakeDialog& dialog, std::uint8_t code) {
-    const int cellW = dialog.pixelWidth(IDC_GRID_CELLS) / 17;
-    const int cellH = dialog.pixelHeight(IDC_GRID_CELLS) / 17;
-    dialog.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
-}
-
 std::string ResultLineText(FakeDialog& dialog) {
     RecordingPainter painter;
     EXPECT_TRUE(dialog.Paint(IDC_GRID_RESULT, painter));
@@ -57,8 +44,7 @@ protected:
     CompiledStringTable builtin;
     UiStrings strings{builtin};
     GridBuffers buffers;
-    NoLogic ownerLogic;
-    FakeDialog owner{test::TestTemplate("FORMPROPERTIESDLG"), ownerLogic};
+    FakeDialog owner{test::TestTemplate("FORMPROPERTIESDLG"), test::NoLogic()};
 };
 
 TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
@@ -68,9 +54,9 @@ TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         EXPECT_EQ(dialog.title(), "The Grid Control");
         EXPECT_EQ(ResultLineText(dialog), "F2 ");
-        ClickCode(dialog, 0x26);
-        ClickCode(dialog, 0x0D);  // Enter: refused
-        ClickCode(dialog, 0x41);
+        test::ClickGridCode(dialog, 0x26);
+        test::ClickGridCode(dialog, 0x0D);  // Enter: refused
+        test::ClickGridCode(dialog, 0x41);
         EXPECT_EQ(ResultLineText(dialog), "F2 && A ");
         EXPECT_GE(dialog.invalidations(IDC_GRID_RESULT), 2);
         dialog.Ok();
@@ -88,7 +74,7 @@ TEST_F(GridDialogTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
     CharacterGrid grid(owner, opener);
     owner.SetText(IDC_FPROP_SUFFIX_EDIT, "whatever the box showed");
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        ClickCode(dialog, 0x41);
+        test::ClickGridCode(dialog, 0x41);
         dialog.Click(IDC_GRID_CLEAR);
         EXPECT_EQ(ResultLineText(dialog), "");
         dialog.Cancel();
@@ -104,9 +90,9 @@ TEST_F(GridDialogTest, TooManyPicksWarnAndDelimiterReturnsTextOnly) {
     CharacterGrid grid(owner, opener);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         dialog.Click(IDC_GRID_CLEAR);
-        ClickCode(dialog, 0x2C);
+        test::ClickGridCode(dialog, 0x2C);
         EXPECT_TRUE(dialog.messages().empty());
-        ClickCode(dialog, 0x2E);
+        test::ClickGridCode(dialog, 0x2E);
         ASSERT_EQ(dialog.messages().size(), 1u);
         EXPECT_EQ(dialog.messages()[0].title, "Warning");
         EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
@@ -136,7 +122,7 @@ TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
         ASSERT_EQ(open.calls.size(), 1u);
         EXPECT_EQ(open.Find(PaintCall::Kind::Rectangle, 0, 0, width, height, kPureBlue), 0);
         EXPECT_EQ(open.calls[0].outline, kBlack);
-        ClickCode(dialog, 0x41);
+        test::ClickGridCode(dialog, 0x41);
         dialog.Ok();
     });
     owner.ClickAt(IDC_FPROP_PREFIX_EDIT, 3, 3);

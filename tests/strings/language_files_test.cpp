@@ -27,57 +27,47 @@ TEST(LanguageDisplayName, SkipsLeadingCrsAndEndsAtCrWithinTheFirst260Bytes) {
     EXPECT_EQ(LanguageDisplayName(std::string("\0Hidden\r", 8)), "");
 }
 
-TEST(ApplyLanguageText, StoresEachTextWithoutTheCharacterBeforeItsLf) {
-    LanguageTable table;
-    table.SetSlot(2651, "old text");
-    table.SetSlot(40, "kept");
-    ApplyLanguageText("Deutsch\r\n31=&Neu\r\n2651=\r\n32=  Offnen \r\n", table);
-    EXPECT_STREQ(table.Slot(31), "&Neu");
-    EXPECT_STREQ(table.Slot(2651), "") << "an empty line empties the slot";
-    EXPECT_STREQ(table.Slot(32), "  Offnen ") << "blanks inside the text are kept";
-    EXPECT_STREQ(table.Slot(40), "kept") << "ids the file does not mention are untouched";
-
-    // The character before the LF is dropped whatever it is.
-    LanguageTable lfOnly;
-    ApplyLanguageText("Name\n31=&New\n32=&Open", lfOnly);
-    EXPECT_STREQ(lfOnly.Slot(31), "&Ne");
-    EXPECT_STREQ(lfOnly.Slot(32), "&Ope") << "a last line without CR";
-}
-
-TEST(ApplyLanguageText, ReadsTheIdUpToTheNextEqualsSignAcrossLines) {
+// Each file is read into a table whose slots 0, 7, 40 and 2651 held "old";
+// what one slot holds afterwards.
+TEST(ApplyLanguageText, PutsEachTextInTheSlotOfItsId) {
+    const std::string deutsch = "Deutsch\r\n31=&Neu\r\n2651=\r\n32=  Offnen \r\n";
+    const std::string lfOnly = "Name\n31=&New\n32=&Open";
     // A line without "=" joins the next one into a single id text, which
     // reads as 0 when it starts with no number, or as its leading number.
-    LanguageTable table;
-    ApplyLanguageText("Name\r\nremark\r\n31=&New\r\n12 stray\r\n33=Save\r\n", table);
-    EXPECT_STREQ(table.Slot(0), "&New");
-    EXPECT_STREQ(table.Slot(31), "");
-    EXPECT_STREQ(table.Slot(12), "Save");
-    EXPECT_STREQ(table.Slot(33), "");
-}
-
-TEST(ApplyLanguageText, AnIdWithoutAValueClearsItsSlotAndEndsTheLoad) {
-    LanguageTable table;
-    table.SetSlot(7, "before");
-    table.SetSlot(8, "before");
-    ApplyLanguageText("Name\r\n5=A\r\n7", table);
-    EXPECT_STREQ(table.Slot(5), "A");
-    EXPECT_STREQ(table.Slot(7), "");
-
-    // A trailing blank line is an id text "\r\n" with no value: slot 0.
-    table.SetSlot(0, "product");
-    ApplyLanguageText("Name\r\n8=B\r\n\r\n", table);
-    EXPECT_STREQ(table.Slot(8), "B");
-    EXPECT_STREQ(table.Slot(0), "");
-}
-
-TEST(ApplyLanguageText, IgnoresIdsOutsideTheTableAndCutsLongTexts) {
-    LanguageTable table;
-    ApplyLanguageText("Name\r\n-1=neg\r\n5000=high\r\n99999999999999999999=huge\r\n4999=" +
-                          std::string(300, 't') + "\r\n+12=plus\r\n",
-                      table);
-    EXPECT_STREQ(table.Slot(0), "") << "out-of-range ids must not wrap onto real slots";
-    EXPECT_EQ(std::string(table.Slot(4999)), std::string(260, 't'));
-    EXPECT_STREQ(table.Slot(12), "plus");
+    const std::string joined = "Name\r\nremark\r\n31=&New\r\n12 stray\r\n33=Save\r\n";
+    const std::string odd = "Name\r\n-1=neg\r\n5000=high\r\n99999999999999999999=huge\r\n4999=" +
+                            std::string(300, 't') + "\r\n+12=plus\r\n";
+    const std::string nul("Name\r\n5=A\r\n\0" "6=B\r\n", 17);
+    const struct {
+        std::string file;
+        int id;
+        std::string expected;
+        const char* why;
+    } cases[] = {
+        {deutsch, 31, "&Neu", "the character before the LF is dropped"},
+        {deutsch, 2651, "", "an empty line empties the slot"},
+        {deutsch, 32, "  Offnen ", "blanks inside the text are kept"},
+        {deutsch, 40, "old", "ids the file does not mention are untouched"},
+        {lfOnly, 31, "&Ne", "whatever the character before the LF is"},
+        {lfOnly, 32, "&Ope", "a last line without CR"},
+        {joined, 0, "&New", ""},
+        {joined, 31, "", ""},
+        {joined, 12, "Save", ""},
+        {joined, 33, "", ""},
+        {"Name\r\n5=A\r\n7", 7, "", "an id without a value clears its slot"},
+        {"Name\r\n8=B\r\n\r\n", 0, "", "a trailing blank line is an id text with no value: slot 0"},
+        {odd, 0, "old", "out-of-range ids must not wrap onto real slots"},
+        {odd, 4999, std::string(260, 't'), "cut to the slot"},
+        {odd, 12, "plus", ""},
+        {nul, 5, "A", ""},
+        {nul, 6, "", "a NUL byte ends the text"},
+    };
+    for (const auto& c : cases) {
+        LanguageTable table;
+        for (int id : {0, 7, 40, 2651}) table.SetSlot(id, "old");
+        ApplyLanguageText(c.file, table);
+        EXPECT_EQ(table.Slot(c.id), c.expected) << c.why << " (id " << c.id << ")";
+    }
 }
 
 TEST(ApplyLanguageText, LooksAtNoMoreThan55999Bytes) {
@@ -93,13 +83,6 @@ TEST(ApplyLanguageText, LooksAtNoMoreThan55999Bytes) {
     EXPECT_STREQ(table.Slot(2), "B");
     EXPECT_STREQ(table.Slot(3), "") << "text past the read buffer is never seen";
     EXPECT_EQ(std::string(table.Slot(100)).size(), 260u);
-}
-
-TEST(ApplyLanguageText, StopsAtANulByte) {
-    LanguageTable table;
-    ApplyLanguageText(std::string("Name\r\n5=A\r\n\0" "6=B\r\n", 17), table);
-    EXPECT_STREQ(table.Slot(5), "A");
-    EXPECT_STREQ(table.Slot(6), "");
 }
 
 TEST(BuildLanguageList, ListsLanguageFilesInNameOrderSkippingNamelessOnes) {

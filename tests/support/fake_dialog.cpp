@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "grid/grid_ids.h"
 #include "support/test_document.h"
 #include "ui/caret.h"
 
@@ -63,21 +64,6 @@ ControlKind KindOf(const DialogControl& control) {
     return ControlKind::Other;
 }
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::PushButton: return "push button";
-    case ControlKind::CheckBox: return "check box";
-    case ControlKind::RadioButton: return "radio button";
-    case ControlKind::GroupBox: return "group box";
-    case ControlKind::Edit: return "edit";
-    case ControlKind::Static: return "static";
-    case ControlKind::ComboBox: return "combo box";
-    case ControlKind::ListBox: return "list box";
-    case ControlKind::Other: return "custom control";
-    }
-    return "?";
-}
-
 bool IsList(ControlKind kind) { return kind == ControlKind::ComboBox || kind == ControlKind::ListBox; }
 bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
 
@@ -90,7 +76,6 @@ bool AnswerFits(Answer answer, Buttons buttons) {
     return false;
 }
 
-// Stands in where a test asks for a page that does not exist.
 class NullHandler final : public DialogHandler {
 public:
     void OnInit(Dialog&) override {}
@@ -200,7 +185,7 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
       title_(dialogTemplate.title) {
     controls_.reserve(dialogTemplate.controls.size());
     for (const DialogControl& source : dialogTemplate.controls) {
-        controls_.push_back({source.id, source.style, KindOf(source), source.text,
+        controls_.push_back({source.id, source.style, KindOf(source), source.className, source.text,
                              (source.style & kWsDisabled) == 0, (source.style & kWsVisible) != 0, false, {}, -1, 0,
                              kDefaultEditLimit, source.cx, source.cy});
     }
@@ -235,7 +220,7 @@ const FakeDialog::Control* FakeDialog::Find(int id, const char* call) const {
 
 bool FakeDialog::Expect(const Control& control, bool ok, const char* call, const char* need) const {
     if (!ok)
-        ADD_FAILURE() << name_ << ": " << call << " on control " << control.id << " (" << KindName(control.kind)
+        ADD_FAILURE() << name_ << ": " << call << " on control " << control.id << " (" << control.className
                       << "), which is not " << need;
     return ok;
 }
@@ -464,11 +449,6 @@ void FakeDialog::Invalidate(int id) {
     if (Control* control = Find(id, "Invalidate")) ++control->invalidations;
 }
 
-bool FakeDialog::hasCanvas(int id) const {
-    const Control* control = Find(id, "hasCanvas");
-    return control && control->canvas;
-}
-
 bool FakeDialog::Paint(int id, Painter& painter) const {
     const Control* control = Find(id, "Paint");
     if (!control || !Expect(*control, control->canvas != nullptr, "Paint", "a control with a canvas")) return false;
@@ -502,15 +482,23 @@ void FakeDialog::ClickAt(int id, int x, int y) {
         MoveFocus(id);
 }
 
-void FakeDialog::Type(int id, std::string_view text) {
-    Control* control = Find(id, "Type");
-    if (!UserCanReach(control, "Type") || !Expect(*control, control->kind == ControlKind::Edit, "Type", "an edit"))
-        return;
+// The edit the user types in, focused; nullptr (and a failure) when the user
+// cannot type there.
+FakeDialog::Control* FakeDialog::EditToType(int id, const char* action) {
+    Control* control = Find(id, action);
+    if (!UserCanReach(control, action) || !Expect(*control, control->kind == ControlKind::Edit, action, "an edit"))
+        return nullptr;
     if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": Type on control " << id << ", which is read-only";
-        return;
+        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is read-only";
+        return nullptr;
     }
     MoveFocus(id);
+    return control;
+}
+
+void FakeDialog::Type(int id, std::string_view text) {
+    Control* control = EditToType(id, "Type");
+    if (!control) return;
     std::string typed;
     for (char c : text)
         if (TakesKey(*control, c)) typed.push_back(c);
@@ -520,16 +508,14 @@ void FakeDialog::Type(int id, std::string_view text) {
     Raise(id, Notify::Changed);
 }
 
+std::string FakeDialog::Typed(int id, std::string_view text) {
+    Type(id, text);
+    return GetText(id);
+}
+
 void FakeDialog::TypeKeys(int id, std::string_view keys) {
-    Control* control = Find(id, "TypeKeys");
-    if (!UserCanReach(control, "TypeKeys") ||
-        !Expect(*control, control->kind == ControlKind::Edit, "TypeKeys", "an edit"))
-        return;
-    if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": TypeKeys on control " << id << ", which is read-only";
-        return;
-    }
-    MoveFocus(id);
+    Control* control = EditToType(id, "TypeKeys");
+    if (!control) return;
     for (char c : keys) {
         const auto at = static_cast<std::size_t>(control->caret);
         if (c == '\b') {
@@ -611,6 +597,12 @@ void FakeDialog::Choose(int id, int index) {
     }
 }
 
+void FakeDialog::Choose(int id, std::string_view text) {
+    const int entry = ListFind(*this, id, text);
+    if (entry < 0) ADD_FAILURE() << name_ << ": control " << id << " has no entry \"" << text << "\"";
+    else Choose(id, entry);
+}
+
 void FakeDialog::Leave(int id) {
     const Control* control = Find(id, "Leave");
     if (!UserCanReach(control, "Leave")) return;
@@ -644,23 +636,12 @@ std::vector<std::string> FakeDialog::items(int id) const {
     return control->items;
 }
 
-int FakeDialog::limit(int id) const {
-    const Control* control = Find(id, "limit");
-    if (!control || !Expect(*control, control->kind == ControlKind::Edit, "limit", "an edit")) return 0;
-    return control->limit;
-}
 
 // ---------------------------------------------------------------- FakeSheet
 
 FakeSheet::FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui)
-    : ui_(ui ? std::move(ui) : FakeUi::Create()), caption_(spec.caption) {
+    : ui_(ui ? std::move(ui) : FakeUi::Create()) {
     for (const SheetPage& page : spec.pages) pages_.push_back({page, nullptr});
-}
-
-std::vector<std::string> FakeSheet::titles() const {
-    std::vector<std::string> out;
-    for (const Page& page : pages_) out.push_back(page.spec.title);
-    return out;
 }
 
 bool FakeSheet::Usable(const char* action) const {
@@ -719,7 +700,6 @@ void FakeSheet::Ok() {
     for (Page& page : pages_)
         if (page.dialog) page.spec.handler->OnApply(*page.dialog);
     closed_ = true;
-    accepted_ = true;
 }
 
 void FakeSheet::Cancel() {
@@ -731,9 +711,8 @@ void FakeSheet::Cancel() {
 FakeDialog& FakeSheet::current() {
     if (current_ < 0) {
         ADD_FAILURE() << "property sheet: no current page before it opened";
-        static NullHandler handler;
         static const DialogTemplate kEmpty;
-        static FakeDialog nowhere(kEmpty, handler, FakeUi::Create(&kNoTemplates));
+        static FakeDialog nowhere(kEmpty, NoLogic(), FakeUi::Create(&kNoTemplates));
         return nowhere;
     }
     return *pages_[static_cast<std::size_t>(current_)].dialog;
@@ -752,26 +731,29 @@ Answer FakeShellHost::Message(std::string_view text, std::string_view title, But
     return ui_->ShowMessage(text, title, buttons, icon);
 }
 
-std::optional<std::string> FakeShellHost::ChooseFileToSave() {
-    ++saveDialogs_;
-    if (saveChoices_.empty()) {
-        ADD_FAILURE() << "the Save dialog opened, but the test queued no choice for it";
+namespace {
+
+// The next queued answer of a file dialog.
+std::optional<std::string> NextChoice(std::deque<std::optional<std::string>>& choices, const char* dialog) {
+    if (choices.empty()) {
+        ADD_FAILURE() << "the " << dialog << " dialog opened, but the test queued no choice for it";
         return std::nullopt;
     }
-    std::optional<std::string> choice = std::move(saveChoices_.front());
-    saveChoices_.pop_front();
+    std::optional<std::string> choice = std::move(choices.front());
+    choices.pop_front();
     return choice;
+}
+
+}  // namespace
+
+std::optional<std::string> FakeShellHost::ChooseFileToSave() {
+    ++saveDialogs_;
+    return NextChoice(saveChoices_, "Save");
 }
 
 std::optional<std::string> FakeShellHost::ChooseFileToOpen(const std::string& start) {
     openStarts_.push_back(start);
-    if (openChoices_.empty()) {
-        ADD_FAILURE() << "the Open dialog opened, but the test queued no choice for it";
-        return std::nullopt;
-    }
-    std::optional<std::string> choice = std::move(openChoices_.front());
-    openChoices_.pop_front();
-    return choice;
+    return NextChoice(openChoices_, "Open");
 }
 
 int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
@@ -779,18 +761,9 @@ int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
 }
 
 void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
-    SheetRecord record{sheet.caption, {}, {}};
-    for (const SheetPage& page : sheet.pages) {
-        record.titles.push_back(page.title);
-        record.templates.push_back(page.templateName ? page.templateName : "");
-    }
+    SheetRecord record{sheet.caption, {}};
+    for (const SheetPage& page : sheet.pages) record.titles.push_back(page.title);
     sheets_.push_back(std::move(record));
-    if (!sheetScript_) return;
-    FakeSheet fake(sheet, ui_);
-    fake.Open();
-    const SheetScript script = sheetScript_;
-    script(fake);
-    if (!fake.closed()) ADD_FAILURE() << "the sheet script left the property sheet open";
 }
 
 int ListFind(const Dialog& dialog, int id, std::string_view text) {
@@ -798,6 +771,17 @@ int ListFind(const Dialog& dialog, int id, std::string_view text) {
     for (int i = 0; i < count; ++i)
         if (dialog.ListText(id, i) == text) return i;
     return -1;
+}
+
+DialogHandler& NoLogic() {
+    static NullHandler handler;
+    return handler;
+}
+
+void ClickGridCode(FakeDialog& grid, std::uint8_t code) {
+    const int cellW = grid.pixelWidth(IDC_GRID_CELLS) / 17;
+    const int cellH = grid.pixelHeight(IDC_GRID_CELLS) / 17;
+    grid.ClickAt(IDC_GRID_CELLS, ((code >> 4) + 1) * cellW + cellW / 2, ((code & 15) + 1) * cellH + cellH / 2);
 }
 
 }  // namespace fw::test

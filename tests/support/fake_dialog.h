@@ -45,9 +45,7 @@ struct MessageRecord {
 };
 
 class FakeDialog;
-class FakeSheet;
 using ModalScript = std::function<void(FakeDialog&)>;
-using SheetScript = std::function<void(FakeSheet&)>;
 
 // What the fakes of one test share: the templates that modal dialogs are
 // built from, the scripts that play the user in them, the message boxes
@@ -67,7 +65,6 @@ public:
     const std::vector<MessageRecord>& messages() const { return messages_; }
     // Names of the modal dialogs opened, in order.
     const std::vector<std::string>& modalsRun() const { return modalsRun_; }
-    std::size_t pendingAnswers() const { return answers_.size(); }
 
     // With no queued answer an Ok or OkCancel box answers Ok, a YesNoCancel
     // box Yes.
@@ -132,6 +129,8 @@ public:
     // on the control that had it, Other on the one that gets it (edits, lists,
     // and buttons with BS_NOTIFY report focus changes; others do not).
     void Type(int id, std::string_view text);  // an edit's whole text, then Changed once
+    // Type, then what the edit shows: what the user sees after typing.
+    std::string Typed(int id, std::string_view text);
     // Keys one by one at the caret, each raising Changed, as the keyboard
     // delivers them; '\b' is Backspace.
     void TypeKeys(int id, std::string_view keys);
@@ -142,6 +141,8 @@ public:
     // SelChange, then its closing (Other); a list box reports SelChange only
     // with LBS_NOTIFY.
     void Choose(int id, int index);
+    // The entry with this text, as the user reads it; fails without one.
+    void Choose(int id, std::string_view text);
     void Leave(int id);                        // the focus leaves the control: KillFocus
     // A left click at (x, y) in the client pixels of a control that the
     // logic paints itself (one with a canvas attached).
@@ -154,10 +155,8 @@ public:
     const std::string& title() const { return title_; }
     ControlKind kind(int id) const;
     std::vector<std::string> items(int id) const;
-    int limit(int id) const;
     int focus() const { return focus_; }  // 0: no control has the focus
     int caret(int id) const;              // of an edit
-    bool hasCanvas(int id) const;
     // Lets the control's canvas paint into painter; false when it declines.
     bool Paint(int id, Painter& painter) const;
     int invalidations(int id) const;
@@ -170,7 +169,6 @@ public:
 
     FakeUi& ui() { return *ui_; }
     void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
-    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
     const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
 
 private:
@@ -181,6 +179,7 @@ private:
         int id;
         std::uint32_t style;
         ControlKind kind;
+        std::string className;  // as the template gives it, for the failure messages
         std::string text;
         bool enabled;
         bool visible;
@@ -205,6 +204,7 @@ private:
     void Raise(int id, Notify code);
     bool NotifiesFocus(const Control& control) const;
     bool TakesKey(const Control& control, char& c) const;
+    Control* EditToType(int id, const char* action);
 
     std::string name_;
     DialogHandler& handler_;
@@ -236,15 +236,10 @@ public:
     void Ok();
     void Cancel();
 
-    const std::string& caption() const { return caption_; }
-    std::vector<std::string> titles() const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
-    int currentIndex() const { return current_; }
     FakeDialog& current();
     // nullptr for a page that has not been created.
     FakeDialog* page(int index);
-    bool closed() const { return closed_; }
-    bool accepted() const { return accepted_; }
     FakeUi& ui() { return *ui_; }
 
 private:
@@ -257,16 +252,21 @@ private:
     void Activate(int index);
 
     std::shared_ptr<FakeUi> ui_;
-    std::string caption_;
     std::vector<Page> pages_;
     int current_ = -1;
     bool closed_ = false;
-    bool accepted_ = false;
 };
 
 // The index of the first entry of a list with this text, or -1: how a test
 // picks an entry by what the user reads.
 int ListFind(const Dialog& dialog, int id, std::string_view text);
+
+// A handler that does nothing: the logic of a dialog that only owns the
+// one under test.
+DialogHandler& NoLogic();
+
+// A click in the middle of the code's cell of the character grid.
+void ClickGridCode(FakeDialog& grid, std::uint8_t code);
 
 // The main window's side of the shell.
 class FakeShellHost final : public ShellHost {
@@ -286,13 +286,10 @@ public:
     const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
     const std::vector<std::string>& modalsRun() const { return ui_->modalsRun(); }
 
-    // Without a script the sheet is only recorded, as if cancelled at once;
-    // with one it runs on a FakeSheet, which the script must close.
-    void OnSheet(SheetScript script) { sheetScript_ = std::move(script); }
+    // The sheet is only recorded, as if cancelled at once.
     struct SheetRecord {
         std::string caption;
         std::vector<std::string> titles;
-        std::vector<std::string> templates;
     };
     const std::vector<SheetRecord>& sheets() const { return sheets_; }
 
@@ -319,7 +316,6 @@ private:
     std::deque<std::optional<std::string>> openChoices_;
     int saveDialogs_ = 0;
     std::vector<std::string> openStarts_;
-    SheetScript sheetScript_;
     std::vector<SheetRecord> sheets_;
     std::vector<bool> placements_;
     int recentFilesChanged_ = 0;

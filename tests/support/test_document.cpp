@@ -5,6 +5,12 @@
 #include <fstream>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "template/template_file.h"
+
 namespace fw::test {
 
 TempDir::TempDir() {
@@ -37,6 +43,54 @@ std::string ReadText(const std::filesystem::path& path) {
 
 void WriteText(const std::filesystem::path& path, std::string_view text) {
     WriteAll(path, {text.begin(), text.end()});
+}
+
+void MakeCleanTemplate(TemplateBlocks& b) {
+    b.settings.startFrom = 1;
+    MenuRecord& menu = b.menus[0];
+    std::strcpy(menu.itemName[0], "Count");
+    std::strcpy(menu.itemName[1], "Prices");
+    menu.nextTarget[0] = 1;
+    menu.nextTarget[1] = 2;
+    menu.itemCount = 2;
+
+    FormRecord& stock = b.forms[0];
+    stock.dataType[0] = kTypeText;
+    std::strcpy(stock.prompt[0], "Item");
+    stock.maxLength[0] = 12;
+    stock.dataType[1] = kTypeInteger;
+    stock.maxLength[1] = 5;
+    stock.keyLine = 1;
+    stock.noKeyLine = 0;
+    stock.lastInputLine = 2;
+    stock.escTarget = 21;
+
+    FormRecord& prices = b.forms[1];
+    prices.lookupFile = 1;
+    prices.dataType[0] = kTypeLookup;
+    prices.lookupField[0] = 1;
+    prices.dataType[1] = kTypeReal;
+    prices.lookupField[1] = 2;
+    prices.lastInputLine = 2;
+    prices.escTarget = 21;
+
+    LookupRecord& lookup = b.lookups[0];
+    lookup.fieldCount = 2;
+    lookup.fieldLength[0] = 6;
+    lookup.fieldLength[1] = 8;
+}
+
+std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc) {
+    TempDir dir;
+    EXPECT_TRUE(WriteTemplateFile(doc, dir / "saved.QLT"));
+    std::vector<std::uint8_t> bytes = ReadAll(dir / "saved.QLT");
+    EXPECT_EQ(bytes.size(), kTemplateFileSize);
+    bytes.resize(kTemplateFileSize);  // so a test's offsets stay inside
+    return bytes;
+}
+
+std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return reinterpret_cast<const char*>(&bytes.at(offset));
 }
 
 }  // namespace fw::test

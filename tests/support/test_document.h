@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,5 +43,24 @@ std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);
+// Menu 1 starts the program and leads to a keyed stock form and a price form
+// that looks its codes up in lookup file 1: a template the check finds clean.
+void MakeCleanTemplate(TemplateBlocks& b);
+
+// The offsets of the bytes in which two blocks differ.
+template <class Block>
+std::set<std::size_t> ChangedBytes(const Block& before, const Block& after) {
+    std::set<std::size_t> changed;
+    const auto* a = reinterpret_cast<const std::uint8_t*>(&before);
+    const auto* b = reinterpret_cast<const std::uint8_t*>(&after);
+    for (std::size_t i = 0; i < sizeof before; ++i)
+        if (a[i] != b[i]) changed.insert(i);
+    return changed;
+}
+
+// The bytes Save writes for the document, after the preparation Save makes.
+std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc);
+// The NUL-ended text at `offset`.
+std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 
 }  // namespace fw::test

@@ -39,17 +39,13 @@ TEST(DeviceTexts, StandInTheFileInTheTerminalsOrder) {
     for (int id = 3001; id <= 3980; ++id) t.strings.table().SetSlot(id, "#" + std::to_string(id));
     t.strings.SetLanguageActive(true);
     t.doc.FillDeviceTexts();
-    test::TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, (dir / "t.QLT").string()));
-    const std::vector<std::uint8_t> file = test::ReadAll(dir / "t.QLT");
-    ASSERT_EQ(file.size(), 154309u);
+    const std::vector<std::uint8_t> file = test::SavedBytes(t.doc);
 
     std::size_t offset = 20 + 122169 + 500;  // signature, blocks, zero run
     for (const auto& [firstId, slots] : fileOrder) {
-        for (int slot : {0, slots - 1}) {
-            const char* text = reinterpret_cast<const char*>(file.data() + offset + slot * kSlotSize);
-            EXPECT_EQ(std::string(text), "#" + std::to_string(firstId + slot)) << "at file offset " << offset;
-        }
+        for (int slot : {0, slots - 1})
+            EXPECT_EQ(test::TextAt(file, offset + slot * kSlotSize), "#" + std::to_string(firstId + slot))
+                << "at file offset " << offset;
         offset += slots * kSlotSize;
     }
     EXPECT_EQ(offset, file.size());

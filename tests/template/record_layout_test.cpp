@@ -49,13 +49,16 @@ TEST(RecordLayout, WithoutAKeyLineTheTerminalsKeyLeadsAndTheStampCanClose) {
     form.dataType[2] = kTypeLookup;
     form.initialValueOn[2] = 1;  // "Save field data"
     form.maxLength[2] = 6;
-    form.lastInputLine = 2;
+    form.dataType[3] = form.dataType[4] = kTypeImage;
+    form.saveFilePath[4] = 1;  // only a saved path makes a field
+    form.maxLength[3] = form.maxLength[4] = 30;
+    form.lastInputLine = 5;
     const RecordLayout layout = DeriveRecordLayout(form);
     const std::vector<RecordField> expected = {
-        {K::KeyField, -1, 8}, {K::Line, 1, 10}, {K::Line, 2, 6}, {K::Stamp, -1, 20}};
+        {K::KeyField, -1, 8}, {K::Line, 1, 10}, {K::Line, 2, 6}, {K::Line, 4, 30}, {K::Stamp, -1, 20}};
     EXPECT_EQ(layout.fields, expected);
     EXPECT_EQ(layout.keyPosition, 1u);
-    EXPECT_EQ(layout.length, 44u);
+    EXPECT_EQ(layout.length, 74u);
 
     form.recordAction = kRecordUpdateLookup;
     EXPECT_TRUE(DeriveRecordLayout(form).fields.empty());

@@ -8,6 +8,8 @@
 namespace fw {
 namespace {
 
+// Where the fields of a record stand is the record layout's test; here,
+// what the preparation stores.
 class SavePreparationTest : public ::testing::Test {
 protected:
     TemplateBlocks& blocks() { return t.doc.blocks; }
@@ -28,29 +30,6 @@ protected:
 
     test::TestDocument t;
 };
-
-TEST_F(SavePreparationTest, MeasuresTheRecordShapeOfAKeyedForm) {
-    MakeThreeLineForm(form(0), 3);
-    Prepare();
-    EXPECT_EQ(form(0).recordFieldCount, 3);
-    EXPECT_EQ(form(0).keyFieldPosition, 3);
-    EXPECT_EQ(form(0).recordLength[0], 60);
-    EXPECT_EQ(form(0).recordLength[1], 0);
-}
-
-TEST_F(SavePreparationTest, CountsTheKeyFieldAndStampsOfAFormWithoutKeyLine) {
-    MakeThreeLineForm(form(0), 0);
-    form(0).stampMode = kStampBottom;
-    MakeThreeLineForm(form(1), 2);
-    form(1).stampMode = kStampTop;
-    Prepare();
-    EXPECT_EQ(form(0).recordFieldCount, 5);
-    EXPECT_EQ(form(0).keyFieldPosition, 1);
-    EXPECT_EQ(GetLe16(form(0).recordLength), 88u);
-    EXPECT_EQ(form(1).recordFieldCount, 4);
-    EXPECT_EQ(form(1).keyFieldPosition, 3) << "the stamp leads the key line";
-    EXPECT_EQ(GetLe16(form(1).recordLength), 80u);
-}
 
 // A file may hold other values than 0 and 1: such a form gets no key field
 // and no key position.
@@ -76,21 +55,6 @@ TEST_F(SavePreparationTest, StoresNothingForFormsWithoutInputOrThatOnlyUpdate) {
         EXPECT_EQ(form(i).keyFieldPosition, 0);
         EXPECT_EQ(GetLe16(form(i).recordLength), 0u);
     }
-}
-
-TEST_F(SavePreparationTest, SkipsLinesThatMakeNoField) {
-    FormRecord& f = form(0);
-    MakeThreeLineForm(f, 0);
-    f.dataType[0] = kTypeLookup;  // saved only with "Save field data"
-    f.dataType[1] = kTypeImage;   // saved only with "Save file path"
-    f.dataType[2] = kTypePrompt;
-    Prepare();
-    EXPECT_EQ(f.recordFieldCount, 1);
-    f.initialValueOn[0] = 1;
-    f.saveFilePath[1] = 1;
-    Prepare();
-    EXPECT_EQ(f.recordFieldCount, 3);
-    EXPECT_EQ(GetLe16(f.recordLength), 8u + 10 + 20);
 }
 
 TEST_F(SavePreparationTest, SplitsLongRecordLengthsOverTwoBytes) {

@@ -10,42 +10,6 @@
 namespace fw {
 namespace {
 
-// Menu 1 starts the program and leads to a keyed stock form and a price form
-// that looks its codes up in lookup file 1: nothing to report.
-void MakeClean(TemplateBlocks& b) {
-    b.settings.startFrom = 1;
-    MenuRecord& menu = b.menus[0];
-    std::strcpy(menu.itemName[0], "Count");
-    std::strcpy(menu.itemName[1], "Prices");
-    menu.nextTarget[0] = 1;
-    menu.nextTarget[1] = 2;
-    menu.itemCount = 2;
-
-    FormRecord& stock = b.forms[0];
-    stock.dataType[0] = kTypeText;
-    stock.maxLength[0] = 12;
-    stock.dataType[1] = kTypeInteger;
-    stock.maxLength[1] = 5;
-    stock.keyLine = 1;
-    stock.noKeyLine = 0;
-    stock.lastInputLine = 2;
-    stock.escTarget = 21;
-
-    FormRecord& prices = b.forms[1];
-    prices.lookupFile = 1;
-    prices.dataType[0] = kTypeLookup;
-    prices.lookupField[0] = 1;
-    prices.dataType[1] = kTypeReal;
-    prices.lookupField[1] = 2;
-    prices.lastInputLine = 2;
-    prices.escTarget = 21;
-
-    LookupRecord& lookup = b.lookups[0];
-    lookup.fieldCount = 2;
-    lookup.fieldLength[0] = 6;
-    lookup.fieldLength[1] = 8;
-}
-
 std::vector<std::string> Lines(const TemplateBlocks& blocks) {
     test::TestDocument t;
     std::vector<std::string> lines;
@@ -53,17 +17,12 @@ std::vector<std::string> Lines(const TemplateBlocks& blocks) {
     return lines;
 }
 
-TEST(TemplateCheck, CleanTemplateReportsNothing) {
-    test::TestDocument t;
-    MakeClean(t.doc.blocks);
-    EXPECT_EQ(Lines(t.doc.blocks), std::vector<std::string>{});
-}
-
-TEST(TemplateCheck, EachRuleReportsItsPlaceAndWhatIsWrong) {
+TEST(TemplateCheck, EachRuleReportsItsPlaceAndWhatIsWrongAndTheCleanTemplateNothing) {
     const struct {
         std::function<void(TemplateBlocks&)> craft;
         std::vector<std::string> expected;
     } cases[] = {
+        {[](TemplateBlocks&) {}, {}},
         {[](TemplateBlocks& b) { b.menus[0].nextTarget[1] = 3; },
          {"error: menu 1 item 2: leads to form 3, which has no input line"}},
         {[](TemplateBlocks& b) { b.menus[0].escTarget = 22; },
@@ -144,7 +103,7 @@ TEST(TemplateCheck, EachRuleReportsItsPlaceAndWhatIsWrong) {
     };
     for (const auto& c : cases) {
         test::TestDocument t;
-        MakeClean(t.doc.blocks);
+        test::MakeCleanTemplate(t.doc.blocks);
         c.craft(t.doc.blocks);
         EXPECT_EQ(Lines(t.doc.blocks), c.expected);
     }

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <random>
 
-#include "pages/form/form_page_fixture.h"
 #include "support/test_document.h"
+#include "template/fixed_text.h"
 #include "template/template_file.h"
 
 namespace fw {
@@ -53,20 +53,12 @@ TEST(TemplateJson, AnyFileBehindAnAcceptedSignatureComesBackByteForByte) {
     }
 }
 
-class TemplateJsonFromPages : public test::FormPageTest {};
-
-TEST_F(TemplateJsonFromPages, TemplateMadeOnTheFormPageComesBackByteForByte) {
-    Open();
-    ChooseType(0, "text");
-    page().Type(PromptBox(0), "Artikel \xC4");  // an 8-bit letter as well
-    page().Type(MaxBox(0), "12");
-    ChooseType(1, "integer");
-    sheet().Ok();
-    test::TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
-    const auto image = test::ReadAll(dir / "a.QLT");
-    EXPECT_EQ(RoundTrip(image), image);
+TEST(TemplateJson, EightBitTextsAreWrittenAsUtf8AndComeBack) {
+    test::TestDocument t;
+    SetFieldText(t.doc.blocks.forms[0].prompt[0], "Artikel \xC4");
+    const auto image = TemplateImage(t.doc);
     EXPECT_EQ(DumpTemplate(image)["forms"][0]["lines"][0]["prompt"], "Artikel \xC3\x84");
+    EXPECT_EQ(RoundTrip(image), image);
 }
 
 TEST(TemplateJson, KeysLeftOutKeepANewTemplatesValues) {

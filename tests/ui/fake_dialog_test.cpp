@@ -3,8 +3,6 @@
 // stands, and how modal dialogs and the sheet run.
 #include "support/fake_dialog.h"
 
-#include "app/app_ids.h"
-#include "app/shell.h"
 #include "editor/editor_sheet.h"
 #include "support/test_document.h"
 
@@ -102,22 +100,7 @@ TEST(FakeDialog, TouchingAControlTheTemplateLacksFails) {
     EXPECT_NONFATAL_FAILURE(d.Click(3), "Click on control 3");
 }
 
-TEST(FakeDialog, AnEditsSetTextNotifiesBeforeItReturnsAndAWriteBackSettles) {
-    Recorder handler;
-    handler.react = CorrectNumber;
-    FakeDialog d(TestDialog(), handler);
-    d.SetText(kNumberEdit, "007");
-    EXPECT_EQ(d.GetText(kNumberEdit), "7");
-    // The program's text, then the write-back's own notification, left alone.
-    EXPECT_EQ(handler.log, (std::vector<std::string>{"10:Changed", "10:Changed"}));
-
-    handler.react = [](Dialog& dialog, int id, Notify code) {
-        if (code == Notify::Changed) dialog.SetText(id, dialog.GetText(id) + "x");
-    };
-    EXPECT_NONFATAL_FAILURE(d.SetText(kTextEdit, "a"), "nest deeper than 50");
-}
-
-TEST(FakeDialog, ProgramCallsOtherThanAnEditsTextRaiseNothing) {
+TEST(FakeDialog, OnlyAnEditsSetTextNotifiesBeforeItReturnsAndAWriteBackSettles) {
     Recorder handler;
     FakeDialog d(TestDialog(), handler);
     d.SetText(kLabel, "new label");
@@ -130,6 +113,17 @@ TEST(FakeDialog, ProgramCallsOtherThanAnEditsTextRaiseNothing) {
     d.LimitText(kTextEdit, 3);
     EXPECT_TRUE(handler.log.empty());
     EXPECT_EQ(d.GetText(kCombo), "b") << "a drop-down list's text is its selection";
+
+    handler.react = CorrectNumber;
+    d.SetText(kNumberEdit, "007");
+    EXPECT_EQ(d.GetText(kNumberEdit), "7");
+    // The program's text, then the write-back's own notification, left alone.
+    EXPECT_EQ(handler.log, (std::vector<std::string>{"10:Changed", "10:Changed"}));
+
+    handler.react = [](Dialog& dialog, int id, Notify code) {
+        if (code == Notify::Changed) dialog.SetText(id, dialog.GetText(id) + "x");
+    };
+    EXPECT_NONFATAL_FAILURE(d.SetText(kTextEdit, "a"), "nest deeper than 50");
 }
 
 TEST(FakeDialog, TheCaretStaysWhereTheUsersKeysLeaveIt) {
@@ -260,24 +254,6 @@ TEST(FakeSheet, CreatesPagesWhenFirstShownAndAppliesOnlyThose) {
     cancelled.Open();
     cancelled.Cancel();
     EXPECT_EQ(log, (std::vector<std::string>{"0 init", "0 active"})) << "Cancel applies nothing";
-}
-
-// The whole editor through the shell: its five pages, shown one after the
-// other and applied together, touch only controls their templates have.
-TEST(FakeShellHost, RunsTheEditorsPagesOnTheProgramsTemplates) {
-    TempDir dir;
-    CompiledStringTable builtin;
-    FakeShellHost host;
-    Shell shell(host, builtin, dir.path());
-    shell.Start();
-    int pagesShown = 0;
-    host.OnSheet([&pagesShown](FakeSheet& sheet) {
-        for (int i = 0; i < sheet.pageCount(); ++i, ++pagesShown) sheet.Show(i);
-        sheet.Ok();
-    });
-    shell.OnCommand(IDM_EDIT);
-    EXPECT_EQ(pagesShown, 5);
-    EXPECT_TRUE(shell.document().modified);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "wine/designer_driver.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -112,32 +110,6 @@ void SetText(HWND hwnd, const std::string& text) { Send(hwnd, WM_SETTEXT, 0, rei
 void Notify(HWND control, WORD code) {
     const auto id = static_cast<WORD>(GetDlgCtrlID(control));
     Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
-}
-
-std::vector<std::string> TabTitles(HWND tab, HANDLE process) {
-    std::vector<std::string> titles;
-    constexpr std::size_t kTextSize = 256;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof(TCITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
-    if (!remote) return titles;
-    char* remoteText = static_cast<char*>(remote) + sizeof(TCITEMA);
-    const auto count = static_cast<int>(Send(tab, TCM_GETITEMCOUNT));
-    for (int i = 0; i < count; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = remoteText;
-        item.cchTextMax = kTextSize;
-        char text[kTextSize] = "";
-        WriteProcessMemory(process, remoteText, text, sizeof text, nullptr);
-        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-        Send(tab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
-        // The control may answer with a pointer of its own.
-        ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
-        ReadProcessMemory(process, item.pszText, text, sizeof text - 1, nullptr);
-        titles.emplace_back(text);
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return titles;
 }
 
 void PressKeyWith(WORD modifier, WORD key) {

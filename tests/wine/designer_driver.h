@@ -55,8 +55,6 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 void SetText(HWND hwnd, const std::string& text);
 // A command as a control raises it, sent to the control's parent.
 void Notify(HWND control, WORD code);
-// The texts of a tab control's items, read through memory in its process.
-std::vector<std::string> TabTitles(HWND tab, HANDLE process);
 // A modifier (VK_CONTROL, VK_SHIFT) held, key pressed and released, as the
 // keyboard would.
 void PressKeyWith(WORD modifier, WORD key);
@@ -73,8 +71,6 @@ public:
     DesignerRun(const DesignerRun&) = delete;
     DesignerRun& operator=(const DesignerRun&) = delete;
 
-    // The folder with its trailing backslash.
-    const std::string& folder() const { return folder_; }
     std::string PathOf(const std::string& name) const { return folder_ + name; }
     void WriteFile(const std::string& name, const std::string& bytes) const;
     std::string ReadFile(const std::string& name) const;
@@ -84,7 +80,6 @@ public:
     bool Start(const std::string& arguments = "");
     bool running() const;
     DWORD processId() const { return info_.dwProcessId; }
-    HANDLE process() const { return info_.hProcess; }
     // The main window once it is visible; nullptr after the timeout.
     HWND WaitForMainWindow();
     // True with the exit code when the program ended within the time.

@@ -131,7 +131,6 @@ HWND SharedDesigner::ShowPage(int index, int controlId) {
 void SharedDesigner::Reset() {
     run_.reset();
     main_ = sheet_ = page_ = nullptr;
-    currentFile.clear();
 }
 
 void SharedDesigner::CancelDialogs() {

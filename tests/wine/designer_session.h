@@ -74,12 +74,8 @@ public:
 
     DesignerRun& run() { return *run_; }
     HWND main() const { return main_; }
-    HWND sheet() const { return sheet_; }
     HWND page() const { return page_; }
     DWORD pid() const { return run_->processId(); }
-
-    // The file the program holds after the tests' saves; empty while new.
-    std::string currentFile;
 
 private:
     std::unique_ptr<DesignerRun> run_;

@@ -53,8 +53,7 @@ TEST_F(LineDialogTest, InitialValueIsFilteredByTheLineType) {
     EXPECT_EQ(shown, "1.5.2") << "the box keeps what was typed";
 
     OpenLine("boolean", [&](FakeDialog& d) {
-        d.Type(IDC_FPROP_INITIAL_EDIT, "x");
-        EXPECT_EQ(d.GetText(IDC_FPROP_INITIAL_EDIT), "");
+        EXPECT_EQ(d.Typed(IDC_FPROP_INITIAL_EDIT, "x"), "");
         d.Type(IDC_FPROP_INITIAL_EDIT, "Y");
         shown = d.GetText(IDC_FPROP_INITIAL_EDIT);
         d.Ok();
@@ -105,19 +104,20 @@ TEST_F(LineDialogTest, PartialReadIsKeptInsideItsLimits) {
     EXPECT_EQ(form().partialLength[0], 160);
 
     OpenDialog([](FakeDialog& d) {
-        d.Type(IDC_FPROP_START_EDIT, "200");
-        EXPECT_EQ(d.GetText(IDC_FPROP_START_EDIT), "160");
-        d.Type(IDC_FPROP_MAXLEN_EDIT, "012");
-        EXPECT_EQ(d.GetText(IDC_FPROP_MAXLEN_EDIT), "12");
+        EXPECT_EQ(d.Typed(IDC_FPROP_START_EDIT, "200"), "160");
+        EXPECT_EQ(d.Typed(IDC_FPROP_MAXLEN_EDIT, "012"), "12");
         d.Ok();
     });
     EXPECT_EQ(form().partialLength[0], 12);
 }
 
+// Longer than 160 and no longer read in part, the line leaves the lookup
+// column until it is short again.
 TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
     UseTwoDReader();
     ChooseType(0, "text");
     ChooseType(0, "large data");
+    page().Choose(LookupList(0), 5);
     page().Type(MaxBox(0), "500");
     std::string shown;
     OpenDialog([&](FakeDialog& d) {
@@ -132,6 +132,10 @@ TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
     EXPECT_EQ(form().partialStart[0], 20);
     EXPECT_EQ(form().partialRead[0], 0);
     EXPECT_FALSE(page().IsEnabled(LookupList(0))) << "500 characters read whole fit no field";
+    EXPECT_EQ(form().lookupField[0], 0);
+    EXPECT_EQ(Shown(LookupList(0)), "nil");
+    page().Type(MaxBox(0), "100");
+    EXPECT_TRUE(page().IsEnabled(LookupList(0)));
 }
 
 TEST_F(LineDialogTest, InputMarkNeedsTheShowSwitch) {
@@ -162,8 +166,7 @@ TEST_F(LineDialogTest, CancelRestoresTheWholeRecordCodesIncluded) {
         EXPECT_EQ(d.GetText(IDC_FPROP_PREFIX_EDIT), "X ");
         d.Click(IDC_FPROP_PREFIX);
         d.Click(IDC_FPROP_FIXEDLEN);
-        d.Type(IDC_FPROP_FIXEDLEN_EDIT, "300");
-        EXPECT_EQ(d.GetText(IDC_FPROP_FIXEDLEN_EDIT), "160");
+        EXPECT_EQ(d.Typed(IDC_FPROP_FIXEDLEN_EDIT, "300"), "160");
         d.Choose(IDC_FPROP_AUTOENTER_LIST, 2);
         state().gridBuffers.prefixCodes[0] = 'Y';
         state().gridBuffers.suffixCodes[0] = 'Z';
@@ -212,8 +215,7 @@ TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
         EXPECT_FALSE(d.IsEnabled(IDC_IPROP_SAVEPATH));
         EXPECT_TRUE(d.IsEnabled(IDC_IPROP_CHECKPATH));
         d.Click(IDC_IPROP_FIXEDLEN);
-        d.Type(IDC_IPROP_FIXEDLEN_EDIT, "300");
-        EXPECT_EQ(d.GetText(IDC_IPROP_FIXEDLEN_EDIT), "255");
+        EXPECT_EQ(d.Typed(IDC_IPROP_FIXEDLEN_EDIT, "300"), "255");
         d.Click(IDC_IPROP_INITIAL);
         d.Type(IDC_IPROP_INITIAL_EDIT, "\\Photos\\a.jpg");
         d.Ok();
@@ -246,8 +248,7 @@ TEST_F(LineDialogTest, LookupLineOptionsHangOnSavingItsData) {
         EXPECT_TRUE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
         EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN_EDIT));
         d.Click(IDC_LPROP_FIXEDLEN);
-        d.Type(IDC_LPROP_FIXEDLEN_EDIT, "200");
-        EXPECT_EQ(d.GetText(IDC_LPROP_FIXEDLEN_EDIT), "160");
+        EXPECT_EQ(d.Typed(IDC_LPROP_FIXEDLEN_EDIT, "200"), "160");
         d.Click(IDC_LPROP_SUFFIX);
         EXPECT_TRUE(d.IsEnabled(IDC_LPROP_SUFFIX_EDIT));
         d.Ok();
@@ -292,13 +293,13 @@ TEST_F(LineDialogTest, StampDialogShowsLivePicturesAndCancelRestores) {
     OnModal(TIMESTAMPDLG_NAME, [this](FakeDialog& d) {
         EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : YYYY/MM/DD");
         EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM:SS");
-        Choose(d, IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
-        Choose(d, IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
+        d.Choose(IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
+        d.Choose(IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
         d.Type(IDC_STAMP_DATESEP_EDIT, "-");
         EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : DD-MM-YY");
         d.Click(IDC_STAMP_SECOND);
         EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM");
-        Choose(d, IDC_STAMP_MODE_LIST, "appended to the bottom of a record");
+        d.Choose(IDC_STAMP_MODE_LIST, "appended to the bottom of a record");
         d.Cancel();
     });
     page().Click(IDC_FORM_TIMESTAMP);

@@ -10,22 +10,6 @@
 namespace fw::test {
 namespace {
 
-TEST_F(FormPageTest, OpensOnTheFirstFormWithEveryLineUnused) {
-    Open();
-    EXPECT_EQ(page().items(IDC_FORM_ID_LIST).size(), 20u);
-    EXPECT_EQ(Shown(IDC_FORM_ID_LIST), "form  1");
-    EXPECT_EQ(Shown(IDC_FORM_NEXT_LIST), "form  1") << "a fresh form comes back to itself";
-    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
-    for (int line = 0; line < 12; ++line) {
-        EXPECT_EQ(Shown(TypeList(line)), "nil");
-        EXPECT_EQ(page().ListCount(TypeList(line)), 16);
-        EXPECT_TRUE(page().IsEnabled(TypeList(line)));
-        EXPECT_FALSE(page().IsEnabled(PromptBox(line)));
-        EXPECT_FALSE(page().IsEnabled(MoreButton(line)));
-        EXPECT_EQ(Shown(MaxBox(line)), "160");
-    }
-}
-
 TEST_F(FormPageTest, ChoosingATypeEnablesWhatTheTypeUses) {
     Open();
     ChooseType(0, "integer");
@@ -50,16 +34,12 @@ TEST_F(FormPageTest, ChoosingATypeEnablesWhatTheTypeUses) {
 TEST_F(FormPageTest, LengthBoxesClampCorrectAndStore) {
     Open();
     ChooseType(0, "text");
-    page().Type(MaxBox(0), "200");
-    EXPECT_EQ(Shown(MaxBox(0)), "160");
+    EXPECT_EQ(Typed(MaxBox(0), "200"), "160");
     EXPECT_EQ(form().maxLength[0], 160);
-    page().Type(MaxBox(0), "07");
-    EXPECT_EQ(Shown(MaxBox(0)), "7");
+    EXPECT_EQ(Typed(MaxBox(0), "07"), "7");
     EXPECT_EQ(form().maxLength[0], 7);
-    page().Type(MinBox(0), "");
-    EXPECT_EQ(Shown(MinBox(0)), "0");
-    page().Type(MinBox(0), "161");
-    EXPECT_EQ(Shown(MinBox(0)), "160");
+    EXPECT_EQ(Typed(MinBox(0), ""), "0");
+    EXPECT_EQ(Typed(MinBox(0), "161"), "160");
     EXPECT_EQ(form().minLength[0], 160);
 
     // Emptied, the box shows 0 with the caret behind it: the next keys make
@@ -85,26 +65,21 @@ TEST_F(FormPageTest, BooleanLinesStoreLengthOneWhateverTheBoxesShow) {
 }
 
 TEST_F(FormPageTest, PropertiesSurviveOnlyTheTypeChangesThatKeepThem) {
+    const struct {
+        const char* from;
+        const char* to;
+        bool kept;
+    } changes[] = {
+        {"text", "nil", false},  {"text", "integer", true}, {"integer", "fixed data", false},
+        {"fixed data", "image", false}, {"image", "text", true},
+    };
     Open();
-    ChooseType(0, "text");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "nil");
-    EXPECT_EQ(form().prefixOn[0], 0) << "an unused line keeps nothing";
-    ChooseType(0, "text");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "integer");
-    EXPECT_EQ(form().prefixOn[0], 1) << "text to integer keeps the properties";
-    ChooseType(0, "fixed data");
-    EXPECT_EQ(form().prefixOn[0], 0) << "integer to fixed data starts afresh";
-    form().prefixOn[0] = 1;
-    ChooseType(0, "image");
-    ChooseType(0, "text");
-    EXPECT_EQ(form().prefixOn[0], 0) << "fixed data to image resets";
-    form().prefixOn[0] = 1;
-    ChooseType(0, "image");
-    form().prefixOn[0] = 1;
-    ChooseType(0, "text");
-    EXPECT_EQ(form().prefixOn[0], 1) << "image to text keeps them";
+    for (const auto& c : changes) {
+        ChooseType(0, c.from);
+        form().prefixOn[0] = 1;
+        ChooseType(0, c.to);
+        EXPECT_EQ(form().prefixOn[0], c.kept ? 1 : 0) << c.from << " to " << c.to;
+    }
 }
 
 TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
@@ -124,8 +99,7 @@ TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
     EXPECT_EQ(form().inputSource[4], kSourceKeypad);
     EXPECT_EQ(Shown(SourceList(4)), "keypad");
 
-    page().Type(MaxBox(3), "3000");
-    EXPECT_EQ(Shown(MaxBox(3)), "2048");
+    EXPECT_EQ(Typed(MaxBox(3), "3000"), "2048");
     EXPECT_EQ(form().maxLengthBlocks[3], 12);
     EXPECT_EQ(form().maxLength[3], 128);
 
@@ -171,21 +145,6 @@ TEST_F(FormPageTest, OkWithoutEditsKeepsEveryFormByte) {
         EXPECT_EQ(std::memcmp(&before[n], &t.doc.blocks.forms[n], sizeof before[n]), 0) << "form " << n + 1;
 }
 
-TEST_F(FormPageTest, LargeDataLongerThan160LeavesTheLookupColumnUnlessReadInPart) {
-    UseTwoDReader();
-    Open();
-    ChooseType(0, "text");
-    ChooseType(0, "large data");
-    form().partialRead[0] = 0;
-    page().Choose(LookupList(0), 5);
-    page().Type(MaxBox(0), "500");
-    EXPECT_EQ(form().lookupField[0], 0);
-    EXPECT_EQ(Shown(LookupList(0)), "nil");
-    EXPECT_FALSE(page().IsEnabled(LookupList(0)));
-    page().Type(MaxBox(0), "100");
-    EXPECT_TRUE(page().IsEnabled(LookupList(0)));
-}
-
 TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
     UseTwoDReader();
     Open();
@@ -205,12 +164,12 @@ TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
 TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
     Open();
     ChooseType(0, "text");
-    Choose(page(), LookupList(0), "get & set v3");
+    page().Choose(LookupList(0), "get & set v3");
     ChooseType(1, "integer");
-    Choose(page(), LookupList(1), "set v3");
+    page().Choose(LookupList(1), "set v3");
     ASSERT_EQ(form().lookupField[0], 27);
 
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "1st lookup file");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Lookup");
     EXPECT_EQ(form().lookupField[0], 3) << "a text line has no -field or +field";
     EXPECT_EQ(Shown(LookupList(0)), "field 3");
@@ -218,56 +177,37 @@ TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
     EXPECT_EQ(form().lookupField[1], 15);
     EXPECT_EQ(Shown(LookupList(1)), "-field 3");
 
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "nil");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "nil");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
     EXPECT_EQ(Shown(LookupList(1)), "set v3");
 }
 
 TEST_F(FormPageTest, RecordActionGatesKeyFieldAndAdvanced) {
     Open();
-    Choose(page(), IDC_FORM_RECORD_LIST, "update lookup");
+    page().Choose(IDC_FORM_RECORD_LIST, "update lookup");
     EXPECT_FALSE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
     EXPECT_FALSE(page().IsEnabled(IDC_FORM_ADVANCED));
-    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
-    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 4");
+    page().Choose(IDC_FORM_KEYFIELD_LIST, "line 4");
     EXPECT_EQ(form().keyLine, 4);
 }
 
 TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     Open();
     ChooseType(0, "letter");
-    Choose(page(), IDC_FORM_ID_LIST, "form  2");
+    page().Choose(IDC_FORM_ID_LIST, "form  2");
     EXPECT_EQ(state().currentForm, 1);
     EXPECT_EQ(Shown(TypeList(0)), "nil");
     ChooseType(0, "real");
-    Choose(page(), IDC_FORM_ESC_LIST, "menu  3");
+    page().Choose(IDC_FORM_ESC_LIST, "menu  3");
     EXPECT_EQ(form().escTarget, 23);
     page().Click(IDC_FORM_RESET);
     EXPECT_EQ(form().dataType[0], kTypeNil);
     EXPECT_EQ(form().escTarget, 0);
     EXPECT_EQ(form().nextTarget, 2);
-    Choose(page(), IDC_FORM_ID_LIST, "form  1");
+    page().Choose(IDC_FORM_ID_LIST, "form  1");
     EXPECT_EQ(Shown(TypeList(0)), "letter");
-}
-
-TEST_F(FormPageTest, RfidSourceIsListedOnlyWithTheRfidReader) {
-    t.doc.blocks.reader.rfidReaderOn = 1;
-    t.doc.blocks.forms[0].dataType[1] = kTypeText;
-    Open();
-    ChooseType(0, "text");
-    Choose(page(), SourceList(0), "RFID");
-    EXPECT_EQ(form().inputSource[0], kSourceRfid);
-    EXPECT_EQ(Shown(SourceList(1)), "RFID") << "the default source";
-
-    formPage().RefreshInputSources(0);
-    EXPECT_EQ(page().items(SourceList(0)), (std::vector<std::string>{"reader", "keypad", "all"}));
-    EXPECT_EQ(form().inputSource[0], kSourceAll);
-    EXPECT_EQ(form().inputSource[1], kSourceAll);
-    EXPECT_EQ(state().forms[7].inputSource[11], kSourceAll) << "every form, not only the one shown";
-    EXPECT_EQ(Shown(SourceList(0)), "all");
-    Choose(page(), SourceList(0), "all");
-    EXPECT_EQ(form().inputSource[0], kSourceAll);
 }
 
 TEST_F(FormPageTest, StoredRfidShowsAsAllWithoutTheRfidReader) {
@@ -282,10 +222,10 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     t.doc.formSideLookups[0].fieldCount = 4;
     t.doc.formSideLookups[0].keyField = 2;
     Open();
-    Choose(page(), IDC_FORM_LOOKUP_LIST, "1st lookup file");
+    page().Choose(IDC_FORM_LOOKUP_LIST, "1st lookup file");
     ChooseType(2, "lookup");
     ChooseType(3, "integer");
-    Choose(page(), IDC_FORM_RECORD_LIST, "save & update");
+    page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     ToggleZorqMode();
 
     EXPECT_EQ(form().zorqMode, 1);
@@ -394,16 +334,13 @@ TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
         ChooseType(line, "text");
         page().Type(MaxBox(line), std::to_string(lengths[line]));
     }
-    Choose(page(), IDC_FORM_KEYFIELD_LIST, "line 3");
+    page().Choose(IDC_FORM_KEYFIELD_LIST, "line 3");
     form().prefixOn[1] = 1;
     form().prefixCode[1][0] = 'A';
     form().prefixCode[1][1] = 'B';
     sheet().Ok();
 
-    TempDir dir;
-    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "shape.QLT"));
-    const std::vector<std::uint8_t> bytes = ReadAll(dir / "shape.QLT");
-    ASSERT_EQ(bytes.size(), kTemplateFileSize);
+    const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
     const std::size_t record = kBlocksOffset + offsetof(TemplateBlocks, forms);
     auto at = [&](std::size_t offset) { return bytes[record + offset]; };
     EXPECT_EQ(at(offsetof(FormRecord, keyLine)), 3);

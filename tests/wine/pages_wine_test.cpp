@@ -1,0 +1,155 @@
+// The pages of the real program's sheet: each opens, the boxes that correct
+// what is typed do so through the change notifications of real edit
+// controls, and the key-code boxes open the grid.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "pages/form/form_ids.h"
+#include "pages/lookup/lookup_ids.h"
+#include "pages/menu/menu_ids.h"
+#include "pages/reader/barcode_ids.h"
+#include "pages/reader/symbology_ids.h"
+#include "pages/settings/settings_ids.h"
+#include "wine/designer_session.h"
+
+namespace fw::wine {
+namespace {
+
+constexpr int kFormPage = 0, kMenuPage = 1, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
+constexpr int kMaxAnswers = 3;  // more boxes than this for one change is a loop
+
+// The sheet of a new template.
+class PagesOnSheet : public testing::Test {
+protected:
+    static void TearDownTestSuite() { designer_.Reset(); }
+    void SetUp() override { ASSERT_TRUE(designer_.EnsureFormPage(nullptr, true, "")) << "Edit opened no sheet"; }
+    void TearDown() override { designer_.CancelDialogs(); }
+
+    // Turns the sheet to a page, known by one of its controls.
+    static HWND Show(int index, int controlId) { return designer_.ShowPage(index, controlId); }
+
+    // Puts a text into a box as typing would, from a thread of its own since
+    // a warning holds the call; answers the warnings, returned as "title: text".
+    static std::string Enter(HWND page, int id, const std::string& text) {
+        std::atomic<bool> done{false};
+        std::thread typing([&] {
+            SetText(GetDlgItem(page, id), text);
+            done = true;
+        });
+        std::string warnings;
+        for (int answered = 0; !done && answered < kMaxAnswers;) {
+            if (HWND box = FindTopLevel(designer_.pid(), kDialogClass, "Warning")) {
+                HWND label = FindDescendant(box, [](HWND h) { return ClassOf(h) == "Static" && !TextOf(h).empty(); });
+                warnings += (warnings.empty() ? "" : "; ") + TitleOf(box) + ": " + (label ? TextOf(label) : "");
+                PostCommand(box, IDOK);
+                WaitUntilGone(box, Milliseconds(5000));
+                ++answered;
+            }
+            Sleep(20);
+        }
+        typing.join();
+        return warnings;
+    }
+
+    static SharedDesigner designer_;
+};
+SharedDesigner PagesOnSheet::designer_;
+
+TEST_F(PagesOnSheet, EveryPageOpensOnTheTemplatesValues) {
+    const struct {
+        int index;
+        int list;
+        const char* shown;
+    } pages[] = {
+        {kMenuPage, IDC_MENU_ID_LIST, "menu  1"},
+        {kLookupPage, IDC_LOOKUP_ID_LIST, "1st lookup file"},
+        {kBarcodePage, IDC_BARCODE_READER_LIST, "1D Laser Reader"},
+        {kSettingsPage, IDC_SETTINGS_STARTFROM_LIST, "form 1"},
+    };
+    for (const auto& p : pages) {
+        HWND page = Show(p.index, p.list);
+        ASSERT_NE(page, nullptr) << "page " << p.index << " did not show";
+        EXPECT_EQ(ControlText(page, p.list), p.shown);
+    }
+}
+
+TEST_F(PagesOnSheet, LookupLengthBoxCorrectsWhatIsTyped) {
+    HWND page = Show(kLookupPage, IDC_LOOKUP_FIXED_RADIO);
+    ASSERT_NE(page, nullptr);
+    ASSERT_GE(ChooseEntry(page, IDC_LOOKUP_FIELDCOUNT_LIST, " 3"), 0);
+    const int box = IDC_LOOKUP_LENGTH_FIRST + 2;
+    EXPECT_EQ(TypedKeys(page, box, "200"), "160");
+    EXPECT_EQ(Typed(page, box, "07"), "7");
+    EXPECT_EQ(Typed(page, box, ""), "0");
+}
+
+TEST_F(PagesOnSheet, SettingsCodeAndCharacterBoxesAnswerEachOther) {
+    HWND page = Show(kSettingsPage, IDC_SETTINGS_DELIM1_CODE);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(TypedKeys(page, IDC_SETTINGS_DELIM1_CODE, "65"), "65");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CHAR), "A");
+    EXPECT_EQ(TypedKeys(page, IDC_SETTINGS_DELIM1_CHAR, "B"), "B");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CODE), "66");
+    EXPECT_EQ(Enter(page, IDC_SETTINGS_DELIM1_CODE, "13"), "Warning: Invalid value!");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CODE), "66");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CHAR), "B");
+}
+
+TEST_F(PagesOnSheet, SettingsPasswordWarnsAndKeepsTheLastGoodOne) {
+    HWND page = Show(kSettingsPage, IDC_SETTINGS_PASSWORD_EDIT);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc123"), "");
+    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc-12"), "Warning: Invalid character!!!");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
+    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc123xyZ90"), "Warning: Password is too long!!!");
+    EXPECT_EQ(ControlText(page, IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
+}
+
+// Row 1 of the laser reader is Code 39; its dialog's length boxes stop at 55.
+TEST_F(PagesOnSheet, SymbologyLengthBoxTakesNoMoreThan55AsItIsTyped) {
+    HWND page = Show(kBarcodePage, IDC_BARCODE_READER_LIST);
+    ASSERT_NE(page, nullptr);
+    PostMessageA(GetDlgItem(page, IDC_BARCODE_SYMBOLOGY_MORE_FIRST), BM_CLICK, 0, 0);
+    HWND dialog = WaitForTopLevel(designer_.pid(), kDialogClass, TemplateTitle("CODE39DLG_1D955"));
+    ASSERT_NE(dialog, nullptr) << "\"more...\" of Code 39 opened no dialog";
+    EXPECT_EQ(TypedKeys(dialog, IDC_SYM_LENGTH2, "60"), "55");
+    EXPECT_EQ(Typed(dialog, IDC_SYM_LENGTH2, "07"), "7");
+    CancelDialog(dialog);
+}
+
+// The prefix box takes its codes only from the grid: a click or F4 opens
+// it, typing changes nothing.
+TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4) {
+    HWND page = Show(kFormPage, IDC_FORM_DATATYPE_FIRST);
+    ASSERT_NE(page, nullptr);
+    ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    PostMessageA(GetDlgItem(page, IDC_FORM_MORE_FIRST), BM_CLICK, 0, 0);
+    HWND dialog = WaitForTopLevel(designer_.pid(), kDialogClass, TemplateTitle(FORMPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no field properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_LINE_NUMBER), "1");
+
+    HWND prefixBox = GetDlgItem(dialog, IDC_FPROP_PREFIX_EDIT);
+    Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_CLICK);
+    EXPECT_TRUE(IsWindowEnabled(prefixBox));
+    PostMessageA(prefixBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(prefixBox, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    HWND grid = WaitForTopLevel(designer_.pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
+    CancelDialog(grid);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
+
+    EXPECT_EQ(TypedKeys(dialog, IDC_FPROP_PREFIX_EDIT, "ab"), "");
+    PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
+    grid = WaitForTopLevel(designer_.pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
+    CancelDialog(grid);
+    CancelDialog(dialog);
+}
+
+}  // namespace
+}  // namespace fw::wine
