@@ -74,6 +74,7 @@ public:
 
     DesignerRun& run() { return *run_; }
     HWND main() const { return main_; }
+    HWND sheet() const { return sheet_; }
     HWND page() const { return page_; }
     DWORD pid() const { return run_->processId(); }
 

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "pages/form/form_ids.h"
 #include "pages/lookup/lookup_ids.h"
@@ -15,6 +16,8 @@
 #include "pages/reader/barcode_ids.h"
 #include "pages/reader/symbology_ids.h"
 #include "pages/settings/settings_ids.h"
+#include "template/blocks/reader_block.h"
+#include "template/template_document.h"
 #include "wine/designer_session.h"
 
 namespace fw::wine {
@@ -149,6 +152,94 @@ TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4) {
     ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
     CancelDialog(grid);
     CancelDialog(dialog);
+}
+
+// ---- Every "more..." button of every reader family ---------------------------
+
+// A template for the ELR engine, which only a file can hold; the page's
+// reader list then turns to the laser reader and to the 2D reader.
+class BarcodeDialogs : public testing::Test {
+protected:
+    static constexpr const char* kFile = "elr.QLT";
+    static void TearDownTestSuite() { designer_.Reset(); }
+    void SetUp() override {
+        const Prepare prepare = TemplateFileArgument(kFile, [](TemplateDocument& doc) {
+            doc.blocks.reader.readerType = kReaderBitElr;
+        });
+        ASSERT_TRUE(designer_.EnsureFormPage(prepare, false, kFile)) << "the file's sheet did not open";
+        page_ = designer_.ShowPage(kBarcodePage, IDC_BARCODE_READER_LIST);
+        ASSERT_NE(page_, nullptr);
+    }
+    void TearDown() override { designer_.CancelDialogs(); }
+
+    // A dialog of the program other than the sheet, once one shows.
+    HWND WaitForDialog(Milliseconds timeout) {
+        return WaitFor(
+            [this]() -> HWND {
+                for (HWND hwnd : VisibleTopLevelWindows(designer_.pid()))
+                    if (hwnd != designer_.sheet() && ClassOf(hwnd) == kDialogClass) return hwnd;
+                return nullptr;
+            },
+            timeout);
+    }
+
+    // Presses a button as the user would and closes what it opens; the
+    // dialog's title, or "" when nothing opened.
+    std::string OpenAndCancel(int buttonId) {
+        PostMessageA(GetDlgItem(page_, buttonId), BM_CLICK, 0, 0);
+        HWND dialog = WaitForDialog(Milliseconds(5000));
+        if (!dialog) return "";
+        const std::string title = TitleOf(dialog);
+        CancelDialog(dialog);
+        return title;
+    }
+
+    // Every "more..." the page shows for the current reader, its row switched
+    // on first where the row is off: the buttons that opened no dialog.
+    std::vector<int> ButtonsThatOpenNothing(int& opened) {
+        std::vector<int> buttons = {IDC_BARCODE_RFID_MORE, IDC_BARCODE_POSTAL, IDC_BARCODE_COMPOSITE,
+                                    IDC_BARCODE_SYMBOLOGIES2D, IDC_BARCODE_MACROPDF};
+        for (int row = 0; row < BARCODE_SYMBOLOGY_ROWS; ++row) buttons.push_back(IDC_BARCODE_SYMBOLOGY_MORE_FIRST + row);
+        std::vector<int> silent;
+        for (int id : buttons) {
+            HWND button = GetDlgItem(page_, id);
+            if (!IsWindowVisible(button)) continue;
+            // The row's box (always 400 ids below) switches its dialog on; a
+            // box that opens a dialog of its own (Coupon Code) is answered.
+            HWND box = GetDlgItem(page_, id == IDC_BARCODE_RFID_MORE ? IDC_BARCODE_RFID : id - 400);
+            if (!IsWindowEnabled(button) && box && IsWindowEnabled(box)) {
+                PostMessageA(box, BM_CLICK, 0, 0);
+                if (HWND asked = WaitForDialog(Milliseconds(1000))) CancelDialog(asked);
+                Send(page_, WM_NULL);
+            }
+            if (!IsWindowEnabled(button)) continue;  // a row the user cannot switch on
+            if (OpenAndCancel(id).empty())
+                silent.push_back(id);
+            else
+                ++opened;
+        }
+        return silent;
+    }
+
+    HWND page_ = nullptr;
+    static SharedDesigner designer_;
+};
+SharedDesigner BarcodeDialogs::designer_;
+
+TEST_F(BarcodeDialogs, EveryMoreButtonOfEveryFamilyOpensItsDialog) {
+    // The family's rows with a dialog, and the RFID reader's; the 2D image
+    // capture row cannot be switched on by the user, so its dialog stays shut.
+    const struct {
+        const char* reader;  // nullptr: as the file has it (ELR)
+        int dialogs;
+    } families[] = {{nullptr, 12 + 1}, {"1D Laser Reader", 15 + 1}, {"2D Reader", 18 - 1 + 4 + 1}};
+    for (const auto& family : families) {
+        SCOPED_TRACE(family.reader ? family.reader : "ELR engine");
+        if (family.reader) ASSERT_GE(ChooseEntry(page_, IDC_BARCODE_READER_LIST, family.reader), 0);
+        int opened = 0;
+        EXPECT_EQ(ButtonsThatOpenNothing(opened), std::vector<int>{});
+        EXPECT_EQ(opened, family.dialogs);
+    }
 }
 
 }  // namespace
