@@ -1,6 +1,6 @@
 // The one dialog behind every member of the symbology table: it shows the
-// bytes its spec names, keeps the controls' enabling by the spec's rules and
-// the length mode, and stores the bytes when confirmed. Cancel puts back the
+// bytes its table entry names, keeps the controls' enabling by the entry's
+// rules and the length mode, and stores the bytes when confirmed. Cancel puts back the
 // family's backup, taken when the dialog opened.
 #pragma once
 
