@@ -172,22 +172,19 @@ protected:
     }
     void TearDown() override { designer_.CancelDialogs(); }
 
-    // A dialog of the program other than the sheet, once one shows.
-    HWND WaitForDialog(Milliseconds timeout) {
-        return WaitFor(
-            [this]() -> HWND {
-                for (HWND hwnd : VisibleTopLevelWindows(designer_.pid()))
-                    if (hwnd != designer_.sheet() && ClassOf(hwnd) == kDialogClass) return hwnd;
-                return nullptr;
-            },
-            timeout);
+    // A dialog of the program other than the sheet, or nullptr.
+    static HWND OpenDialog() {
+        for (HWND hwnd : VisibleTopLevelWindows(designer_.pid()))
+            if (hwnd != designer_.sheet() && ClassOf(hwnd) == kDialogClass) return hwnd;
+        return nullptr;
     }
+    static HWND WaitForDialog(Milliseconds timeout) { return WaitFor(OpenDialog, timeout); }
 
     // Presses a button as the user would and closes what it opens; the
     // dialog's title, or "" when nothing opened.
     std::string OpenAndCancel(int buttonId) {
         PostMessageA(GetDlgItem(page_, buttonId), BM_CLICK, 0, 0);
-        HWND dialog = WaitForDialog(Milliseconds(5000));
+        HWND dialog = WaitForDialog(Milliseconds(10000));
         if (!dialog) return "";
         const std::string title = TitleOf(dialog);
         CancelDialog(dialog);
@@ -209,8 +206,8 @@ protected:
             HWND box = GetDlgItem(page_, id == IDC_BARCODE_RFID_MORE ? IDC_BARCODE_RFID : id - 400);
             if (!IsWindowEnabled(button) && box && IsWindowEnabled(box)) {
                 PostMessageA(box, BM_CLICK, 0, 0);
-                if (HWND asked = WaitForDialog(Milliseconds(1000))) CancelDialog(asked);
-                Send(page_, WM_NULL);
+                WaitFor([&] { return IsWindowEnabled(button) || OpenDialog() != nullptr; }, Milliseconds(10000));
+                if (HWND asked = OpenDialog()) CancelDialog(asked);
             }
             if (!IsWindowEnabled(button)) continue;  // a row the user cannot switch on
             if (OpenAndCancel(id).empty())
