@@ -7,6 +7,13 @@ namespace {
 
 constexpr unsigned kSaturated = 1000000;
 
+// Whether appending digits to `value` can give a number from min to max.
+bool CanGrowInto(unsigned value, unsigned min, unsigned max) {
+    for (unsigned low = value * 10, high = value * 10 + 9; low <= max; low *= 10, high = high * 10 + 9)
+        if (high >= min) return true;
+    return false;
+}
+
 }  // namespace
 
 std::optional<unsigned> ParseNumber(std::string_view text) {
@@ -33,6 +40,19 @@ unsigned CorrectNumberBox(Dialog& dialog, int id, unsigned max) {
     const std::string shown = NumberText(value);
     if (text != shown) dialog.SetText(id, shown);
     return value;
+}
+
+unsigned CorrectRangeBox(Dialog& dialog, int id, unsigned min, unsigned max, RangeCheck check) {
+    const std::string text = dialog.GetText(id);
+    // An emptied box waits for the new number.
+    if (check == RangeCheck::Typing && text.empty()) return min;
+    const bool typed = ParseNumber(text).has_value();
+    const unsigned value = CorrectNumberBox(dialog, id, max);
+    if (value >= min) return value;
+    if (check == RangeCheck::Typing && typed && CanGrowInto(value, min, max)) return min;
+    // The rewrite raises Changed again, which then finds nothing to correct.
+    dialog.SetText(id, NumberText(min));
+    return min;
 }
 
 char CorrectCharBox(Dialog& dialog, int id) {

@@ -33,6 +33,16 @@ std::optional<unsigned> ParseNumber(std::string_view text);
 // to correct. Returns the corrected value.
 unsigned CorrectNumberBox(Dialog& dialog, int id, unsigned max);
 
+// When a number box's floor is applied: while the user types, a value below
+// it that more digits could still bring into range stays as typed (the 1 on
+// the way to 100 in a box of 79 to 127); once the user leaves the box, or
+// confirms, it becomes the floor.
+enum class RangeCheck { Typing, Final };
+
+// CorrectNumberBox with a floor. Returns the value to store, which is never
+// below `min`.
+unsigned CorrectRangeBox(Dialog& dialog, int id, unsigned min, unsigned max, RangeCheck check);
+
 // A box that holds one character: a longer text is cut to its first
 // character. Returns that character, 0 when the box is empty.
 char CorrectCharBox(Dialog& dialog, int id);

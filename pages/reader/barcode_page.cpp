@@ -290,7 +290,7 @@ void BarcodePage::OnEditNotified(int id, Notify code) {
     if (filling_) return;
     const EditRule& rule = *EditRuleFor(id);
     if (code != (rule.onLeave ? Notify::KillFocus : Notify::Changed)) return;
-    if (CorrectNumberBox(*page_, id, rule.max) < rule.floor) page_->SetText(id, NumberText(rule.floor));
+    CorrectRangeBox(*page_, id, rule.floor, rule.max, RangeCheck::Final);
 }
 
 void BarcodePage::OnRowClicked(int row) {

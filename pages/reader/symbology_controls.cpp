@@ -12,13 +12,6 @@ std::uint8_t EntryCode(const ListByte& list, int entry) {
     return list.codes.empty() ? static_cast<std::uint8_t>(entry) : list.codes[static_cast<std::size_t>(entry)];
 }
 
-// Whether appending digits to `value` can give a number from min to max.
-bool CanGrowInto(unsigned value, unsigned min, unsigned max) {
-    for (unsigned low = value * 10, high = value * 10 + 9; low <= max; low *= 10, high = high * 10 + 9)
-        if (high >= min) return true;
-    return false;
-}
-
 }  // namespace
 
 void ShowListByte(Dialog& dialog, const UiStrings& strings, const ListByte& list, const std::uint8_t* block) {
@@ -33,19 +26,6 @@ std::optional<std::uint8_t> ListByteValue(const Dialog& dialog, const ListByte& 
     const int entry = dialog.ListSelection(list.control);
     if (entry < 0 || entry >= list.count) return std::nullopt;
     return EntryCode(list, entry);
-}
-
-unsigned CorrectRangeBox(Dialog& dialog, int id, unsigned min, unsigned max, RangeCheck check) {
-    const std::string text = dialog.GetText(id);
-    // An emptied box waits for the new number.
-    if (check == RangeCheck::Typing && text.empty()) return min;
-    const bool typed = ParseNumber(text).has_value();
-    const unsigned value = CorrectNumberBox(dialog, id, max);
-    if (value >= min) return value;
-    if (check == RangeCheck::Typing && typed && CanGrowInto(value, min, max)) return min;
-    // The rewrite raises Changed again, which then finds nothing to correct.
-    dialog.SetText(id, NumberText(min));
-    return min;
 }
 
 void RefuseValue(Dialog& dialog, const UiStrings& strings, int id) {
