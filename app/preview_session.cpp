@@ -4,13 +4,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "app/device_face.h"
 #include "app/preview_ids.h"
 #include "app/shell.h"
 #include "preview/preview_texts.h"
 #include "strings/ui_strings.h"
+#include "template/file_text.h"
 #include "ui/control_rules.h"
 #include "ui/message.h"
 
@@ -53,12 +53,6 @@ constexpr FaceAction kFaceActions[kLastFaceKey] = {
     {FaceAction::Key, TerminalKey::Enter, 0},    {FaceAction::Trigger, {}, 0},
     {FaceAction::Trigger, {}, 0},
 };
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 bool WriteWholeFile(const std::string& path, const std::string& text, bool append) {
     std::ofstream out(std::filesystem::path(path), std::ios::binary | (append ? std::ios::app : std::ios::trunc));
@@ -238,7 +232,7 @@ void PreviewSession::ChooseLookupData(Dialog& dialog) {
     if (index < 0) return;
     const std::optional<std::string> path = host_.ChooseLookupData();
     if (!path) return;
-    const std::optional<std::string> data = ReadWholeFile(*path);
+    const std::optional<std::string> data = ReadFileText(*path);
     if (!data) {
         ShowMessageById(dialog, preview_->played().strings(), kTitleError, kMsgCannotOpen);
         return;

@@ -12,6 +12,7 @@
 
 #include "strings/string_source.h"
 #include "strings/ui_strings.h"
+#include "template/file_text.h"
 #include "template/template_document.h"
 
 namespace fw {
@@ -37,9 +38,6 @@ struct ToolDocument {
 private:
     void Start();
 };
-
-// The bytes of a file; empty when it cannot be opened. At most maxBytes.
-std::optional<std::string> ReadFileText(const std::filesystem::path& path, std::size_t maxBytes = SIZE_MAX);
 
 // Writes to a temporary file beside the target that replaces it only when
 // complete, so a failure never leaves half a file.
