@@ -30,12 +30,6 @@ std::string SheetText(const UiStrings& strings, int id) {
 
 }  // namespace
 
-FormLabelTable FormLabels() {
-    FormLabelTable labels;
-    for (int i = 0; i < 20; ++i) labels[i] = std::to_string(i + 1);
-    return labels;
-}
-
 std::string EditorCaption(const UiStrings& strings, const std::string& fileName) {
     const bool named = !fileName.empty() && fileName != kUnknownFile;
     return SheetText(strings, kCaptionTextId) + " - [ " +

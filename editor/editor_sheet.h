@@ -1,7 +1,6 @@
 // The editor property sheet: its caption, its five pages and their titles.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,10 +14,6 @@ class TemplateDocument;
 class FormPage;
 class SettingsPage;
 struct FormEditorState;
-
-// The texts "1" to "20" the pages show as form, line and field numbers.
-using FormLabelTable = std::array<std::string, 20>;
-FormLabelTable FormLabels();
 
 struct SheetPage {
     const char* templateName;

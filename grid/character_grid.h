@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "grid/grid_opener.h"
-#include "grid/key_names.h"
+#include "template/key_names.h"
 #include "ui/canvas.h"
 #include "ui/dialog.h"
 

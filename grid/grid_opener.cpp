@@ -2,7 +2,7 @@
 
 #include "grid/character_grid.h"
 #include "grid/grid_ids.h"
-#include "grid/key_names.h"
+#include "template/key_names.h"
 #include "ui/dialog.h"
 
 namespace fw {

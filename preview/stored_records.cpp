@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "grid/key_names.h"
+#include "template/key_names.h"
 #include "preview/input_rules.h"
 #include "preview/preview_texts.h"
 #include "strings/ui_strings.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "grid/key_names.h"
+#include "template/key_names.h"
 #include "template/field_map.h"
 #include "template/value_words.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "grid/key_names.h"
+#include "template/key_names.h"
 #include "template/ansi_text.h"
 #include "template/target_code.h"
 

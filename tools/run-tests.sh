@@ -34,6 +34,11 @@ fw_ensure_packages || { echo "0 passed, 1 failed"; exit 1; }
 logs=$FW_ROOT/build/test-logs
 mkdir -p "$logs"
 
+tools/check-includes.sh >"$logs/includes.log" 2>&1
+rc=$?
+[ $rc -eq 0 ] || cat "$logs/includes.log" >&2
+count_one "include order" $rc
+
 fw_log "native build"
 if fw_build native >"$logs/native-build.log" 2>&1; then
     build/native/tests/formwright_tests --gtest_brief=1 >"$logs/native.log" 2>&1

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/editor_sheet.h"
+#include "ui/form_labels.h"
 #include "strings/ui_strings.h"
 
 namespace fw {

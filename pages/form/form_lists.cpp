@@ -1,6 +1,6 @@
 #include "pages/form/form_lists.h"
 
-#include "editor/editor_sheet.h"
+#include "ui/form_labels.h"
 #include "template/blocks/form_block.h"
 #include "strings/ui_strings.h"
 

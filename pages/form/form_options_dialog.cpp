@@ -1,6 +1,6 @@
 #include "pages/form/form_options_dialog.h"
 
-#include "editor/editor_sheet.h"
+#include "ui/form_labels.h"
 #include "pages/form/form_edits.h"
 #include "pages/form/form_ids.h"
 #include "pages/form/form_page.h"

@@ -1,4 +1,4 @@
-#include "grid/key_names.h"
+#include "template/key_names.h"
 
 namespace fw {
 

@@ -1,0 +1,13 @@
+// The texts "1" to "20" that the sheet's pages show as form, line and field
+// numbers. The sheet owns the table; the pages, below it, only read it.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace fw {
+
+using FormLabelTable = std::array<std::string, 20>;
+FormLabelTable FormLabels();
+
+}  // namespace fw
