@@ -40,7 +40,7 @@ msibuild "$msi" -i tools/package/environment.idt
 
 # wixl passes what it does not understand with a warning: check the result.
 expect() {  # table what perl-regex
-    msiinfo export "$msi" "$1" | tr -d '\r' | grep -qP "$3" || { fw_log "$msi: $2 is missing"; exit 1; }
+    msiinfo export "$msi" "$1" | tr -d '\r' | grep -qP "$3" || { fw_log "$msi: $2 is missing"; rm -f "$msi"; exit 1; }
 }
 expect Property "version $version" "^ProductVersion\t\Q$version\E\$"
 expect Registry ".QLT to Formwright.Template" '\t0\t\.QLT\t\tFormwright\.Template\t'
@@ -49,7 +49,7 @@ expect Registry "the icon" '\t0\tFormwright\.Template\\DefaultIcon\t\t\[#formwri
 expect Shortcut "the Start-menu shortcut" '\tProgramMenuFolder\tFormwright\tProgram\t'
 expect Environment "the PATH entry" '\t=-PATH\t\[~\];\[INSTALLDIR\]\tProgram$'
 expect Component "a 64-bit component" '\tINSTALLDIR\t(260|256)\t'
-msiinfo suminfo "$msi" | grep -q '^Template: x64;' || { fw_log "$msi is not an x64 package"; exit 1; }
+msiinfo suminfo "$msi" | grep -q '^Template: x64;' || { fw_log "$msi is not an x64 package"; rm -f "$msi"; exit 1; }
 
 zip=$out/$name.zip
 rm -f "$zip"
