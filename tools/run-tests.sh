@@ -25,6 +25,19 @@ count_gtest() {  # name output-file exit-code
     [ "$f" -eq 0 ] || grep -E '^\[  FAILED  \]|Failure|error' "$out" | head -40 >&2
 }
 
+# Adds the counts of a script that ends with "N passed, M failed".
+count_summary() {  # name output-file exit-code
+    local name=$1 out=$2 rc=$3 p f
+    read -r p f < <(sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out" | tail -1)
+    p=${p:-0}
+    f=${f:-0}
+    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
+    passed=$((passed + p))
+    failed=$((failed + f))
+    fw_log "$name: $p passed, $f failed"
+    [ "$f" -eq 0 ] || grep -vE '^ok: ' "$out" | head -40 >&2
+}
+
 count_one() {  # name exit-code
     if [ "$2" -eq 0 ]; then passed=$((passed + 1)); fw_log "$1: passed"
     else failed=$((failed + 1)); fw_log "$1: FAILED"; fi
@@ -64,6 +77,20 @@ elif fw_build mingw >"$logs/mingw-build.log" 2>&1; then
     timeout 420 wine build/mingw/tests/designer_wine_tests.exe --designer=build/mingw/formwright.exe \
         --gtest_brief=1 >"$logs/wine-designer.log" 2>&1
     count_gtest "designer under Wine" "$logs/wine-designer.log" $?
+
+    # The release as its user gets it: the MSI and the zip, installed and
+    # run under Wine in a prefix of their own.
+    fw_log "release packages and install test"
+    if made=$(tools/package.sh 2>"$logs/package.log"); then
+        count_one "release packages" 0
+        mapfile -t packages <<<"$made"
+        timeout 300 tests/install/install_test.sh "${packages[@]}" build/mingw/tests/await_window.exe \
+            >"$logs/install.log" 2>&1
+        count_summary "install test" "$logs/install.log" $?
+    else
+        tail -30 "$logs/package.log" >&2
+        count_one "release packages" 1
+    fi
 else
     tail -30 "$logs/mingw-build.log" >&2
     count_one "Windows build" 1

@@ -25,6 +25,11 @@ fw_ensure_packages() {
     command -v wine >/dev/null || missing+=(wine wine64)
     command -v Xvfb >/dev/null || missing+=(xvfb xauth)
     command -v import >/dev/null || missing+=(imagemagick)
+    # The release packages (tools/package.sh) and their test.
+    command -v wixl >/dev/null || missing+=(wixl)
+    command -v msibuild >/dev/null || missing+=(msitools)
+    command -v zip >/dev/null || missing+=(zip)
+    command -v unzip >/dev/null || missing+=(unzip)
     [ ${#missing[@]} -eq 0 ] && return 0
     fw_log "installing: ${missing[*]}"
     local sudo=()

@@ -1,0 +1,65 @@
+// For the install test: waits for a visible top-level window with exactly
+// the given caption, then ends the process that owns it, so the test can
+// start the designer through the shell and see what it opened.
+//
+//   await_window CAPTION [SECONDS]   exit 0: found and ended; 1: not found
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<HWND> VisibleTopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM list) {
+            if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string TitleOf(HWND hwnd) {
+    char text[512] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+HWND FindByTitle(const std::string& title) {
+    for (HWND hwnd : VisibleTopLevelWindows())
+        if (TitleOf(hwnd) == title) return hwnd;
+    return nullptr;
+}
+
+bool EndOwner(HWND hwnd) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    if (!process) return false;
+    const bool ended = TerminateProcess(process, 0) && WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs("usage: await_window CAPTION [SECONDS]\n", stderr);
+        return 2;
+    }
+    const std::string title = argv[1];
+    const DWORD limit = GetTickCount() + 1000 * static_cast<DWORD>(argc > 2 ? std::atoi(argv[2]) : 30);
+    for (;;) {
+        if (HWND hwnd = FindByTitle(title)) return EndOwner(hwnd) ? 0 : 1;
+        if (static_cast<LONG>(GetTickCount() - limit) >= 0) break;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "no window \"%s\"; visible windows:\n", title.c_str());
+    for (HWND hwnd : VisibleTopLevelWindows()) std::fprintf(stderr, "  \"%s\"\n", TitleOf(hwnd).c_str());
+    return 1;
+}
