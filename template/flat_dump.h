@@ -1,0 +1,16 @@
+// A template as text for line-based tools (git's textconv): one
+// "label = value" line per field in file order, in the diff's words, so that
+// every changed line says where it is. Reserved runs that are all zero are
+// left out; a text with bytes behind its NUL gets a second line for them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace fw {
+
+// `image` is a whole template file.
+std::string FlatDump(std::span<const std::uint8_t> image);
+
+}  // namespace fw
