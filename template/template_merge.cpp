@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "template/derived_values.h"
 #include "template/field_elements.h"
 #include "template/field_words.h"
 
@@ -14,22 +15,20 @@ struct FieldName {
     std::string_view field;
 };
 
-// The fields a save or the sheet's OK works out from others. Some only under
-// conditions (a line's max length only on a lookup line), so a field listed
-// here counts as worked out only where the preparation really overwrites it.
-constexpr FieldName kWorkedOut[] = {
+// The fields whose values are derived. Some only under conditions (a line's
+// max length only on a lookup line), so a field listed here counts as
+// derived only where working the values out really overwrites it.
+constexpr FieldName kDerived[] = {
     {"menus", "itemCount"},
     {"forms", "recordFieldCount"}, {"forms", "keyFieldPosition"}, {"forms", "recordLength"},
-    {"forms", "menuCaptionField"}, {"forms", "noKeyLine"},        {"forms", "lastInputLine"},
-    {"forms", "addedLength"},      {"forms", "maxLength"},        {"forms", "maxLengthBlocks"},
-    {"forms", "lookupField"},
-    {"lookups", "recordLength"},
+    {"forms", "menuCaptionField"}, {"forms", "lastInputLine"},    {"forms", "maxLength"},
+    {"forms", "maxLengthBlocks"},  {"forms", "lookupField"},
     {"reader", "engineCode"},      {"reader", "engineOptions"},   {"reader", "warningBeepCopy"},
     {"reader", "vibratorOn"},      {"reader", "vibratorDurationCopy"},
 };
 
-bool MayBeWorkedOut(const FieldElement& e) {
-    return std::any_of(std::begin(kWorkedOut), std::end(kWorkedOut),
+bool MayBeDerived(const FieldElement& e) {
+    return std::any_of(std::begin(kDerived), std::end(kDerived),
                        [&](const FieldName& n) { return n.part == e.part->key && n.field == e.field->name; });
 }
 
@@ -41,25 +40,23 @@ void Put(std::vector<std::uint8_t>& image, const FieldElement& e, std::span<cons
     std::copy(value.begin(), value.end(), image.begin() + static_cast<std::ptrdiff_t>(e.offset));
 }
 
-// A conflict in the diff's words: "label: base → ours / theirs".
+// A conflict in the diff's words: "label: base → ours / theirs". Where the
+// words alone would look alike, texts show what lies behind their NUL.
 std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> base,
                          std::span<const std::uint8_t> ours, std::span<const std::uint8_t> theirs) {
-    const auto words = [&](std::span<const std::uint8_t> bytes) {
-        std::string text = ElementWords(e, bytes);
-        if (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes) {
-            // The same text may differ in what lies behind its NUL.
-            const SplitField split = SplitTerminated(bytes);
-            if (!split.plain) text += " (then " + HexWords(split.rest, 16) + ")";
-        }
-        return text;
-    };
-    return e.label + ": " + words(base) + " \xE2\x86\x92 " + words(ours) + " / " + words(theirs);
+    std::string words[] = {ElementWords(e, base), ElementWords(e, ours), ElementWords(e, theirs)};
+    const bool alike = words[0] == words[1] || words[1] == words[2] || words[0] == words[2];
+    if (alike && (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes)) {
+        const std::span<const std::uint8_t> sides[] = {base, ours, theirs};
+        for (int i = 0; i < 3; ++i) words[i] += " (then " + HexWords(SplitTerminated(sides[i]).rest, 16) + ")";
+    }
+    return e.label + ": " + words[0] + " \xE2\x86\x92 " + words[1] + " / " + words[2];
 }
 
 }  // namespace
 
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs, const Preparation& prepare) {
+                           std::span<const std::uint8_t> theirs, TemplateDocument& scratch) {
     std::vector<std::uint8_t> merged(ours.begin(), ours.end());
     std::vector<const FieldElement*> bothChanged;
     for (const FieldElement& e : TemplateElements()) {
@@ -71,14 +68,14 @@ MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const s
             bothChanged.push_back(&e);
     }
 
-    MergeResult result{prepare(merged), {}};
+    MergeResult result{WithDerivedValues(scratch, merged), {}};
     for (const FieldElement* e : bothChanged) {
-        // Worked out: the preparation gives the same value whichever side's
-        // is written.
-        if (MayBeWorkedOut(*e)) {
+        // Derived here: working the values out gives the same whichever
+        // side's value is written.
+        if (MayBeDerived(*e)) {
             std::vector<std::uint8_t> withTheirs = merged;
             Put(withTheirs, *e, e->In(theirs));
-            if (Same(e->In(prepare(withTheirs)), e->In(result.image))) continue;
+            if (Same(e->In(WithDerivedValues(scratch, withTheirs)), e->In(result.image))) continue;
         }
         result.conflicts.push_back(ConflictLine(*e, e->In(base), e->In(ours), e->In(theirs)));
     }

@@ -3,28 +3,26 @@
 // value, a field both changed alike takes it, a field both changed
 // differently is a conflict that keeps ours. A text is one field. What a
 // save works out (record shapes, lengths lookup lines take over, item
-// counts, last input lines) never conflicts: the result is prepared as a
-// save prepares it, which works those out again from the merged fields.
+// counts, last input lines) never conflicts: those are worked out again from
+// the merged fields, as a save does.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace fw {
 
-// A whole template image as the designer saves it after opening `image`.
-using Preparation = std::function<std::vector<std::uint8_t>(std::span<const std::uint8_t> image)>;
+class TemplateDocument;
 
 struct MergeResult {
-    std::vector<std::uint8_t> image;     // prepared
+    std::vector<std::uint8_t> image;     // with its derived values worked out
     std::vector<std::string> conflicts;  // "form 1 line 2 prompt: "Qty" → "Amount" / "Count""
 };
 
-// All four are whole template images.
+// All three are whole template images; `scratch` is only worked in.
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs, const Preparation& prepare);
+                           std::span<const std::uint8_t> theirs, TemplateDocument& scratch);
 
 }  // namespace fw

@@ -6,7 +6,6 @@
 #include "template/template_file.h"
 #include "template/template_merge.h"
 #include "tools/fwtool/commands.h"
-#include "tools/fwtool/sheet_apply.h"
 #include "tools/fwtool/tool_files.h"
 
 namespace fw {
@@ -35,9 +34,8 @@ int RunMerge(const std::string& base, const std::string& ours, const std::string
         ReadSide(theirs, t, io.err) != kExitOk)
         return kExitRefused;
 
-    ToolDocument tool;
-    const MergeResult result =
-        MergeTemplates(b, o, t, [&tool](std::span<const std::uint8_t> image) { return PreparedImage(tool, image); });
+    ToolDocument scratch;
+    const MergeResult result = MergeTemplates(b, o, t, scratch.doc);
     const std::string& out = target.empty() ? ours : target;
     const std::string bytes(result.image.begin(), result.image.end());
     if (!WriteFileBytes(out, bytes)) {

@@ -1,6 +1,7 @@
 // new, prepare, dump, build, check, diff and lookup-check: the commands that
 // read or write template files.
 
+#include "pages/form/form_normalize.h"
 #include "template/fixed_text.h"
 #include "template/lookup_data.h"
 #include "template/template_check.h"
@@ -8,7 +9,6 @@
 #include "template/template_file.h"
 #include "template/value_words.h"
 #include "tools/fwtool/commands.h"
-#include "tools/fwtool/sheet_apply.h"
 #include "tools/fwtool/template_json.h"
 #include "tools/fwtool/tool_files.h"
 
@@ -27,6 +27,14 @@ bool WriteText(const std::string& target, const std::string& text, Streams io) {
     if (WriteFileBytes(target, text)) return true;
     io.err << "fwtool: cannot create " << target << "\n";
     return false;
+}
+
+// What the designer does between opening a file and saving it after OK:
+// the pages' apply passes, then the save preparation when it is written.
+void ApplyAsTheSheetDoes(TemplateDocument& doc) {
+    NormalizeLookups(doc.blocks.lookups);
+    for (MenuRecord& menu : doc.blocks.menus) CountMenuItems(menu);
+    NormalizeForms(doc.blocks.forms, doc.blocks.lookups, doc.readerWorking.readerType);
 }
 
 }  // namespace
