@@ -14,8 +14,9 @@ namespace fw {
 int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
     app.require_subcommand(1);
-    app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ);\n"
-               "2 refused input or arguments (diff: a file refused or unreadable); 3 errors found.");
+    app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ; merge: conflicts);\n"
+               "2 refused input or arguments (diff, merge: a file refused or unreadable); 3 errors found.\n"
+               "Of many files, the highest code counts.");
 
     std::string source, target, second, language, data, from;
     std::vector<std::string> files;
