@@ -19,4 +19,7 @@ std::string ElementWords(const FieldElement& element, std::span<const std::uint8
 // "00 1f 20"; past `shown` bytes the rest is "…".
 std::string HexWords(std::span<const std::uint8_t> bytes, std::size_t shown = SIZE_MAX);
 
+// How many bytes of a run a report shows.
+constexpr std::size_t kShownBytes = 16;
+
 }  // namespace fw

@@ -9,7 +9,6 @@ namespace fw {
 namespace {
 
 constexpr const char* kArrow = " \xE2\x86\x92 ";  // " → "
-constexpr std::size_t kShownBytes = 16;           // of one run; longer runs end in "…"
 
 void Line(std::vector<std::string>& lines, const std::string& label, const std::string& from,
           const std::string& to) {

@@ -1,6 +1,7 @@
 #include "template/template_merge.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 #include "template/derived_values.h"
@@ -40,17 +41,31 @@ void Put(std::vector<std::uint8_t>& image, const FieldElement& e, std::span<cons
     std::copy(value.begin(), value.end(), image.begin() + static_cast<std::ptrdiff_t>(e.offset));
 }
 
-// A conflict in the diff's words: "label: base → ours / theirs". Where the
-// words alone would look alike, texts show what lies behind their NUL.
+// A conflict in the diff's words: "label: base → ours / theirs". Raw bytes
+// show the stretch in which the sides differ, by its offsets in the record;
+// texts whose words look alike show what lies behind their NUL.
 std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> base,
                          std::span<const std::uint8_t> ours, std::span<const std::uint8_t> theirs) {
-    std::string words[] = {ElementWords(e, base), ElementWords(e, ours), ElementWords(e, theirs)};
-    const bool alike = words[0] == words[1] || words[1] == words[2] || words[0] == words[2];
-    if (alike && (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes)) {
-        const std::span<const std::uint8_t> sides[] = {base, ours, theirs};
-        for (int i = 0; i < 3; ++i) words[i] += " (then " + HexWords(SplitTerminated(sides[i]).rest, 16) + ")";
+    std::span<const std::uint8_t> sides[] = {base, ours, theirs};
+    std::string label = e.label, words[3];
+    if (e.field->kind == FieldKind::Bytes) {
+        std::size_t first = SIZE_MAX, last = 0;
+        for (std::size_t i = 0; i < base.size(); ++i) {
+            if (base[i] == ours[i] && ours[i] == theirs[i]) continue;
+            first = std::min(first, i);
+            last = i;
+        }
+        label += " " + std::to_string(e.recordOffset + first);
+        if (last > first) label += "-" + std::to_string(e.recordOffset + last);
+        for (int i = 0; i < 3; ++i) words[i] = HexWords(sides[i].subspan(first, last - first + 1), kShownBytes);
+    } else {
+        for (int i = 0; i < 3; ++i) words[i] = ElementWords(e, sides[i]);
+        const bool alike = words[0] == words[1] || words[1] == words[2] || words[0] == words[2];
+        if (alike && (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes))
+            for (int i = 0; i < 3; ++i)
+                words[i] += " (then " + HexWords(SplitTerminated(sides[i]).rest, kShownBytes) + ")";
     }
-    return e.label + ": " + words[0] + " \xE2\x86\x92 " + words[1] + " / " + words[2];
+    return label + ": " + words[0] + " \xE2\x86\x92 " + words[1] + " / " + words[2];
 }
 
 }  // namespace

@@ -59,11 +59,10 @@ std::optional<std::string> Output(const std::string& command) {
 
 // This program's own file, so the entries work without it on the PATH.
 std::string ProgramPath() {
-    std::error_code error;
 #ifdef _WIN32
-    char* path = nullptr;
-    if (_get_pgmptr(&path) == 0 && path != nullptr) return std::filesystem::path(path).generic_string();
+    if (_pgmptr != nullptr && *_pgmptr != '\0') return std::filesystem::path(_pgmptr).generic_string();
 #else
+    std::error_code error;
     const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) return path.string();
 #endif
