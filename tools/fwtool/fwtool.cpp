@@ -14,6 +14,8 @@ namespace fw {
 int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
     app.require_subcommand(1);
+    // git names a missing side "/dev/null" on Windows too: no "/option" there.
+    app.allow_windows_style_options(false);
     app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ; merge: conflicts);\n"
                "2 refused input or arguments (diff, merge: a file refused or unreadable); 3 errors found.\n"
                "Of many files, the highest code counts.");
