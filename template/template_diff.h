@@ -1,6 +1,7 @@
 // The differences between two template files, one line per field that
 // differs, in file order and in the words of the pages:
 //   form 3 line 2 max length: 8 → 12
+//   form 3 line 2 data type: integer → real
 //   settings first delimiter: 44 (",") → 59 (";")
 //   form 3 reserved bytes 4135-4136: 00 00 → 12 34
 #pragma once

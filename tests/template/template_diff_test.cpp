@@ -21,6 +21,10 @@ TEST(TemplateDiff, OneChangedFieldGivesOneLineInThePagesWords) {
          "form 3 line 2 max length: 8 \xE2\x86\x92 12"},
         {[](TemplateDocument& d) { d.blocks.settings.firstDelimiter = ';'; },
          "settings first delimiter: 44 (\",\") \xE2\x86\x92 59 (\";\")"},
+        {[](TemplateDocument& d) { d.blocks.forms[2].dataType[1] = kTypeReal; },
+         "form 3 line 2 data type: integer \xE2\x86\x92 real"},
+        {[](TemplateDocument& d) { d.blocks.forms[0].stampMode = 2; },
+         "form 1 stamp mode: nil \xE2\x86\x92 appended to the bottom of a record"},
         {[](TemplateDocument& d) { d.blocks.forms[0].escTarget = 22; },
          "form 1 esc target: 0 (main) \xE2\x86\x92 22 (menu 2)"},
         {[](TemplateDocument& d) { std::strcpy(d.blocks.menus[0].itemName[3], "Count"); },
@@ -49,6 +53,7 @@ TEST(TemplateDiff, OneChangedFieldGivesOneLineInThePagesWords) {
     for (const auto& c : cases) {
         test::TestDocument t;
         t.doc.blocks.forms[2].maxLength[1] = 8;
+        t.doc.blocks.forms[2].dataType[1] = kTypeInteger;
         const auto before = TemplateImage(t.doc);
         c.change(t.doc);
         EXPECT_EQ(DiffTemplates(before, TemplateImage(t.doc)), std::vector<std::string>{c.line});

@@ -231,5 +231,96 @@ TEST(Fwtool, LanguageCheckFindsGapsAndLinesTheProgramMisreads) {
                   "error: id 33 is missing (the program's text: \"&Save          Ctrl+S\")\n");
 }
 
+TEST(Fwtool, ManyFilesGiveEachOneFileReportUnderItsNameAndTheWorstExitCode) {
+    test::TempDir dir;
+    WriteCleanTemplate(dir / "stock.QLT");
+    ASSERT_EQ(Tool({"new", P(dir, "fresh.QLT")}).code, 0);
+    const std::string stock = P(dir, "stock.QLT"), fresh = P(dir, "fresh.QLT"), gone = P(dir, "gone.QLT");
+    const auto under = [](const std::string& name, const ToolRun& run) { return "==> " + name + " <==\n" + run.out; };
+
+    const ToolRun check = Tool({"check", stock, fresh, gone});
+    EXPECT_EQ(check.code, 3);
+    EXPECT_EQ(check.out, under(stock, Tool({"check", stock})) + "\n" + under(fresh, Tool({"check", fresh})) + "\n" +
+                             under(gone, Tool({"check", gone})));
+    EXPECT_EQ(Tool({"check", stock, gone}).code, 1);
+
+    const ToolRun diff = Tool({"diff", stock, stock, fresh});
+    EXPECT_EQ(diff.code, 1);
+    EXPECT_EQ(diff.out, under(stock, Tool({"diff", stock, stock})) + "\n" + under(fresh, Tool({"diff", stock, fresh})));
+    EXPECT_EQ(Tool({"dump", "--flat", stock, fresh}).out,
+              under(stock, Tool({"dump", "--flat", stock})) + "\n" + under(fresh, Tool({"dump", "--flat", fresh})));
+    EXPECT_EQ(Tool({"layout", stock, stock}).out,
+              under(stock, Tool({"layout", stock})) + "\n" + under(stock, Tool({"layout", stock})));
+
+    for (const std::vector<std::string>& shapeless : {std::vector<std::string>{"dump", stock, stock, stock},
+                                                      {"diff", stock}, {"layout", "--format", "html", stock, stock}})
+        EXPECT_EQ(Tool(shapeless).code, 2) << shapeless[0];
+}
+
+TEST(Fwtool, DiffAsGitsExternalDiffNamesThePathAndLetsGitGoOn) {
+    test::TempDir dir;
+    WriteCleanTemplate(dir / "stock.QLT");
+    ASSERT_EQ(Tool({"new", P(dir, "fresh.QLT")}).code, 0);
+    test::WriteText(dir / "foreign.QLT", "ZIP");
+    const std::string stock = P(dir, "stock.QLT"), fresh = P(dir, "fresh.QLT");
+    const auto git = [](const std::string& a, const std::string& b) {
+        return std::vector<std::string>{"diff", "--git", "t.QLT", a, "1a2b", "100644", b, "3c4d", "100644"};
+    };
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } cases[] = {
+        {git(stock, fresh), "==> t.QLT <==\n" + Tool({"diff", stock, fresh}).out},
+        {git("/dev/null", fresh), "==> t.QLT <==\nnew template\n"},
+        {git(stock, "/dev/null"), "==> t.QLT <==\ndeleted template\n"},
+        {{"diff", "--git", "t.QLT"}, "==> t.QLT <==\nunmerged: the merge left conflicts to resolve\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.code, 0) << c.args[4];
+        EXPECT_EQ(run.out, c.out);
+    }
+    const ToolRun refused = Tool(git(P(dir, "foreign.QLT"), stock));
+    EXPECT_EQ(refused.code, 0) << "git stops at an external diff that fails";
+    EXPECT_NE(refused.out.find("incorrect"), std::string::npos);
+    EXPECT_EQ(Tool({"diff", "--git", "t.QLT", stock, fresh}).code, 2);
+}
+
+TEST(Fwtool, MergeWritesOverOursReportsConflictsAndWritesNothingForARefusedSide) {
+    test::TempDir dir;
+    const auto save = [&dir](const char* name, const char* prompt) {
+        test::TestDocument t;
+        test::MakeCleanTemplate(t.doc.blocks);
+        std::strcpy(t.doc.blocks.forms[0].prompt[0], prompt);
+        ASSERT_TRUE(WriteTemplateFile(t.doc, dir / name));
+    };
+    save("base.QLT", "Item");
+    save("ours.QLT", "Code");
+    save("theirs.QLT", "Article");
+    test::WriteText(dir / "foreign.QLT", "ZIP");
+    test::WriteText(dir / "empty.QLT", "");
+    const auto ours = test::ReadAll(dir / "ours.QLT");
+
+    const ToolRun conflict = Tool({"merge", P(dir, "base.QLT"), P(dir, "ours.QLT"), P(dir, "theirs.QLT"), "-o",
+                                   P(dir, "out.QLT")});
+    EXPECT_EQ(conflict.code, 1);
+    EXPECT_EQ(conflict.err, "conflict: form 1 line 1 prompt: \"Item\" \xE2\x86\x92 \"Code\" / \"Article\"\n");
+    EXPECT_EQ(test::ReadAll(dir / "out.QLT"), ours) << "ours kept";
+
+    for (const char* side : {"base.QLT", "ours.QLT", "theirs.QLT"}) {
+        std::vector<std::string> args = {"merge", P(dir, "base.QLT"), P(dir, "ours.QLT"), P(dir, "theirs.QLT"),
+                                         "-o", P(dir, "none.QLT")};
+        std::replace(args.begin(), args.end(), P(dir, side), P(dir, "foreign.QLT"));
+        EXPECT_EQ(Tool(args).code, 2) << side;
+        EXPECT_FALSE(std::filesystem::exists(dir / "none.QLT")) << side;
+    }
+
+    // Without -o the result replaces ours; an empty base (both sides added
+    // the file) is a new template.
+    EXPECT_EQ(Tool({"merge", P(dir, "empty.QLT"), P(dir, "ours.QLT"), P(dir, "ours.QLT")}).code, 0);
+    EXPECT_EQ(Tool({"merge", P(dir, "base.QLT"), P(dir, "base.QLT"), P(dir, "theirs.QLT")}).code, 0);
+    EXPECT_EQ(Tool({"diff", P(dir, "base.QLT"), P(dir, "theirs.QLT")}).code, 0);
+}
+
 }  // namespace
 }  // namespace fw

@@ -34,4 +34,12 @@ int RunLangTemplate(const std::string& target, const std::string& from, Streams 
 int RunLangCheck(const std::string& source, Streams io);
 int RunPreview(const std::string& source, const PreviewOptions& options, Streams io);
 
+// For git: the textconv, the external diff (git's own arguments), the merge
+// driver (target "" -> over ours) and the set-up of a repository.
+int RunDumpFlat(const std::string& source, Streams io);
+int RunGitDiff(const std::vector<std::string>& args, Streams io);
+int RunMerge(const std::string& base, const std::string& ours, const std::string& theirs, const std::string& target,
+             Streams io);
+int RunGitSetup(Streams io);
+
 }  // namespace fw

@@ -6,6 +6,7 @@
 
 #include "template/blocks/lookup_block.h"
 #include "tools/fwtool/commands.h"
+#include "tools/fwtool/many_files.h"
 #include "tools/fwtool/tool_files.h"
 
 namespace fw {
@@ -13,11 +14,15 @@ namespace fw {
 int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
     app.require_subcommand(1);
-    app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ);\n"
-               "2 refused input or arguments (diff: a file refused or unreadable); 3 errors found.");
+    // git names a missing side "/dev/null" on Windows too: no "/option" there.
+    app.allow_windows_style_options(false);
+    app.footer("Exit codes: 0 done; 1 a file cannot be opened or created (diff: the files differ; merge: conflicts);\n"
+               "2 refused input or arguments (diff, merge: a file refused or unreadable); 3 errors found.\n"
+               "Of many files, the highest code counts.");
 
     std::string source, target, second, language, data, from;
-    bool prepare = false;
+    std::vector<std::string> files;
+    bool prepare = false, flat = false, gitDiff = false;
     int lookupNumber = 0;
     LayoutFormat format = LayoutFormat::Text;
     const std::map<std::string, LayoutFormat> formats = {
@@ -32,9 +37,10 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     prepareCmd->add_option("OUT.QLT", target, "Template to write")->required();
     prepareCmd->add_option("--lang", language, "Language file for the terminal's screen texts");
 
-    CLI::App* dump = app.add_subcommand("dump", "Write the whole template as JSON");
-    dump->add_option("IN.QLT", source, "Template to read")->required();
-    dump->add_option("OUT.json", target, "JSON file to write (standard output when left out)");
+    CLI::App* dump = app.add_subcommand("dump", "Write the whole template as JSON, or with --flat one line per field");
+    dump->add_option("FILES", files, "IN.QLT [OUT.json] (standard output when left out); with --flat: IN.QLT...")
+        ->required();
+    dump->add_flag("--flat", flat, "\"label = value\" lines in file order, for git's textconv");
 
     CLI::App* build = app.add_subcommand("build", "Build a template from JSON; keys left out keep a new template's values");
     build->add_option("IN.json", source, "JSON to read")->required();
@@ -43,14 +49,15 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
                     "Work out what the designer derives on OK and Save (input lines, item counts, record shapes)");
 
     CLI::App* check = app.add_subcommand("check", "Report what will go wrong on the terminal");
-    check->add_option("IN.QLT", source, "Template to check")->required();
+    check->add_option("IN.QLT", files, "Templates to check")->required();
 
     CLI::App* diff = app.add_subcommand("diff", "List the fields in which two templates differ");
-    diff->add_option("A.QLT", source, "First template")->required();
-    diff->add_option("B.QLT", second, "Second template")->required();
+    diff->add_option("FILES", files, "A.QLT B.QLT..., each B compared with A; with --git: git's arguments")
+        ->required();
+    diff->add_flag("--git", gitDiff, "Run as git's external diff: a header naming the path, exit code 0");
 
     CLI::App* layout = app.add_subcommand("layout", "Describe the records each form saves");
-    layout->add_option("IN.QLT", source, "Template to read")->required();
+    layout->add_option("IN.QLT", files, "Templates to read")->required();
     layout->add_option("--format", format, "text, markdown or html")
         ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
 
@@ -73,6 +80,16 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     preview->add_option("--lookup", previewOptions.lookups, "N=DATA.TXT: lookup data for lookup file N; repeatable");
     preview->add_option("--time", previewOptions.time, "\"YYYY-MM-DD HH:MM:SS\" for the time stamps (default: now)");
 
+    std::string base, ours, theirs, output;
+    CLI::App* merge = app.add_subcommand("merge", "Merge two sides' changes to a template field by field (git's merge driver)");
+    merge->add_option("BASE.QLT", base, "The common ancestor")->required();
+    merge->add_option("OURS.QLT", ours, "Our side; the result replaces it unless -o is given")->required();
+    merge->add_option("THEIRS.QLT", theirs, "Their side")->required();
+    merge->add_option("-o,--output", output, "Template to write the result to");
+
+    CLI::App* gitSetup =
+        app.add_subcommand("git-setup", "Make the git repository here diff and merge *.QLT files with fwtool");
+
     CLI::App* langCheck = app.add_subcommand("lang-check", "Report gaps and faults of a language file");
     langCheck->add_option("FILE.lng", source, "Language file to check")->required();
 
@@ -87,14 +104,16 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const Streams io{out, err};
     if (newCmd->parsed()) return RunNew(target, language, io);
     if (prepareCmd->parsed()) return RunPrepare(source, target, language, io);
-    if (dump->parsed()) return RunDump(source, target, io);
+    if (dump->parsed()) return RunDumpCommand(files, flat, io);
     if (build->parsed()) return RunBuild(source, target, prepare, io);
-    if (check->parsed()) return RunCheck(source, io);
-    if (diff->parsed()) return RunDiff(source, second, io);
-    if (layout->parsed()) return RunLayout(source, format, io);
+    if (check->parsed()) return ForEachFile(files, io, RunCheck);
+    if (diff->parsed()) return RunDiffCommand(files, gitDiff, io);
+    if (layout->parsed()) return RunLayoutCommand(files, format, io);
     if (lookupCheck->parsed()) return RunLookupCheck(source, lookupNumber, data, io);
     if (langTemplate->parsed()) return RunLangTemplate(target, from, io);
     if (preview->parsed()) return RunPreview(source, previewOptions, io);
+    if (merge->parsed()) return RunMerge(base, ours, theirs, output, io);
+    if (gitSetup->parsed()) return RunGitSetup(io);
     return RunLangCheck(source, io);
 }
 

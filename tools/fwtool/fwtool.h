@@ -9,9 +9,10 @@
 namespace fw {
 
 // args without the program name. Exit codes: 0 done (equal, clean); 1 a file
-// could not be opened or created, or for diff: the files differ; 2 refused
-// input (signature, JSON, arguments; for diff also unreadable files); 3 check,
-// lookup-check and lang-check found errors.
+// could not be opened or created, or for diff: the files differ, for merge:
+// conflicts; 2 refused input (signature, JSON, arguments; for diff and merge
+// also unreadable files); 3 check, lookup-check and lang-check found errors.
+// Over many files, the highest of their codes.
 int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace fw
