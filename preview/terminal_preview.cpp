@@ -52,8 +52,7 @@ Moment LocalMoment() {
 TerminalPreview::TerminalPreview(const TemplateDocument& doc, PreviewClock clock)
     : played_(doc), clock_(std::move(clock)) {
     // The records take the shape the next save gives them.
-    PrepareForSaving(played_);
-    for (int f = 0; f < kFormCount; ++f) layouts_[f] = DeriveRecordLayout(played_.blocks.forms[f]);
+    layouts_ = PrepareBlocksForSaving(played_.blocks);
 }
 
 std::string TerminalPreview::DeviceText(int id) const {

@@ -15,7 +15,7 @@
 #include "preview/lookup_tables.h"
 #include "preview/screen.h"
 #include "preview/stored_records.h"
-#include "template/record_layout.h"
+#include "template/save_preparation.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 
@@ -122,7 +122,7 @@ private:
 
     TemplateDocument played_;
     PreviewClock clock_;
-    std::array<RecordLayout, kFormCount> layouts_;
+    RecordLayouts layouts_;
     LookupTables lookups_;
     std::vector<StoredRecord> records_;
 

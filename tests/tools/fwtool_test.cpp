@@ -20,9 +20,10 @@ struct ToolRun {
     std::string err;
 };
 
-ToolRun Tool(const std::vector<std::string>& args) {
+ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
     std::ostringstream out, err;
-    const int code = RunFwtool(args, out, err);
+    std::istringstream in(input);
+    const int code = RunFwtool(args, out, err, in);
     return {code, out.str(), err.str()};
 }
 
@@ -67,8 +68,9 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
 
     const ToolRun refused = Tool({"dump", P(dir, "newer.QLT")});
     EXPECT_EQ(refused.code, 2);
-    EXPECT_EQ(refused.err, "The FW file version is newer than current program!\n");
-    EXPECT_EQ(Tool({"prepare", P(dir, "foreign.QLT"), P(dir, "o.QLT")}).err, "Format of this FW file is incorrect!\n");
+    EXPECT_EQ(refused.err, "fwtool: " + P(dir, "newer.QLT") + ": The FW file version is newer than current program!\n");
+    EXPECT_EQ(Tool({"prepare", P(dir, "foreign.QLT"), P(dir, "o.QLT")}).err,
+              "fwtool: " + P(dir, "foreign.QLT") + ": Format of this FW file is incorrect!\n");
     test::WriteText(dir / "bad.json", R"({"x":1})");
     const ToolRun badJson = Tool({"build", P(dir, "bad.json"), P(dir, "o.QLT")});
     EXPECT_EQ(badJson.code, 2);
@@ -88,9 +90,28 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
 
     EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "6", P(dir, "data.txt")}).code, 2);
     EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "2", P(dir, "data.txt")}).code, 2) << "no fields";
-    EXPECT_EQ(Tool({"layout", P(dir, "stock.QLT"), "--format", "pdf"}).code, 2);
-    EXPECT_EQ(Tool({"bogus"}).code, 2);
-    EXPECT_EQ(Tool({"new"}).code, 2);
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } refusedArguments[] = {
+        {{"layout", "a.QLT", "--format", "pdf"},
+         "fwtool: layout: --format: pdf: give text, markdown or html (fwtool layout --help lists its arguments)\n"},
+        {{"lookup-check", "a.QLT", "x", "d.txt"},
+         "fwtool: lookup-check: N: x is no lookup file number; give 1 to 5 (fwtool lookup-check --help lists its "
+         "arguments)\n"},
+        {{"new"}, "fwtool: new: OUT.QLT is missing (fwtool new --help lists its arguments)\n"},
+        {{"check", "a.QLT", "b.QLT"},
+         "fwtool: check: b.QLT: not an argument it takes (fwtool check --help lists its arguments)\n"},
+        {{"new", "a.QLT", "--lang"}, "fwtool: new: --lang needs a value (fwtool new --help lists its arguments)\n"},
+        {{"bogus"},
+         "fwtool: bogus is no command; the commands are new, prepare, dump, build, check, diff, layout, "
+         "lookup-check, lang-template, preview, lang-check\n"},
+    };
+    for (const auto& r : refusedArguments) {
+        const ToolRun run = Tool(r.args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.err, r.err);
+    }
     const ToolRun help = Tool({"build", "--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("--prepare"), std::string::npos);
@@ -141,12 +162,12 @@ TEST(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
               "  1  \"Item\" (line 1)  text       12          key\n"
               "  2  (line 2)         integer    5\n"
               "\n"
-              "form 2: 2 fields, 168 characters without the delimiters, key field 1\n"
+              "form 2: 2 fields, 14 characters without the delimiters, key field 1\n"
               "  export file \"Form 02.TXT\"\n"
               "  fields separated by 44 (\",\")\n"
               "  #  field                            data type  max length  key\n"
               "  1  record key (the terminal's own)             8           key\n"
-              "  2  (line 2)                         real       160\n");
+              "  2  (line 1)                         text       6\n");
     EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "markdown"}).out.find(
                   "| 1 | \"Item\" (line 1) | text | 12 | key |"),
               std::string::npos);

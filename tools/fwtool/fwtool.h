@@ -2,7 +2,7 @@
 // checks before deployment. `fwtool --help` lists the commands.
 #pragma once
 
-#include <ostream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +12,8 @@ namespace fw {
 // could not be opened or created, or for diff: the files differ; 2 refused
 // input (signature, JSON, arguments; for diff also unreadable files); 3 check,
 // lookup-check and lang-check found errors.
-int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `in` is read for a file named "-".
+int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              std::istream& in = std::cin);
 
 }  // namespace fw

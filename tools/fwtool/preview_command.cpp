@@ -8,6 +8,7 @@
 #include "preview/terminal_preview.h"
 #include "template/ansi_text.h"
 #include "template/fixed_text.h"
+#include "template/value_words.h"
 #include "tools/fwtool/commands.h"
 #include "tools/fwtool/tool_files.h"
 
@@ -45,7 +46,7 @@ int LoadLookupData(TerminalPreview& preview, const std::string& option, Streams 
         preview.lookups().Load(preview.played().blocks.lookups[number - 1], number - 1, path, *data);
     io.out << "lookup file " << number << ": ";
     if (!import.problem.empty()) io.out << path << " cannot be imported: " << import.problem << "\n";
-    else io.out << import.imported << " records from " << path << ", " << import.refused << " refused\n";
+    else io.out << Counted(static_cast<std::size_t>(import.imported), "record") << " from " << path << ", " << import.refused << " refused\n";
     return kExitOk;
 }
 
@@ -64,7 +65,7 @@ void PrintRecords(const TerminalPreview& preview, const UiStrings& strings, std:
         if (records.empty()) continue;
         const FormRecord& form = blocks.forms[f];
         const RecordLayout& layout = preview.layout(f);
-        out << "form " << f + 1 << ": " << records.size() << " record" << (records.size() == 1 ? "" : "s")
+        out << "form " << f + 1 << ": " << Counted(records.size(), "record")
             << ", export file \"" << AnsiToUtf8(ExportFileName(form, f, strings)) << "\"\n";
         const std::string table = RecordTable(form, layout, records, strings);
         for (std::size_t start = 0; start < table.size();) {
