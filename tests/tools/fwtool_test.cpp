@@ -132,12 +132,31 @@ TEST(Fwtool, DumpOfAShortFileTakesTheRestFromANewTemplate) {
     EXPECT_EQ(run.out, test::ReadText(dir / "full.json"));
 }
 
+TEST(Fwtool, AFileOfAnotherSizeIsAnErrorForCheckAndNamedByLayoutAndPreview) {
+    test::TempDir dir;
+    WriteCleanTemplate(dir / "a.QLT");
+    auto bytes = test::ReadAll(dir / "a.QLT");
+    bytes.resize(kTemplateFileSize + 10);
+    test::WriteAll(dir / "long.QLT", bytes);
+    bytes.resize(kTemplateFileSize - 9);
+    test::WriteAll(dir / "short.QLT", bytes);
+    const ToolRun check = Tool({"check", P(dir, "long.QLT")});
+    EXPECT_EQ(check.code, 3);
+    EXPECT_EQ(check.out, "error: file: holds 154319 bytes, 10 more than a template's 154309; Open ignores them\n");
+    EXPECT_EQ(Tool({"check", P(dir, "short.QLT")}).out,
+              "error: file: holds 154300 of 154309 bytes; Open takes the rest from a new template\n");
+    for (const char* command : {"layout", "preview"})
+        EXPECT_EQ(Tool({command, P(dir, "short.QLT")}).err,
+                  "fwtool: " + P(dir, "short.QLT") + ": holds 154300 of 154309 bytes; Open takes the rest from a new "
+                  "template\n");
+}
+
 TEST(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
     test::TempDir dir;
     test::WriteText(dir / "a.json", R"({"forms": [{"keyLine": 2, "lines": [
         {"dataType": 1, "maxLength": 10}, {"dataType": 2, "maxLength": 5}]}]})");
     ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "plain.QLT")}).code, 0);
-    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "ready.QLT"), "--prepare"}).code, 0);
+    ASSERT_EQ(Tool({"build", "-", P(dir, "ready.QLT"), "--prepare"}, test::ReadText(dir / "a.json")).code, 0);
     const auto plain = test::ReadAll(dir / "plain.QLT");
     const auto ready = test::ReadAll(dir / "ready.QLT");
     const std::size_t form = kBlocksOffset + offsetof(TemplateBlocks, forms);
@@ -186,15 +205,22 @@ TEST(Fwtool, LookupCheckNamesWhatTheTerminalDoesWithEachBadRecord) {
     lookup.dataType[1] = 1;
     lookup.delimiter = ';';
     lookup.wrongFormatAction = 0;  // stop the import
+    FormRecord& form = t.doc.blocks.forms[3];
+    form.lookupFile = 2;
+    form.dataType[0] = kTypeLookup;
+    form.lookupField[0] = 1;
+    form.initialValueOn[0] = 1;  // "Save field data"
     ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
-    test::WriteText(dir / "d.txt", "A1;12\r\nB2;x\r\nA1;3\r\nC3;4\r\n");
+    test::WriteText(dir / "d.txt", "A1;12\r\nB2;x\r\nA1;3\r\nC,3;4\r\n\r\n");
     const ToolRun run = Tool({"lookup-check", P(dir, "a.QLT"), "2", P(dir, "d.txt")});
     EXPECT_EQ(run.code, 3);
     EXPECT_EQ(run.out,
               "line 2: field 2 \"x\" is not an integer \xE2\x80\x94 the terminal stops the import here: lines 2 to 4 "
               "are not imported\n"
               "line 3: the key \"A1\" repeats line 1 \xE2\x80\x94 not reached: the import stops at line 2\n"
-              "lookup file 2 (\"2nd lookup file\"): 4 records, 2 bad\n");
+              "line 4: field 1 \"C,3\" holds the first delimiter 44 (\",\"), and form 4 line 1 saves it: the export "
+              "splits the field there\n"
+              "lookup file 2 (\"2nd lookup file\"): 4 records, 2 bad, 1 with a delimiter in a saved field\n");
 }
 
 TEST(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchanged) {
@@ -242,6 +268,9 @@ TEST(Fwtool, LanguageCheckFindsGapsAndLinesTheProgramMisreads) {
     test::WriteText(dir / "x.lng", file);
     const ToolRun run = Tool({"lang-check", P(dir, "x.lng")});
     EXPECT_EQ(run.code, 3);
+    test::WriteText(dir / "empty.lng", "");
+    EXPECT_EQ(Tool({"lang-check", P(dir, "empty.lng")}).out,
+              "error: the file is empty: the program lists no language for it\n");
     const auto next = [](const std::string& line) { return std::to_string(std::stoi(line) + 1); };
     EXPECT_EQ(run.out,
               "error: line " + at34 + ": no CR before the line's end: the program drops the text's last character\n" +
