@@ -325,7 +325,17 @@ void TerminalPreview::TimeUp() {
 
 // ---------------------------------------------------------------- input
 
+void TerminalPreview::TakeMessage() {
+    if (notice_ && notice_->kind == NoticeKind::Check) DismissNotice(false);
+}
+
 void TerminalPreview::Press(TerminalKey key) {
+    // A record too long for the screen scrolls as a long form does.
+    if (notice_ && notice_->kind != NoticeKind::Check && NoticeOverflow() > 0 &&
+        (key == TerminalKey::Up || key == TerminalKey::Down)) {
+        notice_->scroll = std::clamp(notice_->scroll + (key == TerminalKey::Down ? 1 : -1), 0, NoticeOverflow());
+        return;
+    }
     if (ended() || DismissNotice(key == TerminalKey::Enter)) return;
     CommitLetter();
     switch (place_) {

@@ -19,13 +19,20 @@ namespace {
 // UTF-8 (a Windows console's code page) are taken as they stand.
 std::string TemplateText(const std::string& argument) { return Utf8ToAnsi(argument).value_or(argument); }
 
-// "2024-05-01 12:30:00"
+int DaysIn(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// "2024-05-01 12:30:00", a moment that exists.
 bool ParseMoment(const std::string& text, Moment& moment) {
     char end = 0;
     return std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d%c", &moment.year, &moment.month, &moment.day, &moment.hour,
                        &moment.minute, &moment.second, &end) == 6 &&
-           moment.month >= 1 && moment.month <= 12 && moment.day >= 1 && moment.day <= 31 && moment.hour <= 23 &&
-           moment.minute <= 59 && moment.second <= 59;
+           moment.year >= 1 && moment.month >= 1 && moment.month <= 12 && moment.day >= 1 &&
+           moment.day <= DaysIn(moment.year, moment.month) && moment.hour >= 0 && moment.hour <= 23 &&
+           moment.minute >= 0 && moment.minute <= 59 && moment.second >= 0 && moment.second <= 59;
 }
 
 // The lookup data named by "N=DATA.TXT" imported into lookup file N.
@@ -102,7 +109,7 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
     }
     Moment fixed{};
     if (!options.time.empty() && !ParseMoment(options.time, fixed)) {
-        io.err << "fwtool: --time " << options.time << ": give it as YYYY-MM-DD HH:MM:SS\n";
+        io.err << "fwtool: --time " << options.time << ": give a moment that exists as YYYY-MM-DD HH:MM:SS\n";
         return kExitRefused;
     }
 
