@@ -1,6 +1,8 @@
 // Checks a template for what will go wrong on the terminal: dead-end targets,
-// lookups that cannot be read, keys that point nowhere, delimiters that split
-// fields. Each finding names its place in the words of the pages.
+// lookups that cannot be read or filled, keys that point nowhere, delimiters
+// that split fields, values the pages never store, and derived values that
+// are not what a save gives. Each finding names its place in the words of the
+// pages.
 #pragma once
 
 #include <cstdint>

@@ -103,8 +103,8 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
     const auto scanKeys = std::count_if(script.steps.begin(), script.steps.end(),
                                         [](const ScriptStep& step) { return step.kind == ScriptStep::Kind::Scan; });
     if (scanKeys != static_cast<long>(options.scans.size())) {
-        io.err << "fwtool: --keys has " << scanKeys << " SCAN, but " << options.scans.size()
-               << " --scan texts are given\n";
+        io.err << "fwtool: --keys has " << scanKeys << " SCAN, but " << Counted(options.scans.size(), "--scan text")
+               << (options.scans.size() == 1 ? " is" : " are") << " given\n";
         return kExitRefused;
     }
     Moment fixed{};
@@ -127,7 +127,9 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
     for (std::size_t n = 0; n < script.steps.size() && !options.keys.empty(); ++n) {
         const ScriptStep& step = script.steps[n];
         if (preview.ended()) {
-            io.out << "\nthe preview has ended; " << script.steps.size() - n << " keys are left unplayed\n";
+            const std::size_t left = script.steps.size() - n;
+            io.out << "\nthe preview has ended; " << Counted(left, "key") << (left == 1 ? " is" : " are")
+                   << " left unplayed\n";
             break;
         }
         const bool scanning = step.kind == ScriptStep::Kind::Scan;

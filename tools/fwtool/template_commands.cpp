@@ -149,8 +149,12 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
         case kStopImport:
             if (stoppedAt == 0) {
                 stoppedAt = record.line;
-                outcome = "the terminal stops the import here: lines " + std::to_string(record.line) + " to " +
-                          std::to_string(records.back().line) + " are not imported";
+                outcome = "the terminal stops the import here: " +
+                          (record.line == records.back().line
+                               ? "line " + std::to_string(record.line) + " is"
+                               : "lines " + std::to_string(record.line) + " to " +
+                                     std::to_string(records.back().line) + " are") +
+                          " not imported";
             } else {
                 outcome = "not reached: the import stops at line " + std::to_string(stoppedAt);
             }
