@@ -58,7 +58,9 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     CLI::App* lookupCheck = app.add_subcommand("lookup-check", "Check a lookup data file against a lookup file's definition");
     lookupCheck->add_option("IN.QLT", source, "Template to read")->required();
-    lookupCheck->add_option("N", lookupNumber, "Lookup file number")->required()->check(NumberFrom(1, kLookupCount, "lookup file number"));
+    lookupCheck->add_option("N", lookupNumber, "Lookup file number")
+        ->required()
+        ->check(NumberFrom(1, kLookupCount, "lookup file number"));
     lookupCheck->add_option("DATA.TXT", data, "Lookup data to check")->required();
 
     CLI::App* langTemplate = app.add_subcommand("lang-template", "Write a complete language file to translate from");
