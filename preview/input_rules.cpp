@@ -2,36 +2,13 @@
 
 #include <algorithm>
 
-#include "template/ansi_text.h"
 #include "template/fixed_text.h"
+#include "template/form_lines.h"
 
 namespace fw {
 namespace {
 
 enum Alignment : std::uint8_t { kLeftSpaces = 0, kRightSpaces = 1, kLeftZeros = 2, kRightZeros = 3 };
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Digits, at most one decimal point where allowed, and a minus sign in front
-// for the keypad's minus key.
-bool IsNumber(std::string_view value, bool point) {
-    if (!value.empty() && value[0] == '-') value.remove_prefix(1);
-    const auto points = std::count(value.begin(), value.end(), '.');
-    const auto digits = std::count_if(value.begin(), value.end(), IsDigit);
-    return digits > 0 && points <= (point ? 1 : 0) && static_cast<std::size_t>(digits + points) == value.size();
-}
-
-bool FitsType(std::uint8_t type, std::string_view value) {
-    switch (type) {
-    case kTypeInteger: return IsNumber(value, false);
-    case kTypeReal: return IsNumber(value, true);
-    case kTypeLetter: return std::all_of(value.begin(), value.end(), IsAnsiLetter);
-    case kTypeAlphameric:
-        return std::all_of(value.begin(), value.end(), [](char c) { return IsAnsiLetter(c) || IsDigit(c); });
-    case kTypeBoolean: return value.size() == 1 && std::string_view("10TFtfYNyn").find(value[0]) != std::string_view::npos;
-    default: return true;
-    }
-}
 
 std::string_view Codes(const std::uint8_t (&codes)[11]) {
     return {reinterpret_cast<const char*>(codes), CodeListLength(codes)};
@@ -48,7 +25,7 @@ int CheckInput(const FormRecord& form, int line, std::string_view value) {
     if (value.size() > MaxInputLength(form, line)) return kMsgTooLong;
     if (value.empty()) return 0;
     const std::uint8_t type = form.dataType[line];
-    if (!FitsType(type, value)) return kMsgBadType;
+    if (!FitsLineType(type, value)) return kMsgBadType;
     const unsigned places = form.decimalPlaces[line];
     if (type == kTypeReal && places > 0) {
         const std::size_t point = value.find('.');

@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "template/blocks/form_block.h"
+
 namespace fw {
 
-constexpr int kScreenColumns = 22;
+constexpr int kScreenColumns = kTerminalColumns;
 constexpr int kScreenRows = 12;
 constexpr int kFirstContentRow = 1;  // below the title row
 constexpr int kContentRows = kScreenRows - 2;  // above the soft-key row

@@ -52,8 +52,7 @@ Moment LocalMoment() {
 TerminalPreview::TerminalPreview(const TemplateDocument& doc, PreviewClock clock)
     : played_(doc), clock_(std::move(clock)) {
     // The records take the shape the next save gives them.
-    PrepareForSaving(played_);
-    for (int f = 0; f < kFormCount; ++f) layouts_[f] = DeriveRecordLayout(played_.blocks.forms[f]);
+    layouts_ = PrepareBlocksForSaving(played_.blocks);
 }
 
 std::string TerminalPreview::DeviceText(int id) const {
@@ -326,7 +325,17 @@ void TerminalPreview::TimeUp() {
 
 // ---------------------------------------------------------------- input
 
+void TerminalPreview::TakeMessage() {
+    if (notice_ && notice_->kind == NoticeKind::Check) DismissNotice(false);
+}
+
 void TerminalPreview::Press(TerminalKey key) {
+    // A record too long for the screen scrolls as a long form does.
+    if (notice_ && notice_->kind != NoticeKind::Check && NoticeOverflow() > 0 &&
+        (key == TerminalKey::Up || key == TerminalKey::Down)) {
+        notice_->scroll = std::clamp(notice_->scroll + (key == TerminalKey::Down ? 1 : -1), 0, NoticeOverflow());
+        return;
+    }
     if (ended() || DismissNotice(key == TerminalKey::Enter)) return;
     CommitLetter();
     switch (place_) {

@@ -15,7 +15,7 @@
 #include "preview/lookup_tables.h"
 #include "preview/screen.h"
 #include "preview/stored_records.h"
-#include "template/record_layout.h"
+#include "template/save_preparation.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 
@@ -51,6 +51,9 @@ public:
     void Scan(std::string_view data);
     // The time a notice stays has passed, or a keypad letter is taken.
     void TimeUp();
+    // A key pressed only to take a message away, as any key does; the
+    // record a "Show record" notice shows waits for its own keys.
+    void TakeMessage();
     // How long the notice on the screen stays before the terminal goes on by
     // itself, in ms; 0 when no such notice is shown.
     int holdTime() const;
@@ -73,6 +76,7 @@ private:
         std::vector<std::string> lines;
         NoticeKind kind;
         std::optional<int> then;  // the target it leads to when it goes
+        int scroll = 0;           // first row shown of a record longer than the screen
     };
     struct MenuChoice {
         int menu;
@@ -111,6 +115,8 @@ private:
     void ShowCheck(int messageId);
     void ShowNotice(std::vector<std::string> lines, NoticeKind kind, std::optional<int> then);
     bool DismissNotice(bool enter);
+    // Rows of the notice below those the screen shows; 0 when it fits.
+    int NoticeOverflow() const;
 
     Screen MainScreen() const;
     Screen MenuScreen() const;
@@ -122,7 +128,7 @@ private:
 
     TemplateDocument played_;
     PreviewClock clock_;
-    std::array<RecordLayout, kFormCount> layouts_;
+    RecordLayouts layouts_;
     LookupTables lookups_;
     std::vector<StoredRecord> records_;
 

@@ -73,9 +73,24 @@ Screen TerminalPreview::screen() const {
     return screen;
 }
 
+int TerminalPreview::NoticeOverflow() const {
+    const int rows = notice_ ? static_cast<int>(Wrapped(notice_->lines).size()) : 0;
+    return std::max(0, rows - kContentRows);
+}
+
 void TerminalPreview::Overlay(Screen& screen, const std::vector<std::string>& texts) const {
     std::vector<std::string> lines = Wrapped(texts);
-    lines.resize(std::min<std::size_t>(lines.size(), kContentRows - 2));
+    if (lines.size() > kContentRows - 2) {
+        // Too long for the message box: the whole screen, from the row scrolled to.
+        const int scroll = notice_->kind == NoticeKind::Check ? 0 : notice_->scroll;
+        for (int row = 0; row < kContentRows; ++row) {
+            const std::size_t at = static_cast<std::size_t>(scroll + row);
+            screen.rows[kFirstContentRow + row] = {at < lines.size() ? CentredRow(lines[at]) : std::string(),
+                                                   RowStyle::Message};
+        }
+        screen.cursorRow = -1;
+        return;
+    }
     const int height = static_cast<int>(lines.size()) + 2;
     const int top = kFirstContentRow + (kContentRows - height) / 2;
     for (int row = 0; row < height; ++row) {

@@ -144,6 +144,8 @@ std::string LookupDefinitionProblem(const LookupRecord& lookup) {
 std::vector<LookupDataRecord> ReadLookupData(const LookupRecord& lookup, std::string_view data) {
     RecordReader reader(lookup);
     std::vector<LookupDataRecord> records;
+    // Blank lines at the end hold no record.
+    while (!data.empty() && (data.back() == '\n' || data.back() == kRecordEnd)) data.remove_suffix(1);
     int lineNumber = 0;
     for (std::size_t start = 0; start < data.size();) {
         const std::size_t lf = data.find('\n', start);

@@ -1,9 +1,9 @@
 #include "template/save_preparation.h"
 
+#include <memory>
+
 #include "template/fixed_text.h"
 #include "template/lookup_lengths.h"
-#include "template/record_layout.h"
-#include "template/template_document.h"
 
 namespace fw {
 namespace {
@@ -44,9 +44,11 @@ void CheckFirstForm(TemplateBlocks& blocks) {
     first.menuCaptionField = reached ? 1 : 0;
 }
 
-void MeasureRecords(TemplateBlocks& blocks) {
+RecordLayouts MeasureRecords(TemplateBlocks& blocks) {
+    RecordLayouts layouts;
     const bool codeIds = blocks.reader.codeIdOn == 1;
-    for (FormRecord& form : blocks.forms) {
+    for (int f = 0; f < kFormCount; ++f) {
+        FormRecord& form = blocks.forms[f];
         if (form.recordAction == kRecordPassDown) {
             // A pass-down form hands its data on to the form it leads to.
             const unsigned target = form.nextTarget;
@@ -55,11 +57,12 @@ void MeasureRecords(TemplateBlocks& blocks) {
         } else if (codeIds && SavesRecords(form)) {
             for (std::uint8_t& added : form.addedLength) added = static_cast<std::uint8_t>(added + 2);
         }
-        const RecordLayout layout = DeriveRecordLayout(form);
+        const RecordLayout& layout = layouts[f] = DeriveRecordLayout(form);
         form.recordFieldCount = static_cast<std::uint8_t>(layout.fields.size());
         form.keyFieldPosition = static_cast<std::uint8_t>(layout.keyPosition);
         SetLe16(form.recordLength, layout.length);
     }
+    return layouts;
 }
 
 void CopyReaderSettings(TemplateBlocks& blocks) {
@@ -93,14 +96,21 @@ void LinkZorqForms(TemplateBlocks& blocks) {
 
 }  // namespace
 
-void PrepareForSaving(TemplateDocument& doc) {
-    TemplateBlocks& blocks = doc.blocks;
+RecordLayouts PrepareBlocksForSaving(TemplateBlocks& blocks) {
     PropagateLookupLengths(blocks.forms, blocks.lookups);
     MarkMenuCaptionForms(blocks);
     CheckFirstForm(blocks);
-    MeasureRecords(blocks);
+    const RecordLayouts layouts = MeasureRecords(blocks);
     CopyReaderSettings(blocks);
     LinkZorqForms(blocks);
+    return layouts;
+}
+
+void PrepareForSaving(TemplateDocument& doc) { PrepareBlocksForSaving(doc.blocks); }
+
+RecordLayouts SavedRecordLayouts(const TemplateBlocks& blocks) {
+    const auto copy = std::make_unique<TemplateBlocks>(blocks);
+    return PrepareBlocksForSaving(*copy);
 }
 
 }  // namespace fw

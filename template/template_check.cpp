@@ -1,10 +1,16 @@
 #include "template/template_check.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
 #include "strings/ui_strings.h"
+#include "template/derived_values.h"
 #include "template/fixed_text.h"
 #include "template/form_lines.h"
-#include "template/record_layout.h"
+#include "template/save_preparation.h"
 #include "template/target_code.h"
+#include "template/template_file.h"
 #include "template/value_words.h"
 
 namespace fw {
@@ -15,6 +21,7 @@ constexpr int kNilLabel = 1304;
 constexpr unsigned kRecordEnd = 13;    // CR ends a record, so it cannot part fields
 constexpr unsigned kLookupFieldGroup = 12;
 constexpr unsigned kLastLookupFieldCode = 36;
+constexpr unsigned kLastInputSource = kSourceAll;
 
 std::string Numbered(const char* place, int index) { return place + std::to_string(index + 1); }
 std::string FormPlace(int form) { return Numbered("form ", form); }
@@ -28,21 +35,22 @@ bool IsInUse(const FormRecord& form) {
     return false;
 }
 
-int LastInputLine(const FormRecord& form) {
-    int last = 0;
-    for (int line = 0; line < kFormLineCount; ++line)
-        if (CountsAsInputLine(form, line)) last = line + 1;
-    return last;
-}
-
 int NamedItems(const MenuRecord& menu) {
     int count = 0;
     for (const auto& name : menu.itemName) count += name[0] != '\0' ? 1 : 0;
     return count;
 }
 
-std::string Plural(int n, const char* noun) {
-    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+// The types whose line starts with its initial value when it is switched on;
+// on lookup and image lines the switch means something else.
+bool TakesInitialValue(unsigned type) {
+    switch (type) {
+    case kTypeText: case kTypeInteger: case kTypeReal: case kTypeLetter: case kTypeAuto: case kTypeBoolean:
+    case kTypeAlphameric: case kTypeZorq: case kTypeLargeData: case kTypeReadFrom2D:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // "2", "2 and 5", "2, 5 and 7"
@@ -57,15 +65,20 @@ std::string ListOfNumbers(const std::vector<int>& numbers) {
 
 class Checker {
 public:
-    Checker(const TemplateBlocks& blocks, const UiStrings& strings) : b_(blocks), strings_(strings) {}
+    Checker(const TemplateBlocks& blocks, const UiStrings& strings)
+        : b_(blocks), strings_(strings), layouts_(SavedRecordLayouts(blocks)) {}
 
     std::vector<Finding> Run() {
         CheckStart();
         CheckDelimiters();
+        CheckPasswordText();
         for (int m = 0; m < kMenuCount; ++m) CheckMenu(m);
         for (int f = 0; f < kFormCount; ++f)
             if (IsInUse(b_.forms[f])) CheckForm(f);
         for (int l = 0; l < kLookupCount; ++l) CheckLookup(l);
+        for (const StaleValue& v : StaleDerivedValues(b_))
+            Error(v.place, v.field + " is " + std::to_string(v.inFile) + " in the file, but " + v.by + " gives " +
+                               std::to_string(v.derived));
         return std::move(findings_);
     }
 
@@ -81,6 +94,13 @@ private:
         if (type > kTypeReadFrom2D) return "type " + std::to_string(type);
         return "\"" + strings_.Text(type == kTypeNil ? kNilLabel : kFirstTypeLabel + static_cast<int>(type) - 1) +
                "\"";
+    }
+
+    // "a \"text\" line", "an \"integer\" line"
+    std::string ALine(unsigned type) const {
+        const std::string name = TypeName(type);
+        const bool vowel = name.size() > 1 && std::string_view("aeiou").find(name[1]) != std::string_view::npos;
+        return (vowel ? "an " : "a ") + name + " line";
     }
 
     // Where a target leads must be able to do something: a form has to take
@@ -140,11 +160,7 @@ private:
 
     void CheckMenu(int m) {
         const MenuRecord& menu = b_.menus[m];
-        const int named = NamedItems(menu);
-        if (named != menu.itemCount)
-            Warning(MenuPlace(m), "the item count is " + std::to_string(menu.itemCount) + " in the file, but " +
-                                      Plural(named, "item") + " have a name (the Menu page counts them on OK)");
-        if (named == 0) return;
+        if (NamedItems(menu) == 0) return;
         CheckTarget(MenuPlace(m), "Esc leads to", menu.escTarget);
         for (int item = 0; item < kMenuItemCount; ++item) {
             const std::string_view name = FieldText(menu.itemName[item]);
@@ -158,31 +174,82 @@ private:
 
     void CheckForm(int f) {
         const FormRecord& form = b_.forms[f];
-        const int lastInput = LastInputLine(form);
-        if (lastInput != form.lastInputLine)
-            Warning(FormPlace(f), "the last input line is " + std::to_string(form.lastInputLine) +
-                                      " in the file, but " +
-                                      (lastInput == 0 ? std::string("no line takes input")
-                                                      : "line " + std::to_string(lastInput) +
-                                                            " is the last that takes input") +
-                                      " (the Form page works it out on OK)");
         CheckTarget(FormPlace(f), "Esc leads to", form.escTarget);
         CheckTarget(FormPlace(f), "Next leads to", form.nextTarget);
         CheckKeyLine(f);
         CheckLookupUse(f);
 
+        const RecordLayout& layout = layouts_[f];
+        if (!layout.fields.empty() && layout.length == 0)
+            Error(FormPlace(f), "saves records of length 0: every line it saves has max length 0");
+
         std::vector<int> largeData;
         for (int line = 0; line < kFormLineCount; ++line) {
             if (form.dataType[line] == kTypeLargeData) largeData.push_back(line + 1);
-            if (form.dataType[line] == kTypeNil) continue;
-            const unsigned max = SplitTotal(form.maxLengthBlocks[line], form.maxLength[line]);
-            if (form.minLength[line] > max)
-                Error(LinePlace(f, line), "min length " + std::to_string(form.minLength[line]) +
-                                              " is above max length " + std::to_string(max));
+            if (form.dataType[line] != kTypeNil) CheckLine(f, line);
         }
         if (largeData.size() > 1)
             Error(FormPlace(f), "lines " + ListOfNumbers(largeData) + " are " + TypeName(kTypeLargeData) +
                                     " lines; a form holds at most one");
+    }
+
+    void CheckLine(int f, int line) {
+        const FormRecord& form = b_.forms[f];
+        const std::string place = LinePlace(f, line);
+        const unsigned type = form.dataType[line];
+        if (type > kTypeReadFrom2D) {
+            Error(place, "data type code " + std::to_string(type) + " is none the Form page lists");
+            return;
+        }
+        if ((type == kTypeLargeData || type == kTypeReadFrom2D) && b_.reader.readerType != kReaderType2D)
+            Error(place, ALine(type) + ", which only the 2D reader offers; OK on the Form page "
+                         "makes it \"nil\"");
+        if (form.inputSource[line] > kLastInputSource)
+            Error(place, "input source code " + std::to_string(form.inputSource[line]) +
+                             " is none the Form page lists");
+        CheckPrompt(place, FieldText(form.prompt[line]));
+
+        const unsigned max = SplitTotal(form.maxLengthBlocks[line], form.maxLength[line]);
+        if (max > kSplitBlock && type != kTypeLargeData)
+            Error(place, "max length " + std::to_string(max) + " is above " + std::to_string(kSplitBlock) +
+                             ", the most " + ALine(type) + " takes");
+        if (form.minLength[line] > max)
+            Error(place, "min length " + std::to_string(form.minLength[line]) + " is above max length " +
+                             std::to_string(max));
+
+        if (form.initialValueOn[line] != 1 || !TakesInitialValue(type)) return;
+        const std::string_view value = FieldText(form.initialValue[line]);
+        if (value.size() > max)
+            Error(place, "the initial value " + Quoted(value) + " has " + Counted(value.size(), "character") +
+                             ", more than the max length " + std::to_string(max) + ", so Enter never takes it");
+        else if (!value.empty() && !FitsLineType(type, value))
+            Error(place, "the initial value " + Quoted(value) + " is no data for " + ALine(type) +
+                             ", so Enter never takes it");
+    }
+
+    // Open keeps 30 characters of a prompt; the terminal's screen shows 22.
+    void CheckPrompt(const std::string& place, std::string_view prompt) {
+        const std::string what = "the prompt " + Quoted(prompt) + " has " + Counted(prompt.size(), "character");
+        if (prompt.size() > static_cast<std::size_t>(kPromptShownLength))
+            Error(place, what + "; Open keeps the first " + std::to_string(kPromptShownLength));
+        else if (prompt.size() > static_cast<std::size_t>(kTerminalColumns))
+            Warning(place, what + "; the terminal's screen shows the first " + std::to_string(kTerminalColumns));
+    }
+
+    void CheckPasswordText() {
+        const std::string_view password = FieldText(b_.settings.securityPassword);
+        switch (CheckPassword(password)) {
+        case PasswordCheck::TooLong:
+            Error("settings", "the security password has " + Counted(password.size(), "character") +
+                                  "; the Settings page takes at most " + std::to_string(kPasswordMaxLength));
+            break;
+        case PasswordCheck::InvalidCharacter:
+            Error("settings", "the security password " + Quoted(password) +
+                                  " holds a character other than a letter or a digit, which the Settings page "
+                                  "refuses");
+            break;
+        case PasswordCheck::Valid: break;
+        }
     }
 
     void CheckKeyLine(int f) {
@@ -198,9 +265,9 @@ private:
         if (type == kTypeNil)
             Error(FormPlace(f), key + ", which is " + TypeName(type));
         else if (!CountsAsInputLine(form, line))
-            Error(FormPlace(f), key + ", a " + TypeName(type) + " line that takes no input");
+            Error(FormPlace(f), key + ", " + ALine(type) + " that takes no input");
         else if (!MakesRecordField(form, line))
-            Error(FormPlace(f), key + ", a " + TypeName(type) + " line whose value is not saved");
+            Error(FormPlace(f), key + ", " + ALine(type) + " whose value is not saved");
     }
 
     void CheckLookupUse(int f) {
@@ -215,10 +282,11 @@ private:
             Error(FormPlace(f), "uses " + LookupPlace(static_cast<int>(file) - 1) + ", which has no fields");
             return;
         }
+        if (lookup != nullptr) CheckLookupKeyLine(f, *lookup);
         for (int line = 0; line < kFormLineCount; ++line) {
             const unsigned type = form.dataType[line];
             if (type == kTypeLookup && lookup == nullptr) {
-                Error(LinePlace(f, line), "a " + TypeName(type) + " line, but the form uses no lookup file");
+                Error(LinePlace(f, line), ALine(type) + ", but the form uses no lookup file");
                 continue;
             }
             // Without a lookup file the codes name the terminal's variables,
@@ -237,8 +305,24 @@ private:
             if (field > lookup->fieldCount)
                 Error(LinePlace(f, line), "names lookup field " + std::to_string(field) + ", but " +
                                               LookupPlace(static_cast<int>(file) - 1) + " has " +
-                                              Plural(lookup->fieldCount, "field"));
+                                              Counted(lookup->fieldCount, "field"));
         }
+    }
+
+    // Lookup lines show the record that an input line linked to the key
+    // field finds; without such a line they stay empty.
+    void CheckLookupKeyLine(int f, const LookupRecord& lookup) {
+        const FormRecord& form = b_.forms[f];
+        std::vector<int> lookupLines;
+        for (int line = 0; line < kFormLineCount; ++line) {
+            if (CountsAsInputLine(form, line) && form.lookupField[line] == lookup.keyField + 1) return;
+            if (form.dataType[line] == kTypeLookup) lookupLines.push_back(line + 1);
+        }
+        if (lookupLines.empty()) return;
+        Error(FormPlace(f), std::string(lookupLines.size() == 1 ? "line " : "lines ") + ListOfNumbers(lookupLines) +
+                                " can never be filled: no input line is linked to the key field, field " +
+                                std::to_string(lookup.keyField + 1) + " of " +
+                                LookupPlace(static_cast<int>(form.lookupFile) - 1));
     }
 
     void CheckLookup(int l) {
@@ -250,7 +334,7 @@ private:
                                       std::to_string(kLookupVisibleFields) + " are possible");
         else if (lookup.fieldCount > 0 && lookup.keyField >= lookup.fieldCount)
             Error(LookupPlace(l), "the key field is field " + std::to_string(lookup.keyField + 1) +
-                                      ", but the file has " + Plural(lookup.fieldCount, "field"));
+                                      ", but the file has " + Counted(lookup.fieldCount, "field"));
         for (int field = 0; field < lookup.fieldCount && field < kLookupVisibleFields; ++field)
             if (lookup.fieldLength[field] == 0 && lookup.fieldLengthHigh[field] == 0)
                 Error(LookupPlace(l) + Numbered(" field ", field), "the length is 0, so the field holds nothing");
@@ -258,6 +342,7 @@ private:
 
     const TemplateBlocks& b_;
     const UiStrings& strings_;
+    const RecordLayouts layouts_;
     std::vector<Finding> findings_;
 };
 
@@ -265,6 +350,21 @@ private:
 
 std::vector<Finding> CheckTemplate(const TemplateBlocks& blocks, const UiStrings& strings) {
     return Checker(blocks, strings).Run();
+}
+
+std::vector<Finding> CheckTemplateFile(std::span<const std::uint8_t> file, const UiStrings& strings) {
+    std::vector<Finding> findings;
+    if (const std::string problem = FileSizeProblem(file.size()); !problem.empty())
+        findings.push_back({Severity::Error, "file", problem});
+    const auto fresh = std::make_unique<TemplateDocument>(strings);
+    fresh->FillDeviceTexts();
+    fresh->Reset();
+    std::vector<std::uint8_t> image = TemplateImage(*fresh);
+    std::copy_n(file.begin(), std::min(file.size(), image.size()), image.begin());
+    auto blocks = std::make_unique<TemplateBlocks>();
+    std::memcpy(blocks.get(), image.data() + kBlocksOffset, sizeof(TemplateBlocks));
+    for (Finding& finding : CheckTemplate(*blocks, strings)) findings.push_back(std::move(finding));
+    return findings;
 }
 
 std::string FindingLine(const Finding& finding) {

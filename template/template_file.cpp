@@ -40,6 +40,16 @@ int RefusalMessageId(LoadResult result) {
     }
 }
 
+std::string FileSizeProblem(std::size_t size) {
+    const std::string full = std::to_string(kTemplateFileSize);
+    if (size < kTemplateFileSize)
+        return "holds " + std::to_string(size) + " of " + full + " bytes; Open takes the rest from a new template";
+    if (size > kTemplateFileSize)
+        return "holds " + std::to_string(size) + " bytes, " + std::to_string(size - kTemplateFileSize) +
+               " more than a template's " + full + "; Open ignores them";
+    return {};
+}
+
 std::vector<std::uint8_t> TemplateImage(const TemplateDocument& doc) {
     std::vector<std::uint8_t> image(kTemplateFileSize, 0);
     std::memcpy(image.data(), kTemplateSignature, sizeof kTemplateSignature - 1);

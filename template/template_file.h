@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "template/template_document.h"
@@ -34,6 +35,11 @@ enum class LoadResult { Loaded, CannotOpen, BadFormat, NewerVersion };
 
 // The message id for a refused load, 0 for the others.
 int RefusalMessageId(LoadResult result);
+
+// What Open makes of a file of another size than a template's, for the
+// tools that name it: "holds 1000 of 154309 bytes; ..."; empty for a file
+// of the right size.
+std::string FileSizeProblem(std::size_t size);
 
 // The file image of a template as it stands (no save preparation here).
 std::vector<std::uint8_t> TemplateImage(const TemplateDocument& doc);

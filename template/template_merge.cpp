@@ -11,27 +11,7 @@
 namespace fw {
 namespace {
 
-struct FieldName {
-    std::string_view part;
-    std::string_view field;
-};
-
-// The fields whose values are derived. Some only under conditions (a line's
-// max length only on a lookup line), so a field listed here counts as
-// derived only where working the values out really overwrites it.
-constexpr FieldName kDerived[] = {
-    {"menus", "itemCount"},
-    {"forms", "recordFieldCount"}, {"forms", "keyFieldPosition"}, {"forms", "recordLength"},
-    {"forms", "menuCaptionField"}, {"forms", "lastInputLine"},    {"forms", "maxLength"},
-    {"forms", "maxLengthBlocks"},  {"forms", "lookupField"},
-    {"reader", "engineCode"},      {"reader", "engineOptions"},   {"reader", "warningBeepCopy"},
-    {"reader", "vibratorOn"},      {"reader", "vibratorDurationCopy"},
-};
-
-bool MayBeDerived(const FieldElement& e) {
-    return std::any_of(std::begin(kDerived), std::end(kDerived),
-                       [&](const FieldName& n) { return n.part == e.part->key && n.field == e.field->name; });
-}
+bool MayBeDerived(const FieldElement& e) { return IsDerivedField(e.part->key, e.field->name); }
 
 bool Same(std::span<const std::uint8_t> x, std::span<const std::uint8_t> y) {
     return std::equal(x.begin(), x.end(), y.begin(), y.end());
@@ -71,7 +51,7 @@ std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> ba
 }  // namespace
 
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs, TemplateDocument& scratch) {
+                           std::span<const std::uint8_t> theirs) {
     std::vector<std::uint8_t> merged(ours.begin(), ours.end());
     std::vector<const FieldElement*> bothChanged;
     for (const FieldElement& e : TemplateElements()) {
@@ -83,14 +63,14 @@ MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const s
             bothChanged.push_back(&e);
     }
 
-    MergeResult result{WithDerivedValues(scratch, merged), {}};
+    MergeResult result{WithDerivedValues(merged), {}};
     for (const FieldElement* e : bothChanged) {
         // Derived here: working the values out gives the same whichever
         // side's value is written.
         if (MayBeDerived(*e)) {
             std::vector<std::uint8_t> withTheirs = merged;
             Put(withTheirs, *e, e->In(theirs));
-            if (Same(e->In(WithDerivedValues(scratch, withTheirs)), e->In(result.image))) continue;
+            if (Same(e->In(WithDerivedValues(withTheirs)), e->In(result.image))) continue;
         }
         result.conflicts.push_back(ConflictLine(*e, e->In(base), e->In(ours), e->In(theirs)));
     }

@@ -14,15 +14,13 @@
 
 namespace fw {
 
-class TemplateDocument;
-
 struct MergeResult {
     std::vector<std::uint8_t> image;     // with its derived values worked out
     std::vector<std::string> conflicts;  // "form 1 line 2 prompt: "Qty" → "Amount" / "Count""
 };
 
-// All three are whole template images; `scratch` is only worked in.
+// All three are whole template images.
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs, TemplateDocument& scratch);
+                           std::span<const std::uint8_t> theirs);
 
 }  // namespace fw

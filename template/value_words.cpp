@@ -26,6 +26,10 @@ std::string CharCodeWords(unsigned code) {
     return number + " (" + Quoted(std::string(1, static_cast<char>(code))) + ")";
 }
 
+std::string Counted(std::size_t n, std::string_view noun) {
+    return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
+}
+
 std::string Quoted(std::string_view ansi) { return "\"" + AnsiToUtf8(ansi) + "\""; }
 
 }  // namespace fw

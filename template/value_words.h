@@ -13,6 +13,9 @@ std::string TargetWords(unsigned code);
 // 44 -> "44 (\",\")", 13 -> "13 (Enter)", 0 -> "0 (none)"; UTF-8.
 std::string CharCodeWords(unsigned code);
 
+// "1 field", "2 fields": a count with its noun.
+std::string Counted(std::size_t n, std::string_view noun);
+
 // A text in double quotes, converted to UTF-8.
 std::string Quoted(std::string_view ansi);
 

@@ -14,6 +14,7 @@ constexpr int kFormCount = 20;
 constexpr int kFormLineCount = 15;    // lines stored per form
 constexpr int kFormVisibleLines = 12;  // lines the Form page shows
 constexpr int kPromptShownLength = 30;
+constexpr int kTerminalColumns = 22;  // characters on a row of the terminal's screen
 
 // Data type codes of a form line.
 enum DataTypeCode : std::uint8_t {

@@ -26,9 +26,16 @@ void ResetLookupRecord(LookupRecord& lookup, int index, const UiStrings& strings
     lookup.autoDelete = 1;
 }
 
+unsigned LookupRecordLength(const LookupRecord& lookup) {
+    // A damaged file may claim more slots than exist; never sum past them.
+    const int used = lookup.fieldCount < kLookupSlotCount ? lookup.fieldCount : kLookupSlotCount;
+    unsigned length = 0;
+    for (int slot = 0; slot < used; ++slot) length += lookup.fieldLength[slot];
+    return length;
+}
+
 void NormalizeLookups(LookupRecord (&lookups)[kLookupCount]) {
     for (LookupRecord& lookup : lookups) {
-        // A damaged file may claim more slots than exist; never sum past them.
         const int used = lookup.fieldCount < kLookupSlotCount ? lookup.fieldCount : kLookupSlotCount;
         for (int slot = used; slot < kLookupSlotCount; ++slot) {
             lookup.dataType[slot] = 0;
@@ -36,9 +43,7 @@ void NormalizeLookups(LookupRecord (&lookups)[kLookupCount]) {
             lookup.fieldLength[slot] = 0;
         }
         if (lookup.changeExportName == 1) TidyExportName(lookup.exportName);
-        unsigned length = 0;
-        for (int slot = 0; slot < used; ++slot) length += lookup.fieldLength[slot];
-        SetLe16(lookup.recordLength, length);
+        SetLe16(lookup.recordLength, LookupRecordLength(lookup));
     }
 }
 

@@ -64,6 +64,9 @@ static_assert(offsetof(LookupRecord, reserved851) == 851);
 // fieldLengthHigh and the reserved runs are left alone.
 void ResetLookupRecord(LookupRecord& lookup, int index, const UiStrings& strings);
 
+// What the page's apply stores as recordLength: the fields' lengths added up.
+unsigned LookupRecordLength(const LookupRecord& lookup);
+
 // Tidies the lookups after the page applied: unused slots cleared (but not
 // their fieldLengthHigh), export names trimmed, recordLength recomputed.
 void NormalizeLookups(LookupRecord (&lookups)[kLookupCount]);

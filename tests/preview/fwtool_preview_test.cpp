@@ -65,10 +65,11 @@ TEST_F(FwtoolPreview, RefusesArgumentsItCannotPlay) {
     EXPECT_EQ(Preview({path("stock.QLT"), "--keys", "1,,ENT"}).code, 2);
     EXPECT_EQ(Preview({path("stock.QLT"), "--lookup", "6=" + path("prices.txt")}).code, 2);
     EXPECT_EQ(Preview({path("stock.QLT"), "--time", "noon"}).code, 2);
+    EXPECT_EQ(Preview({path("stock.QLT"), "--time", "2024-02-30 12:00:00"}).code, 2);
     EXPECT_EQ(Preview({path("stock.QLT"), "--lookup", "1=" + path("gone.txt")}).code, 1);
     const ToolRun ended = Preview({path("stock.QLT"), "--keys", "ESC,ESC,1"});
     EXPECT_EQ(ended.code, 0);
-    EXPECT_NE(ended.out.find("the preview has ended; 1 keys are left unplayed"), std::string::npos);
+    EXPECT_NE(ended.out.find("the preview has ended; 1 key is left unplayed"), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "preview/key_script.h"
 #include "support/test_document.h"
+#include "template/fixed_text.h"
 #include "template/form_lines.h"
 
 namespace fw {
@@ -298,18 +299,45 @@ TEST_F(Preview, TheTemplatesScreenTextsShowThrough) {
     EXPECT_EQ(Message(preview), "Zu kurz !!");
 }
 
-TEST_F(Preview, FnKeyTypesTheLettersOnTheKeypad) {
+TEST_F(Preview, FnKeyTypesTheLettersOnTheKeypadInAScriptToo) {
     SetLine(form1, 0, kTypeText, "Name", kSourceKeypad);
     TerminalPreview preview = Started();
-    preview.Press(TerminalKey::Fn);
+    Play(preview, "FN,22,2,3");
     EXPECT_EQ(Row(preview, 0), SpreadRow("Form 1", "keypad ABC"));
-    for (char key : {'2', '2', '2'}) preview.Keypad(key);
-    preview.Keypad('3');
     EXPECT_TRUE(preview.letterPending());
-    preview.TimeUp();
-    preview.Keypad('3');
-    preview.Keypad('1');
+    Play(preview, "WAIT,31");
     EXPECT_EQ(Row(preview, 2), "CDD1");
+}
+
+TEST_F(Preview, OkTakesAMessageAwaySoThatTheNextTokenIsTyped) {
+    SetLine(form1, 0, kTypeText, "Code", kSourceKeypad, 3);
+    TerminalPreview preview = Started();
+    Play(preview, "1,ENT,OK,A12");
+    EXPECT_EQ(Message(preview), "");
+    EXPECT_EQ(Row(preview, 2), "A12") << "the message took the refused 1 away";
+    Play(preview, "OK");
+    EXPECT_EQ(Row(preview, 2), "A12") << "without a message OK does nothing";
+}
+
+TEST_F(Preview, ARecordLongerThanTheScreenScrollsAsALongFormDoes) {
+    for (int line = 0; line < 11; ++line) {
+        form1.dataType[line] = kTypeFixedData;
+        form1.initialValue[line][0] = static_cast<char>('A' + line);
+    }
+    SetLine(form1, 11, kTypeText, "Last", kSourceKeypad);
+    form1.noKeyLine = 0;  // no key field of the terminal's own in front
+    blocks.settings.entryOption = 2;  // show record
+    blocks.settings.entryHoldTime = 0;
+    TerminalPreview preview = Started();
+    Play(preview, "x,ENT");
+    const auto shown = [&](int row) { return std::string(TrimSpaces(Row(preview, row))); };
+    EXPECT_EQ(shown(1), "A");
+    EXPECT_EQ(shown(10), "J");
+    Play(preview, "DOWN,DOWN,DOWN,DOWN");
+    EXPECT_EQ(shown(1), "C") << "down to the record's last field, x";
+    EXPECT_EQ(shown(10), "x");
+    Play(preview, "UP,ENT");
+    EXPECT_EQ(Message(preview), "");
 }
 
 TEST(KeyScript, NamesTheTerminalsKeysAndTypesEverythingElse) {
@@ -322,6 +350,15 @@ TEST(KeyScript, NamesTheTerminalsKeysAndTypesEverythingElse) {
     EXPECT_EQ(script.steps[4].kind, ScriptStep::Kind::Wait);
     EXPECT_EQ(script.steps[5].text, "esc") << "key names are capitals";
     EXPECT_EQ(ParseKeyScript("1,,ENT").error, "key 2 is empty");
+    EXPECT_EQ(ParseKeyScript("1\\").error, "the script ends in a lone \\; write \\\\ for a backslash");
+
+    const KeyScript escaped = ParseKeyScript("OK,\\OK,1\\,5,\\ a \\ ,\\\\");
+    ASSERT_EQ(escaped.steps.size(), 5u);
+    EXPECT_EQ(escaped.steps[0].kind, ScriptStep::Kind::TakeMessage);
+    EXPECT_EQ(escaped.steps[1].text, "OK");
+    EXPECT_EQ(escaped.steps[2].text, "1,5");
+    EXPECT_EQ(escaped.steps[3].text, " a  ");
+    EXPECT_EQ(escaped.steps[4].text, "\\");
 }
 
 }  // namespace

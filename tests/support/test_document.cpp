@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+#include "template/fixed_text.h"
+#include "template/save_preparation.h"
 #include "template/template_file.h"
 
 namespace fw::test {
@@ -67,17 +69,20 @@ void MakeCleanTemplate(TemplateBlocks& b) {
 
     FormRecord& prices = b.forms[1];
     prices.lookupFile = 1;
-    prices.dataType[0] = kTypeLookup;
+    prices.dataType[0] = kTypeText;  // the code looked up: linked to the key field
+    prices.maxLength[0] = 6;
     prices.lookupField[0] = 1;
-    prices.dataType[1] = kTypeReal;
+    prices.dataType[1] = kTypeLookup;
     prices.lookupField[1] = 2;
-    prices.lastInputLine = 2;
+    prices.lastInputLine = 1;
     prices.escTarget = 21;
 
     LookupRecord& lookup = b.lookups[0];
     lookup.fieldCount = 2;
     lookup.fieldLength[0] = 6;
     lookup.fieldLength[1] = 8;
+    SetLe16(lookup.recordLength, 14);
+    PrepareBlocksForSaving(b);
 }
 
 std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc) {

@@ -44,7 +44,8 @@ void WriteAll(const std::filesystem::path& path, const std::vector<std::uint8_t>
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, std::string_view text);
 // Menu 1 starts the program and leads to a keyed stock form and a price form
-// that looks its codes up in lookup file 1: a template the check finds clean.
+// that looks its codes up in lookup file 1: a template the check finds clean,
+// its derived values worked out as a save works them out.
 void MakeCleanTemplate(TemplateBlocks& b);
 
 // The offsets of the bytes in which two blocks differ.

@@ -7,11 +7,18 @@
 
 #include "support/test_document.h"
 #include "template/derived_values.h"
+#include "template/fixed_text.h"
 
 namespace fw {
 namespace {
 
 using Change = std::function<void(TemplateBlocks&)>;
+
+// As the Lookup page's OK leaves it: the record length follows.
+void SetLookupLength(TemplateBlocks& b, std::uint8_t length) {
+    b.lookups[0].fieldLength[0] = length;
+    SetLe16(b.lookups[0].recordLength, length + b.lookups[0].fieldLength[1]);
+}
 
 TEST(TemplateMerge, TakesEachSidesFieldsAndConflictsOnlyWhereBothChangedOneDifferently) {
     const struct {
@@ -36,8 +43,8 @@ TEST(TemplateMerge, TakesEachSidesFieldsAndConflictsOnlyWhereBothChangedOneDiffe
          [](TemplateBlocks& b) { b.forms[0].maxLength[0] = 14; },
          {"form 1 line 1 max length: 12 \xE2\x86\x92 16 / 14"}},
         {"a lookup line's length follows its lookup field: one conflict, not two",
-         [](TemplateBlocks& b) { b.lookups[0].fieldLength[0] = 7; },
-         [](TemplateBlocks& b) { b.lookups[0].fieldLength[0] = 9; },
+         [](TemplateBlocks& b) { SetLookupLength(b, 7); },
+         [](TemplateBlocks& b) { SetLookupLength(b, 9); },
          {"lookup file 1 field 1 field length: 6 \xE2\x86\x92 7 / 9"}},
         {"raw bytes show where the sides differ",
          [](TemplateBlocks& b) { b.forms[0].reserved4130[3] = 1; },
@@ -48,7 +55,6 @@ TEST(TemplateMerge, TakesEachSidesFieldsAndConflictsOnlyWhereBothChangedOneDiffe
          [](TemplateBlocks& b) { b.forms[0].stampMode = 1; },
          {"form 1 stamp mode: nil \xE2\x86\x92 appended to the bottom of a record / added to the top of a record"}},
     };
-    test::TestDocument scratch;
     const auto image = [&](const std::vector<Change>& changes) {
         test::TestDocument t;
         test::MakeCleanTemplate(t.doc.blocks);
@@ -57,7 +63,7 @@ TEST(TemplateMerge, TakesEachSidesFieldsAndConflictsOnlyWhereBothChangedOneDiffe
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const MergeResult result = MergeTemplates(image({}), image({c.ours}), image({c.theirs}), scratch.doc);
+        const MergeResult result = MergeTemplates(image({}), image({c.ours}), image({c.theirs}));
         EXPECT_EQ(result.conflicts, c.conflicts);
         // As if one person had made both changes and saved, ours last.
         EXPECT_EQ(result.image, image({c.theirs, c.ours}));

@@ -20,9 +20,10 @@ struct ToolRun {
     std::string err;
 };
 
-ToolRun Tool(const std::vector<std::string>& args) {
+ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
     std::ostringstream out, err;
-    const int code = RunFwtool(args, out, err);
+    std::istringstream in(input);
+    const int code = RunFwtool(args, out, err, in);
     return {code, out.str(), err.str()};
 }
 
@@ -67,8 +68,9 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
 
     const ToolRun refused = Tool({"dump", P(dir, "newer.QLT")});
     EXPECT_EQ(refused.code, 2);
-    EXPECT_EQ(refused.err, "The FW file version is newer than current program!\n");
-    EXPECT_EQ(Tool({"prepare", P(dir, "foreign.QLT"), P(dir, "o.QLT")}).err, "Format of this FW file is incorrect!\n");
+    EXPECT_EQ(refused.err, "fwtool: " + P(dir, "newer.QLT") + ": The FW file version is newer than current program!\n");
+    EXPECT_EQ(Tool({"prepare", P(dir, "foreign.QLT"), P(dir, "o.QLT")}).err,
+              "fwtool: " + P(dir, "foreign.QLT") + ": Format of this FW file is incorrect!\n");
     test::WriteText(dir / "bad.json", R"({"x":1})");
     const ToolRun badJson = Tool({"build", P(dir, "bad.json"), P(dir, "o.QLT")});
     EXPECT_EQ(badJson.code, 2);
@@ -88,9 +90,28 @@ TEST(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
 
     EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "6", P(dir, "data.txt")}).code, 2);
     EXPECT_EQ(Tool({"lookup-check", P(dir, "stock.QLT"), "2", P(dir, "data.txt")}).code, 2) << "no fields";
-    EXPECT_EQ(Tool({"layout", P(dir, "stock.QLT"), "--format", "pdf"}).code, 2);
-    EXPECT_EQ(Tool({"bogus"}).code, 2);
-    EXPECT_EQ(Tool({"new"}).code, 2);
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } refusedArguments[] = {
+        {{"layout", "a.QLT", "--format", "pdf"},
+         "fwtool: layout: --format: pdf: give text, markdown or html (fwtool layout --help lists its arguments)\n"},
+        {{"lookup-check", "a.QLT", "x", "d.txt"},
+         "fwtool: lookup-check: N: x is no lookup file number; give 1 to 5 (fwtool lookup-check --help lists its "
+         "arguments)\n"},
+        {{"new"}, "fwtool: new: OUT.QLT is missing (fwtool new --help lists its arguments)\n"},
+        {{"new", "a.QLT", "b.QLT"},
+         "fwtool: new: b.QLT: not an argument it takes (fwtool new --help lists its arguments)\n"},
+        {{"new", "a.QLT", "--lang"}, "fwtool: new: --lang needs a value (fwtool new --help lists its arguments)\n"},
+        {{"bogus"},
+         "fwtool: bogus is no command; the commands are new, prepare, dump, build, check, diff, layout, "
+         "lookup-check, lang-template, preview, merge, git-setup, lang-check\n"},
+    };
+    for (const auto& r : refusedArguments) {
+        const ToolRun run = Tool(r.args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.err, r.err);
+    }
     const ToolRun help = Tool({"build", "--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("--prepare"), std::string::npos);
@@ -111,12 +132,31 @@ TEST(Fwtool, DumpOfAShortFileTakesTheRestFromANewTemplate) {
     EXPECT_EQ(run.out, test::ReadText(dir / "full.json"));
 }
 
+TEST(Fwtool, AFileOfAnotherSizeIsAnErrorForCheckAndNamedByLayoutAndPreview) {
+    test::TempDir dir;
+    WriteCleanTemplate(dir / "a.QLT");
+    auto bytes = test::ReadAll(dir / "a.QLT");
+    bytes.resize(kTemplateFileSize + 10);
+    test::WriteAll(dir / "long.QLT", bytes);
+    bytes.resize(kTemplateFileSize - 9);
+    test::WriteAll(dir / "short.QLT", bytes);
+    const ToolRun check = Tool({"check", P(dir, "long.QLT")});
+    EXPECT_EQ(check.code, 3);
+    EXPECT_EQ(check.out, "error: file: holds 154319 bytes, 10 more than a template's 154309; Open ignores them\n");
+    EXPECT_EQ(Tool({"check", P(dir, "short.QLT")}).out,
+              "error: file: holds 154300 of 154309 bytes; Open takes the rest from a new template\n");
+    for (const char* command : {"layout", "preview"})
+        EXPECT_EQ(Tool({command, P(dir, "short.QLT")}).err,
+                  "fwtool: " + P(dir, "short.QLT") + ": holds 154300 of 154309 bytes; Open takes the rest from a new "
+                  "template\n");
+}
+
 TEST(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
     test::TempDir dir;
     test::WriteText(dir / "a.json", R"({"forms": [{"keyLine": 2, "lines": [
         {"dataType": 1, "maxLength": 10}, {"dataType": 2, "maxLength": 5}]}]})");
     ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "plain.QLT")}).code, 0);
-    ASSERT_EQ(Tool({"build", P(dir, "a.json"), P(dir, "ready.QLT"), "--prepare"}).code, 0);
+    ASSERT_EQ(Tool({"build", "-", P(dir, "ready.QLT"), "--prepare"}, test::ReadText(dir / "a.json")).code, 0);
     const auto plain = test::ReadAll(dir / "plain.QLT");
     const auto ready = test::ReadAll(dir / "ready.QLT");
     const std::size_t form = kBlocksOffset + offsetof(TemplateBlocks, forms);
@@ -141,12 +181,12 @@ TEST(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
               "  1  \"Item\" (line 1)  text       12          key\n"
               "  2  (line 2)         integer    5\n"
               "\n"
-              "form 2: 2 fields, 168 characters without the delimiters, key field 1\n"
+              "form 2: 2 fields, 14 characters without the delimiters, key field 1\n"
               "  export file \"Form 02.TXT\"\n"
               "  fields separated by 44 (\",\")\n"
               "  #  field                            data type  max length  key\n"
               "  1  record key (the terminal's own)             8           key\n"
-              "  2  (line 2)                         real       160\n");
+              "  2  (line 1)                         text       6\n");
     EXPECT_NE(Tool({"layout", P(dir, "a.QLT"), "--format", "markdown"}).out.find(
                   "| 1 | \"Item\" (line 1) | text | 12 | key |"),
               std::string::npos);
@@ -165,15 +205,22 @@ TEST(Fwtool, LookupCheckNamesWhatTheTerminalDoesWithEachBadRecord) {
     lookup.dataType[1] = 1;
     lookup.delimiter = ';';
     lookup.wrongFormatAction = 0;  // stop the import
+    FormRecord& form = t.doc.blocks.forms[3];
+    form.lookupFile = 2;
+    form.dataType[0] = kTypeLookup;
+    form.lookupField[0] = 1;
+    form.initialValueOn[0] = 1;  // "Save field data"
     ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
-    test::WriteText(dir / "d.txt", "A1;12\r\nB2;x\r\nA1;3\r\nC3;4\r\n");
+    test::WriteText(dir / "d.txt", "A1;12\r\nB2;x\r\nA1;3\r\nC,3;4\r\n\r\n");
     const ToolRun run = Tool({"lookup-check", P(dir, "a.QLT"), "2", P(dir, "d.txt")});
     EXPECT_EQ(run.code, 3);
     EXPECT_EQ(run.out,
               "line 2: field 2 \"x\" is not an integer \xE2\x80\x94 the terminal stops the import here: lines 2 to 4 "
               "are not imported\n"
               "line 3: the key \"A1\" repeats line 1 \xE2\x80\x94 not reached: the import stops at line 2\n"
-              "lookup file 2 (\"2nd lookup file\"): 4 records, 2 bad\n");
+              "line 4: field 1 \"C,3\" holds the first delimiter 44 (\",\"), and form 4 line 1 saves it: the export "
+              "splits the field there\n"
+              "lookup file 2 (\"2nd lookup file\"): 4 records, 2 bad, 1 with a delimiter in a saved field\n");
 }
 
 TEST(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchanged) {
@@ -221,6 +268,9 @@ TEST(Fwtool, LanguageCheckFindsGapsAndLinesTheProgramMisreads) {
     test::WriteText(dir / "x.lng", file);
     const ToolRun run = Tool({"lang-check", P(dir, "x.lng")});
     EXPECT_EQ(run.code, 3);
+    test::WriteText(dir / "empty.lng", "");
+    EXPECT_EQ(Tool({"lang-check", P(dir, "empty.lng")}).out,
+              "error: the file is empty: the program lists no language for it\n");
     const auto next = [](const std::string& line) { return std::to_string(std::stoi(line) + 1); };
     EXPECT_EQ(run.out,
               "error: line " + at34 + ": no CR before the line's end: the program drops the text's last character\n" +

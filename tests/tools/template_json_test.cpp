@@ -90,10 +90,17 @@ TEST(TemplateJson, RefusesWhatTheFieldCannotHoldNamingThePathAndTheRange) {
         const char* json;
         const char* message;
     } cases[] = {
-        {R"({"forms": [{"lines": [{}, {"maxLength": 300}]}]})",
-         "forms[0].lines[1].maxLength: 300 is out of range (allowed: 0 to 255)"},
+        {R"({"forms": [{"lines": [{}, {"maxLength": 200}]}]})",
+         "forms[0].lines[1].maxLength: 200 is out of range (allowed: 0 to 160)"},
+        {R"({"forms": [{"escTarget": 31}]})", "forms[0].escTarget: 31 is out of range (allowed: 0 to 30)"},
+        {R"({"forms": [{"lines": [{"dataType": {"raw": 256}}]}]})",
+         "forms[0].lines[0].dataType.raw: 256 is out of range (allowed: 0 to 255)"},
         {R"({"lookups": [{"recordLength": -1}]})", "lookups[0].recordLength: -1 is out of range (allowed: 0 to 65535)"},
-        {R"({"settings": {"startFrom": "menu"}})", "settings.startFrom: expected a whole number (allowed: 0 to 255)"},
+        {R"({"settings": {"startFrom": "menu"}})", "settings.startFrom: expected a whole number (allowed: 0 to 1)"},
+        {R"({"forms": [{"lines": [{"prompt": "Quantity counted on the shelf 1"}]}]})",
+         "forms[0].lines[0].prompt: text of 31 characters is longer than the 30 Open keeps"},
+        {R"({"forms": [{}, {"lines": [{"prompt": "a", "dataType": 1, "prompt": "b"}]}]})",
+         "forms[1].lines[0].prompt: given twice; give each key once"},
         {R"({"forms": [{"colour": 3}]})", "forms[0].colour: unknown key"},
         {R"({"menus": [{"caption": "123456789012345678901234567890123456789012345678901"}]})",
          "menus[0].caption: text of 51 characters is longer than the field's 50"},

@@ -2,6 +2,7 @@
 // fwtool.cpp. Each returns its exit code (see ExitCode in tool_files.h).
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@ namespace fw {
 struct Streams {
     std::ostream& out;
     std::ostream& err;
+    std::istream* in = nullptr;  // standard input, for a file named "-"
 };
 
 enum class LayoutFormat { Text, Markdown, Html };

@@ -5,13 +5,14 @@
 #include <CLI/CLI.hpp>
 
 #include "template/blocks/lookup_block.h"
+#include "tools/fwtool/argument_errors.h"
 #include "tools/fwtool/commands.h"
 #include "tools/fwtool/many_files.h"
 #include "tools/fwtool/tool_files.h"
 
 namespace fw {
 
-int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in) {
     CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
     app.require_subcommand(1);
     // git names a missing side "/dev/null" on Windows too: no "/option" there.
@@ -25,8 +26,9 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     bool prepare = false, flat = false, gitDiff = false;
     int lookupNumber = 0;
     LayoutFormat format = LayoutFormat::Text;
-    const std::map<std::string, LayoutFormat> formats = {
-        {"text", LayoutFormat::Text}, {"markdown", LayoutFormat::Markdown}, {"html", LayoutFormat::Html}};
+    const std::map<std::string, int> formats = {{"text", static_cast<int>(LayoutFormat::Text)},
+                                                {"markdown", static_cast<int>(LayoutFormat::Markdown)},
+                                                {"html", static_cast<int>(LayoutFormat::Html)}};
 
     CLI::App* newCmd = app.add_subcommand("new", "Write a new template, as New and Save do");
     newCmd->add_option("OUT.QLT", target, "Template to write")->required();
@@ -43,7 +45,7 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     dump->add_flag("--flat", flat, "\"label = value\" lines in file order, for git's textconv");
 
     CLI::App* build = app.add_subcommand("build", "Build a template from JSON; keys left out keep a new template's values");
-    build->add_option("IN.json", source, "JSON to read")->required();
+    build->add_option("IN.json", source, "JSON to read; - for standard input")->required();
     build->add_option("OUT.QLT", target, "Template to write")->required();
     build->add_flag("--prepare", prepare,
                     "Work out what the designer derives on OK and Save (input lines, item counts, record shapes)");
@@ -59,11 +61,13 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     CLI::App* layout = app.add_subcommand("layout", "Describe the records each form saves");
     layout->add_option("IN.QLT", files, "Templates to read")->required();
     layout->add_option("--format", format, "text, markdown or html")
-        ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+        ->transform(ChoiceOf(formats, "text, markdown or html"));
 
     CLI::App* lookupCheck = app.add_subcommand("lookup-check", "Check a lookup data file against a lookup file's definition");
     lookupCheck->add_option("IN.QLT", source, "Template to read")->required();
-    lookupCheck->add_option("N", lookupNumber, "Lookup file number")->required()->check(CLI::Range(1, kLookupCount));
+    lookupCheck->add_option("N", lookupNumber, "Lookup file number")
+        ->required()
+        ->check(NumberFrom(1, kLookupCount, "lookup file number"));
     lookupCheck->add_option("DATA.TXT", data, "Lookup data to check")->required();
 
     CLI::App* langTemplate = app.add_subcommand("lang-template", "Write a complete language file to translate from");
@@ -97,11 +101,16 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // CLI11 takes the arguments last first.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         app.parse(reversed);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e, out, err) == 0 ? kExitOk : kExitRefused;
+        err << ArgumentProblem(e, app, args) << "\n";
+        return kExitRefused;
     }
 
-    const Streams io{out, err};
+    const Streams io{out, err, &in};
     if (newCmd->parsed()) return RunNew(target, language, io);
     if (prepareCmd->parsed()) return RunPrepare(source, target, language, io);
     if (dump->parsed()) return RunDumpCommand(files, flat, io);

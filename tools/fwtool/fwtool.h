@@ -2,7 +2,7 @@
 // checks before deployment. `fwtool --help` lists the commands.
 #pragma once
 
-#include <ostream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -12,7 +12,9 @@ namespace fw {
 // could not be opened or created, or for diff: the files differ, for merge:
 // conflicts; 2 refused input (signature, JSON, arguments; for diff and merge
 // also unreadable files); 3 check, lookup-check and lang-check found errors.
-// Over many files, the highest of their codes.
-int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Over many files, the highest of their codes. `in` is read for a file named
+// "-".
+int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              std::istream& in = std::cin);
 
 }  // namespace fw

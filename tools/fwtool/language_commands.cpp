@@ -47,6 +47,10 @@ public:
     LanguageChecker(const std::string& contents, std::ostream& out) : contents_(contents), out_(out) {}
 
     bool Run() {
+        if (contents_.empty()) {
+            Error("the file is empty: the program lists no language for it");
+            return errors_;
+        }
         const std::map<int, std::string> program = ProgramTexts(builtin_);
         const std::string_view read = std::string_view(contents_).substr(0, kLanguageFileBytes);
         std::size_t lf = read.find('\n');

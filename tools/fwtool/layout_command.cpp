@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "template/fixed_text.h"
-#include "template/record_layout.h"
+#include "template/save_preparation.h"
 #include "template/stamp_text.h"
 #include "template/value_words.h"
 #include "tools/fwtool/commands.h"
@@ -36,7 +36,7 @@ LayoutTable FormTable(const ToolDocument& tool, int index, const RecordLayout& l
     const bool fixed = delimiter == 0;
     LayoutTable table;
     table.title = "form " + std::to_string(index + 1);
-    table.notes.push_back(std::to_string(layout.fields.size()) + " fields, " + std::to_string(layout.length) +
+    table.notes.push_back(Counted(layout.fields.size(), "field") + ", " + std::to_string(layout.length) +
                           " characters" + (fixed ? "" : " without the delimiters") + ", key field " +
                           std::to_string(layout.keyPosition));
     if (form.changeExportName == 1)
@@ -178,10 +178,9 @@ int RunLayout(const std::string& source, LayoutFormat format, Streams io) {
     ToolDocument tool;
     if (const int code = OpenTemplate(tool, source, io.err); code != kExitOk) return code;
     std::vector<LayoutTable> tables;
-    for (int f = 0; f < kFormCount; ++f) {
-        const RecordLayout layout = DeriveRecordLayout(tool.doc.blocks.forms[f]);
-        if (!layout.fields.empty()) tables.push_back(FormTable(tool, f, layout));
-    }
+    const RecordLayouts layouts = SavedRecordLayouts(tool.doc.blocks);
+    for (int f = 0; f < kFormCount; ++f)
+        if (!layouts[f].fields.empty()) tables.push_back(FormTable(tool, f, layouts[f]));
     if (tables.empty()) io.err << "fwtool: no form of " << source << " saves records\n";
     switch (format) {
     case LayoutFormat::Text: RenderText(tables, io.out); break;

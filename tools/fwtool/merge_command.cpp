@@ -34,8 +34,7 @@ int RunMerge(const std::string& base, const std::string& ours, const std::string
         ReadSide(theirs, t, io.err) != kExitOk)
         return kExitRefused;
 
-    ToolDocument scratch;
-    const MergeResult result = MergeTemplates(b, o, t, scratch.doc);
+    const MergeResult result = MergeTemplates(b, o, t);
     const std::string& out = target.empty() ? ours : target;
     const std::string bytes(result.image.begin(), result.image.end());
     if (!WriteFileBytes(out, bytes)) {

@@ -8,6 +8,7 @@
 #include "preview/terminal_preview.h"
 #include "template/ansi_text.h"
 #include "template/fixed_text.h"
+#include "template/value_words.h"
 #include "tools/fwtool/commands.h"
 #include "tools/fwtool/tool_files.h"
 
@@ -18,13 +19,20 @@ namespace {
 // UTF-8 (a Windows console's code page) are taken as they stand.
 std::string TemplateText(const std::string& argument) { return Utf8ToAnsi(argument).value_or(argument); }
 
-// "2024-05-01 12:30:00"
+int DaysIn(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// "2024-05-01 12:30:00", a moment that exists.
 bool ParseMoment(const std::string& text, Moment& moment) {
     char end = 0;
     return std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d%c", &moment.year, &moment.month, &moment.day, &moment.hour,
                        &moment.minute, &moment.second, &end) == 6 &&
-           moment.month >= 1 && moment.month <= 12 && moment.day >= 1 && moment.day <= 31 && moment.hour <= 23 &&
-           moment.minute <= 59 && moment.second <= 59;
+           moment.year >= 1 && moment.month >= 1 && moment.month <= 12 && moment.day >= 1 &&
+           moment.day <= DaysIn(moment.year, moment.month) && moment.hour >= 0 && moment.hour <= 23 &&
+           moment.minute >= 0 && moment.minute <= 59 && moment.second >= 0 && moment.second <= 59;
 }
 
 // The lookup data named by "N=DATA.TXT" imported into lookup file N.
@@ -45,7 +53,7 @@ int LoadLookupData(TerminalPreview& preview, const std::string& option, Streams 
         preview.lookups().Load(preview.played().blocks.lookups[number - 1], number - 1, path, *data);
     io.out << "lookup file " << number << ": ";
     if (!import.problem.empty()) io.out << path << " cannot be imported: " << import.problem << "\n";
-    else io.out << import.imported << " records from " << path << ", " << import.refused << " refused\n";
+    else io.out << Counted(static_cast<std::size_t>(import.imported), "record") << " from " << path << ", " << import.refused << " refused\n";
     return kExitOk;
 }
 
@@ -64,7 +72,7 @@ void PrintRecords(const TerminalPreview& preview, const UiStrings& strings, std:
         if (records.empty()) continue;
         const FormRecord& form = blocks.forms[f];
         const RecordLayout& layout = preview.layout(f);
-        out << "form " << f + 1 << ": " << records.size() << " record" << (records.size() == 1 ? "" : "s")
+        out << "form " << f + 1 << ": " << Counted(records.size(), "record")
             << ", export file \"" << AnsiToUtf8(ExportFileName(form, f, strings)) << "\"\n";
         const std::string table = RecordTable(form, layout, records, strings);
         for (std::size_t start = 0; start < table.size();) {
@@ -95,13 +103,13 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
     const auto scanKeys = std::count_if(script.steps.begin(), script.steps.end(),
                                         [](const ScriptStep& step) { return step.kind == ScriptStep::Kind::Scan; });
     if (scanKeys != static_cast<long>(options.scans.size())) {
-        io.err << "fwtool: --keys has " << scanKeys << " SCAN, but " << options.scans.size()
-               << " --scan texts are given\n";
+        io.err << "fwtool: --keys has " << scanKeys << " SCAN, but " << Counted(options.scans.size(), "--scan text")
+               << (options.scans.size() == 1 ? " is" : " are") << " given\n";
         return kExitRefused;
     }
     Moment fixed{};
     if (!options.time.empty() && !ParseMoment(options.time, fixed)) {
-        io.err << "fwtool: --time " << options.time << ": give it as YYYY-MM-DD HH:MM:SS\n";
+        io.err << "fwtool: --time " << options.time << ": give a moment that exists as YYYY-MM-DD HH:MM:SS\n";
         return kExitRefused;
     }
 
@@ -119,7 +127,9 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
     for (std::size_t n = 0; n < script.steps.size() && !options.keys.empty(); ++n) {
         const ScriptStep& step = script.steps[n];
         if (preview.ended()) {
-            io.out << "\nthe preview has ended; " << script.steps.size() - n << " keys are left unplayed\n";
+            const std::size_t left = script.steps.size() - n;
+            io.out << "\nthe preview has ended; " << Counted(left, "key") << (left == 1 ? " is" : " are")
+                   << " left unplayed\n";
             break;
         }
         const bool scanning = step.kind == ScriptStep::Kind::Scan;

@@ -1,9 +1,12 @@
 // new, prepare, dump, build, check, diff and lookup-check: the commands that
 // read or write template files.
 
+#include <iterator>
+
 #include "pages/form/form_normalize.h"
 #include "template/fixed_text.h"
 #include "template/lookup_data.h"
+#include "template/saved_lookup_fields.h"
 #include "template/template_check.h"
 #include "template/template_diff.h"
 #include "template/template_file.h"
@@ -70,7 +73,9 @@ int RunDump(const std::string& source, const std::string& target, Streams io) {
 }
 
 int RunBuild(const std::string& source, const std::string& target, bool prepare, Streams io) {
-    const std::optional<std::string> json = ReadFileText(source);
+    const bool standardInput = source == "-" && io.in != nullptr;
+    const std::optional<std::string> json =
+        standardInput ? std::optional(std::string(std::istreambuf_iterator<char>(*io.in), {})) : ReadFileText(source);
     if (!json) {
         io.err << "fwtool: cannot open " << source << "\n";
         return kExitFile;
@@ -80,7 +85,7 @@ int RunBuild(const std::string& source, const std::string& target, bool prepare,
     try {
         BuildTemplate(*json, image);
     } catch (const BuildError& e) {
-        io.err << "fwtool: " << source << ": " << e.what() << "\n";
+        io.err << "fwtool: " << (standardInput ? "standard input" : source) << ": " << e.what() << "\n";
         return kExitRefused;
     }
     if (prepare) {
@@ -93,10 +98,12 @@ int RunBuild(const std::string& source, const std::string& target, bool prepare,
 }
 
 int RunCheck(const std::string& source, Streams io) {
-    ToolDocument tool;
-    if (const int code = OpenTemplate(tool, source, io.err); code != kExitOk) return code;
+    std::string bytes;
+    if (const int code = ReadTemplateFileBytes(source, bytes, io.err); code != kExitOk) return code;
+    const ToolDocument tool;
+    const std::span file(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     bool errors = false;
-    for (const Finding& finding : CheckTemplate(tool.doc.blocks, tool.strings)) {
+    for (const Finding& finding : CheckTemplateFile(file, tool.strings)) {
         io.out << FindingLine(finding) << "\n";
         errors = errors || finding.severity == Severity::Error;
     }
@@ -130,8 +137,11 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
     const std::vector<LookupDataRecord> records = ReadLookupData(lookup, *text);
     // Under "Stop the import process" the first bad record ends the import,
     // so the records behind it never arrive.
-    int stoppedAt = 0, bad = 0;
+    int stoppedAt = 0, bad = 0, splitting = 0;
     for (const LookupDataRecord& record : records) {
+        const std::vector<std::string> splits = SavedDelimiterProblems(tool.doc.blocks, lookupNumber - 1, record);
+        for (const std::string& split : splits) io.out << "line " << record.line << ": " << split << "\n";
+        splitting += splits.empty() ? 0 : 1;
         if (record.problems.empty()) continue;
         ++bad;
         std::string outcome;
@@ -139,8 +149,12 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
         case kStopImport:
             if (stoppedAt == 0) {
                 stoppedAt = record.line;
-                outcome = "the terminal stops the import here: lines " + std::to_string(record.line) + " to " +
-                          std::to_string(records.back().line) + " are not imported";
+                outcome = "the terminal stops the import here: " +
+                          (record.line == records.back().line
+                               ? "line " + std::to_string(record.line) + " is"
+                               : "lines " + std::to_string(record.line) + " to " +
+                                     std::to_string(records.back().line) + " are") +
+                          " not imported";
             } else {
                 outcome = "not reached: the import stops at line " + std::to_string(stoppedAt);
             }
@@ -153,9 +167,10 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
         for (const std::string& p : record.problems) problems += (problems.empty() ? "" : "; ") + p;
         io.out << "line " << record.line << ": " << problems << " \xE2\x80\x94 " << outcome << "\n";
     }
-    io.out << name << " (" << Quoted(FieldText(lookup.exportName)) << "): " << records.size() << " records, "
-           << (bad == 0 ? "all good" : std::to_string(bad) + " bad") << "\n";
-    return bad == 0 ? kExitOk : kExitFindings;
+    io.out << name << " (" << Quoted(FieldText(lookup.exportName)) << "): " << Counted(records.size(), "record") << ", "
+           << (bad == 0 ? "all good" : std::to_string(bad) + " bad")
+           << (splitting == 0 ? "" : ", " + std::to_string(splitting) + " with a delimiter in a saved field") << "\n";
+    return bad == 0 && splitting == 0 ? kExitOk : kExitFindings;
 }
 
 }  // namespace fw

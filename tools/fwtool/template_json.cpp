@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
+#include <vector>
 
 #include "template/ansi_text.h"
+#include "template/field_limits.h"
 #include "template/field_map.h"
 #include "template/template_file.h"
 
@@ -24,6 +27,10 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
 
 // ---- Dump ---------------------------------------------------------------------
 
+// A number beyond what the pages allow, or a text longer than Open keeps,
+// comes out in the object form that `build` takes as the bytes stand.
+constexpr const char* kRawKey = "raw";
+
 Json TerminatedValue(const FieldSpec& field, std::span<const std::uint8_t> element) {
     const SplitField split = SplitTerminated(element);
     Json content;
@@ -33,7 +40,7 @@ Json TerminatedValue(const FieldSpec& field, std::span<const std::uint8_t> eleme
         content = Json::array();
         for (const char c : split.text) content.push_back(static_cast<std::uint8_t>(c));
     }
-    if (split.plain) return content;
+    if (split.plain && (field.kind != FieldKind::Text || split.text.size() <= KeptTextLength(field))) return content;
     return Json{{field.kind == FieldKind::Text ? "text" : "codes", content}, {"rest", Hex(split.rest)}};
 }
 
@@ -42,7 +49,12 @@ Json ElementValue(const FieldSpec& field, std::span<const std::uint8_t> element)
     case FieldKind::Text:
     case FieldKind::KeyCodes: return TerminatedValue(field, element);
     case FieldKind::Bytes: return Hex(element);
-    default: return ReadNumber(field, element.data());
+    default: {
+        const unsigned value = ReadNumber(field, element.data());
+        const NumberRange range = FieldRange(field);
+        if (value < range.low || value > range.high) return Json{{kRawKey, value}};
+        return value;
+    }
     }
 }
 
@@ -133,8 +145,9 @@ std::vector<std::uint8_t> FromHex(const std::string& path, const Json& value, st
 }
 
 // The content before the NUL: a text's characters or a list of key codes.
-std::string TerminatedContent(const std::string& path, const FieldSpec& field, const Json& value) {
-    const std::size_t limit = field.width - 1;
+// A plain text may be as long as Open keeps; the object form as the field.
+std::string TerminatedContent(const std::string& path, const FieldSpec& field, const Json& value, bool plain) {
+    const std::size_t limit = plain && field.kind == FieldKind::Text ? KeptTextLength(field) : field.width - 1;
     std::string content;
     if (field.kind == FieldKind::Text) {
         Expect(path, value, Json::value_t::string, "a text");
@@ -143,8 +156,9 @@ std::string TerminatedContent(const std::string& path, const FieldSpec& field, c
         if (ansi->find('\0') != std::string::npos) Fail(path, "a text cannot hold a NUL character");
         content = *ansi;
         if (content.size() > limit)
-            Fail(path, "text of " + std::to_string(content.size()) + " characters is longer than the field's " +
-                           std::to_string(limit));
+            Fail(path, "text of " + std::to_string(content.size()) + " characters is longer than " +
+                           (limit < field.width - 1 ? "the " + std::to_string(limit) + " Open keeps"
+                                                    : "the field's " + std::to_string(limit)));
     } else {
         ExpectArray(path, value, limit);
         for (std::size_t i = 0; i < value.size(); ++i)
@@ -161,14 +175,14 @@ void SetTerminated(const std::string& path, const FieldSpec& field, const Json& 
         for (const auto& [key, member] : value.items())
             if (key != contentKey && key != "rest") Fail(Member(path, key), "unknown key");
         if (!value.contains(contentKey)) Fail(Member(path, contentKey), "missing");
-        content = TerminatedContent(Member(path, contentKey), field, value[contentKey]);
+        content = TerminatedContent(Member(path, contentKey), field, value[contentKey], false);
         if (value.contains("rest")) rest = FromHex(Member(path, "rest"), value["rest"], field.width - content.size(), false);
         // What follows a shorter text has to begin with its NUL, or the text
         // would read longer than written.
         if (!rest.empty() && rest[0] != 0 && content.size() + 1 < field.width)
             Fail(Member(path, "rest"), "has to begin with 00, the NUL that ends the text");
     } else {
-        content = TerminatedContent(path, field, value);
+        content = TerminatedContent(path, field, value, true);
     }
     std::fill(element.begin(), element.end(), 0);
     std::copy(content.begin(), content.end(), element.begin());
@@ -184,7 +198,17 @@ void SetElement(const std::string& path, const FieldSpec& field, const Json& val
         std::copy(bytes.begin(), bytes.end(), element.begin());
         return;
     }
-    default: WriteNumber(field, element.data(), NumberIn(path, value, 0, NumberLimit(field)));
+    default: {
+        const NumberRange range = FieldRange(field);
+        if (!value.is_object()) {
+            WriteNumber(field, element.data(), NumberIn(path, value, range.low, range.high));
+            return;
+        }
+        for (const auto& [key, member] : value.items())
+            if (key != kRawKey) Fail(Member(path, key), "unknown key");
+        if (!value.contains(kRawKey)) Fail(Member(path, kRawKey), "missing");
+        WriteNumber(field, element.data(), NumberIn(Member(path, kRawKey), value[kRawKey], 0, NumberLimit(field)));
+    }
     }
 }
 
@@ -241,9 +265,54 @@ void SetPart(const TemplatePart& part, const Json& value, std::span<std::uint8_t
     }
 }
 
+// Where the parser stands, so that a key given twice in one object is named
+// by its path: each open object or array with the member it is in.
+class DuplicateKeys {
+public:
+    bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+        case Json::parse_event_t::object_start: frames_.push_back({true}); break;
+        case Json::parse_event_t::array_start: frames_.push_back({false}); break;
+        case Json::parse_event_t::object_end:
+        case Json::parse_event_t::array_end:
+            frames_.pop_back();
+            Next();
+            break;
+        case Json::parse_event_t::key: {
+            Frame& frame = frames_.back();
+            frame.key = parsed.get<std::string>();
+            if (!frame.keys.insert(frame.key).second) Fail(Path(), "given twice; give each key once");
+            break;
+        }
+        case Json::parse_event_t::value: Next(); break;
+        }
+        return true;
+    }
+
+private:
+    struct Frame {
+        bool object;
+        std::set<std::string> keys{};
+        std::string key{};
+        std::size_t index = 0;
+    };
+
+    void Next() {
+        if (!frames_.empty() && !frames_.back().object) ++frames_.back().index;
+    }
+
+    std::string Path() const {
+        std::string path;
+        for (const Frame& frame : frames_) path = frame.object ? Member(path, frame.key) : Indexed(path, frame.index);
+        return path;
+    }
+
+    std::vector<Frame> frames_;
+};
+
 Json Parse(std::string_view text) {
     try {
-        return Json::parse(text);
+        return Json::parse(text, DuplicateKeys());
     } catch (const Json::exception& e) {
         // "[json.exception.parse_error.101] parse error at line 3, column 7: ...";
         // a number too large for any field comes as out_of_range.406.

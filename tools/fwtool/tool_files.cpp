@@ -1,5 +1,6 @@
 #include "tools/fwtool/tool_files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
@@ -36,38 +37,56 @@ bool WriteFileBytes(const std::filesystem::path& path, std::span<const char> byt
     return false;
 }
 
+namespace {
+
+// A file Open accepts but whose size is not a template's is named, not refused.
+void NoteSize(const std::string& path, std::size_t size, std::ostream& err) {
+    if (const std::string problem = FileSizeProblem(size); !problem.empty())
+        err << "fwtool: " << path << ": " << problem << "\n";
+}
+
+int Refused(const std::string& path, int messageId, std::ostream& err) {
+    err << "fwtool: " << path << ": " << CompiledStringTable().Get(messageId) << "\n";
+    return kExitRefused;
+}
+
+}  // namespace
+
 int OpenTemplate(ToolDocument& tool, const std::string& path, std::ostream& err) {
     const LoadResult result = ReadTemplateFile(tool.doc, path);
     if (result == LoadResult::CannotOpen) {
         err << "fwtool: cannot open " << path << "\n";
         return kExitFile;
     }
-    if (result != LoadResult::Loaded) {
-        err << tool.strings.Text(RefusalMessageId(result)) << "\n";
-        return kExitRefused;
+    if (result != LoadResult::Loaded) return Refused(path, RefusalMessageId(result), err);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) NoteSize(path, static_cast<std::size_t>(size), err);
+    return kExitOk;
+}
+
+int ReadTemplateFileBytes(const std::string& path, std::string& bytes, std::ostream& err) {
+    std::optional<std::string> file = ReadFileText(path);
+    if (!file) {
+        err << "fwtool: cannot open " << path << "\n";
+        return kExitFile;
     }
+    const std::span<const std::uint8_t> header(reinterpret_cast<const std::uint8_t*>(file->data()),
+                                               std::min(file->size(), kSignatureSize));
+    const SignatureCheck check = CheckSignature(header);
+    if (check != SignatureCheck::Accepted)
+        return Refused(path, check == SignatureCheck::BadFormat ? kMsgBadFormat : kMsgNewerVersion, err);
+    bytes = std::move(*file);
     return kExitOk;
 }
 
 int ReadTemplateBytes(const std::string& path, std::vector<std::uint8_t>& image, std::ostream& err) {
-    const std::optional<std::string> bytes = ReadFileText(path, kTemplateFileSize);
-    if (!bytes) {
-        err << "fwtool: cannot open " << path << "\n";
-        return kExitFile;
-    }
-    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
-    const SignatureCheck check = CheckSignature(file.first(std::min(file.size(), kSignatureSize)));
-    if (check != SignatureCheck::Accepted) {
-        err << CompiledStringTable().Get(check == SignatureCheck::BadFormat ? kMsgBadFormat : kMsgNewerVersion)
-            << "\n";
-        return kExitRefused;
-    }
+    std::string bytes;
+    if (const int code = ReadTemplateFileBytes(path, bytes, err); code != kExitOk) return code;
     const ToolDocument fresh;
     image = TemplateImage(fresh.doc);
-    std::copy(file.begin(), file.end(), image.begin());
-    if (file.size() < kTemplateFileSize)
-        err << "fwtool: " << path << " holds " << file.size() << " of " << kTemplateFileSize
-            << " bytes; the rest is taken from a new template, as Open does\n";
+    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
+    NoteSize(path, bytes.size(), err);
     return kExitOk;
 }
 

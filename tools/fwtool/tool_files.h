@@ -44,11 +44,16 @@ private:
 bool WriteFileBytes(const std::filesystem::path& path, std::span<const char> bytes);
 
 // Reads a template as Open does (fix-ups included). Reports a failure on
-// `err` (the refusal in the program's words) and returns its exit code.
+// `err` (the file and the refusal in the program's words), names a file of
+// another size than a template's there too, and returns the exit code.
 int OpenTemplate(ToolDocument& tool, const std::string& path, std::ostream& err);
 
+// The whole file as it stands, once its signature is one Open accepts.
+int ReadTemplateFileBytes(const std::string& path, std::string& bytes, std::ostream& err);
+
 // The file's bytes before any fix-up, over a fresh template where the file
-// is short, so the result is always a whole template image.
+// is short, so the result is always a whole template image; a file of
+// another size is named on `err`.
 int ReadTemplateBytes(const std::string& path, std::vector<std::uint8_t>& image, std::ostream& err);
 
 }  // namespace fw
