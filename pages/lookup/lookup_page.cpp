@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <optional>
 
 #include "pages/lookup/lookup_ids.h"
 #include "strings/ui_strings.h"
@@ -53,7 +52,7 @@ constexpr CheckByte kChecks[] = {
 };
 constexpr RadioByte kRadios[] = {
     {IDC_LOOKUP_KEY_FIRST, LOOKUP_PAGE_FIELDS, offsetof(LookupRecord, keyField)},
-    {IDC_LOOKUP_OVERWRITE, 2, offsetof(LookupRecord, saveMode)},
+    {IDC_LOOKUP_OVERWRITE, 2, offsetof(LookupRecord, saveMode), true},  // any mode but 0 appends
 };
 constexpr ByteBindings kBindings{kChecks, kRadios};
 
@@ -167,24 +166,29 @@ void LookupPage::OnFieldCountChosen() {
     }
 }
 
-// A 13 from a file has no earlier code to go back to: it is kept without a
-// word until the user types another code, so that showing it cannot answer
-// its own write-back with the message again.
+// Only typing is checked: a 13 from a file is shown without a word, and the
+// code put back after the warning is not checked again.
 void LookupPage::OnDelimiterChanged() {
-    const std::optional<unsigned> typed = ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT));
-    if (typed == kRecordEnd && lookup().delimiter != kRecordEnd) {
+    if (puttingDelimiter_) return;
+    if (ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT)) == kRecordEnd) {
         ShowMessageById(*page_, strings_, kTitleWarning, kInvalidValueText);
-        page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, NumberText(lookup().delimiter));
+        PutDelimiter(lookup().delimiter);
         return;
     }
     lookup().delimiter = static_cast<std::uint8_t>(CorrectNumberBox(*page_, IDC_LOOKUP_DELIMITER_EDIT, kMaxDelimiter));
+}
+
+void LookupPage::PutDelimiter(unsigned code) {
+    puttingDelimiter_ = true;
+    page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, NumberText(code));
+    puttingDelimiter_ = false;
 }
 
 void LookupPage::OnFixedLengthClicked() {
     page_->Check(IDC_LOOKUP_FIXED_RADIO, true);
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, false);
     lookup().delimiter = 0;
-    page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, "0");
+    PutDelimiter(0);
     ShowLengthHead();
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, false);
 }
@@ -196,7 +200,7 @@ void LookupPage::OnDelimitedClicked() {
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, true);
     const unsigned shown = ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT)).value_or(0);
     lookup().delimiter = static_cast<std::uint8_t>(std::min(shown, kMaxDelimiter));
-    page_->SetText(IDC_LOOKUP_COL_LENGTH, strings_.Text(kMaxLengthHeadText));
+    SetLabel(*page_, strings_, IDC_LOOKUP_COL_LENGTH, kMaxLengthHeadText);
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, true);
 }
 
@@ -242,7 +246,7 @@ void LookupPage::ShowLookup() {
     page_->Check(IDC_LOOKUP_FIXED_RADIO, !delimited());
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, delimited());
     page_->LimitText(IDC_LOOKUP_DELIMITER_EDIT, kDelimiterBoxLimit);
-    page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, NumberText(l.delimiter));
+    PutDelimiter(l.delimiter);
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, delimited());
     SelectEntry(*page_, IDC_LOOKUP_WRONGFORMAT_LIST, l.wrongFormatAction);
     SelectEntry(*page_, IDC_LOOKUP_NOMATCH_LIST, l.noMatchAction);
@@ -265,7 +269,7 @@ void LookupPage::ShowSlot(int slot) {
 }
 
 void LookupPage::ShowLengthHead() {
-    page_->SetText(IDC_LOOKUP_COL_LENGTH, strings_.Text(delimited() ? kMaxLengthHeadText : kLengthHeadText));
+    SetLabel(*page_, strings_, IDC_LOOKUP_COL_LENGTH, delimited() ? kMaxLengthHeadText : kLengthHeadText);
 }
 
 // Slots past the field count keep what they hold until apply clears them.

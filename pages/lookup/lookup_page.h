@@ -44,6 +44,7 @@ private:
     void OnLookupChosen();
     void OnFieldCountChosen();
     void OnDelimiterChanged();
+    void PutDelimiter(unsigned code);
     void OnFixedLengthClicked();
     void OnDelimitedClicked();
     void OnResetClicked();
@@ -56,6 +57,7 @@ private:
     Dialog* page_ = nullptr;
     LookupRecord lookups_[kLookupCount]{};  // the lookup working copy
     int current_ = 0;                       // the lookup the page shows
+    bool puttingDelimiter_ = false;         // the page, not the user, writes the delimiter box
 };
 
 }  // namespace fw
