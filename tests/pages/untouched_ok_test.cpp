@@ -8,16 +8,22 @@
 #include <vector>
 
 #include "pages/form/form_normalize.h"
+#include "pages/lookup/lookup_ids.h"
 #include "pages/reader/barcode_ids.h"
+#include "pages/reader/barcode_rows.h"
+#include "pages/settings/settings_ids.h"
 #include "support/sheet_test.h"
 #include "template/fixed_text.h"
 #include "template/template_file.h"
+#include "ui/byte_bindings.h"
 
 namespace fw::test {
 namespace {
 
 constexpr int kIdList = 391;  // the form, menu or lookup shown, on each of those pages
+constexpr int kLookupTab = 2;
 constexpr int kBarcodeTab = 3;
+constexpr int kSettingsTab = 4;
 
 void OddMenus(MenuRecord (&menus)[kMenuCount]) {
     for (MenuRecord& m : menus) {
@@ -70,8 +76,13 @@ void OddLookups(LookupRecord (&lookups)[kLookupCount]) {
 }
 
 // The reader bytes apply stores from greyed or fixed controls hold what
-// apply stores; everything else a list or box shows is out of its range.
+// apply stores; everything else a list or box shows is out of its range, and
+// the rows of every family alternate.
 void OddReader(ReaderBlock& r, std::uint8_t readerType) {
+    for (ReaderFamily family : {ReaderFamily::Laser, ReaderFamily::TwoD, ReaderFamily::Elr})
+        for (int row = 0; row < kSymbologyRowCount; ++row)
+            if (const RowUse& use = RowFor(family, row); use.shown()) BlockBytes(r)[use.offset] = row % 2;
+    r.laserCouponOn = r.twoDCouponOn = 0;  // kept clear by the click rules
     r.readerType = readerType;
     r.goodReadSound = 20, r.buzzerFreqCode = 0, r.goodReadLedDuration = 255, r.buzzerDuration = 255;
     r.laserScanAngle = 5, r.laserRedundancy = 0, r.laserScanMode = 6, r.laserCodeIdMode = 4;
@@ -110,10 +121,11 @@ TEST_F(UntouchedOkTest, OutOfRangeValuesFromAFileSurviveEveryPage) {
         std::uint8_t fileType;
         std::uint8_t appliedType;  // the reader list's choice, which apply stores
         const char* listShows;
+        const char* row10;  // the family's text
     } readers[] = {
-        {kReaderTypeLaser, kReaderTypeLaser, "1D Laser Reader"},
-        {kReaderBitElr | kReaderBit2D, kReaderType2D, "2D Reader"},
-        {kReaderBitElr, kReaderTypeNone, "None"},
+        {kReaderTypeLaser, kReaderTypeLaser, "1D Laser Reader", "UPC-E0"},
+        {kReaderBitElr | kReaderBit2D, kReaderType2D, "2D Reader", "Code 93"},
+        {kReaderBitElr, kReaderTypeNone, "None", "Trioptic 39"},
     };
     for (const auto& reader : readers) {
         SCOPED_TRACE(static_cast<int>(reader.fileType));
@@ -133,6 +145,7 @@ TEST_F(UntouchedOkTest, OutOfRangeValuesFromAFileSurviveEveryPage) {
         LookAtEverything();
         sheet().Show(kBarcodeTab);
         EXPECT_EQ(sheet().current().GetText(IDC_BARCODE_READER_LIST), reader.listShows);
+        EXPECT_EQ(sheet().current().GetText(IDC_BARCODE_SYMBOLOGY_FIRST + 10), reader.row10);
         sheet().Ok();
         EXPECT_TRUE(Messages().empty());
         EXPECT_EQ(ChangedBytes(expected.menus, b.menus), std::set<std::size_t>{}) << "menus";
@@ -141,6 +154,24 @@ TEST_F(UntouchedOkTest, OutOfRangeValuesFromAFileSurviveEveryPage) {
         EXPECT_EQ(ChangedBytes(expected.reader, b.reader), std::set<std::size_t>{}) << "reader";
         EXPECT_EQ(ChangedBytes(expected.settings, b.settings), std::set<std::size_t>{}) << "settings";
     }
+}
+
+// A 13 from a file is shown without a word (above); typing 13 over it warns
+// on either page, and the 13 put back is not checked again.
+TEST_F(UntouchedOkTest, TypingThirteenOverAThirteenFromAFileWarnsOnce) {
+    t.doc.blocks.settings.firstDelimiter = 13;
+    t.doc.blocks.lookups[0].delimiter = 13;
+    const struct {
+        int tab;
+        int box;
+    } boxes[] = {{kSettingsTab, IDC_SETTINGS_DELIM1_CODE}, {kLookupTab, IDC_LOOKUP_DELIMITER_EDIT}};
+    Open();
+    for (const auto& b : boxes) {
+        sheet().Show(b.tab);
+        sheet().current().Type(b.box, "13");
+        EXPECT_EQ(sheet().current().GetText(b.box), "13");
+    }
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Warning: Invalid value!", "Warning: Invalid value!"}));
 }
 
 }  // namespace

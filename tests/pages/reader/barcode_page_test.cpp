@@ -258,47 +258,6 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
 
 // ---- What OK leaves behind ----------------------------------------------------------
 
-// A file's reader block with values away from the defaults in every group.
-void Unusual(ReaderBlock& b) {
-    for (ReaderFamily family : {ReaderFamily::Laser, ReaderFamily::TwoD, ReaderFamily::Elr})
-        for (int row = 0; row < kSymbologyRowCount; ++row)
-            if (const RowUse& use = RowFor(family, row); use.shown()) BlockBytes(b)[use.offset] = row % 2;
-    b.twoDImageCaptureOn = b.twoDCouponOn = b.laserCouponOn = 0;  // what apply and the rules keep clear
-    b.goodReadSound = 5, b.goodReadLedDuration = 12, b.buzzerFreqCode = 3, b.buzzerDuration = 40;
-    b.laserDecodeTimeout = 45, b.laserRedundancy = 3, b.laserScanAngle = 0, b.laserCodeIdMode = 1;
-    b.laserScanMode = 4, b.laserSameCodeTimeout = 35, b.laserAimDuration = 6, b.laserBiDirRedundancy = 0;
-    b.twoDDecodeTimeout = 50, b.twoDRedundancy = 2, b.twoDSecurityLevel = 1, b.twoDCodeIdMode = 1;
-    b.twoDIllumination = b.twoDAimingPattern = 0;
-    b.elrDecodeTimeout = 40, b.elrAimDuration = 5;
-    std::memset(b.reserved84, 0xA5, sizeof b.reserved84);
-    std::memset(b.reserved343, 0xA5, sizeof b.reserved343);
-}
-
-TEST_F(BarcodePageTest, OkWithoutEditsChangesOnlyWhatApplyNames) {
-    const struct {
-        std::uint8_t readerType;
-        std::size_t firstChangeable;  // apply may rewrite bytes from here ...
-        std::size_t lastChangeable;   // ... to here
-    } cases[] = {
-        {kReaderTypeLaser, 1, 0},  // none
-        {kReaderType2D, 1, 0},
-        {kReaderBitElr, offsetof(ReaderBlock, readerType), offsetof(ReaderBlock, readerType)},
-        {kReaderTypeNone, offsetof(ReaderBlock, elrUpcaOn), offsetof(ReaderBlock, carried179)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.readerType));
-        Unusual(block());
-        block().readerType = c.readerType;
-        const ReaderBlock before = block();
-        Open(kBarcodePage);
-        sheet().Ok();
-        for (std::size_t offset : ChangedBytes(before, block())) {
-            EXPECT_GE(offset, c.firstChangeable) << "byte " << offset;
-            EXPECT_LE(offset, c.lastChangeable) << "byte " << offset;
-        }
-    }
-}
-
 TEST_F(BarcodePageTest, EachReaderChoiceReachesTheSavedFile) {
     const struct {
         std::uint8_t fileType;     // what the template held
