@@ -1,6 +1,6 @@
-// The pages of the real program's sheet: each opens, the boxes that correct
-// what is typed do so through the change notifications of real edit
-// controls, and the key-code boxes open the grid.
+// The pages of the real program's sheet: the boxes that correct what is
+// typed do so through the change notifications of real edit controls, and
+// the key-code boxes open the grid.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 
 #include "pages/form/form_ids.h"
 #include "pages/lookup/lookup_ids.h"
-#include "pages/menu/menu_ids.h"
 #include "pages/reader/barcode_ids.h"
 #include "pages/reader/symbology_ids.h"
 #include "pages/settings/settings_ids.h"
@@ -23,7 +22,7 @@
 namespace fw::wine {
 namespace {
 
-constexpr int kFormPage = 0, kMenuPage = 1, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
+constexpr int kFormPage = 0, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
 constexpr int kMaxAnswers = 3;  // more boxes than this for one change is a loop
 
 // The sheet of a new template.
@@ -62,24 +61,6 @@ protected:
     static SharedDesigner designer_;
 };
 SharedDesigner PagesOnSheet::designer_;
-
-TEST_F(PagesOnSheet, EveryPageOpensOnTheTemplatesValues) {
-    const struct {
-        int index;
-        int list;
-        const char* shown;
-    } pages[] = {
-        {kMenuPage, IDC_MENU_ID_LIST, "menu  1"},
-        {kLookupPage, IDC_LOOKUP_ID_LIST, "1st lookup file"},
-        {kBarcodePage, IDC_BARCODE_READER_LIST, "1D Laser Reader"},
-        {kSettingsPage, IDC_SETTINGS_STARTFROM_LIST, "form 1"},
-    };
-    for (const auto& p : pages) {
-        HWND page = Show(p.index, p.list);
-        ASSERT_NE(page, nullptr) << "page " << p.index << " did not show";
-        EXPECT_EQ(ControlText(page, p.list), p.shown);
-    }
-}
 
 TEST_F(PagesOnSheet, LookupLengthBoxCorrectsWhatIsTyped) {
     HWND page = Show(kLookupPage, IDC_LOOKUP_FIXED_RADIO);

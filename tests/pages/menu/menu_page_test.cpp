@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "pages/menu/menu_ids.h"
 #include "support/sheet_test.h"
@@ -67,15 +66,6 @@ TEST_F(MenuPageTest, ResetClearsOnlyTheMenuShownAndNotItsReservedBytes) {
     EXPECT_EQ(FieldText(menuBlock(0).itemName[0]), "Kept");
     EXPECT_EQ(FieldText(menuBlock(1).caption), "");
     EXPECT_EQ(menuBlock(1).reserved837[0], 0x5A);
-}
-
-TEST_F(MenuPageTest, CancelLeavesEveryByte) {
-    const TemplateBlocks before = t.doc.blocks;
-    Open(kMenuPage);
-    page().Type(NameBox(0), "Changed");
-    page().Click(IDC_MENU_SAVE_CAPTION);
-    sheet().Cancel();
-    EXPECT_EQ(std::memcmp(&before.menus, &t.doc.blocks.menus, sizeof before.menus), 0);
 }
 
 // The whole road: the page, OK, the save, and the menu and the form it
