@@ -85,6 +85,11 @@ void OddFile(TemplateBlocks& b, std::uint8_t readerType) {
 
 using UntouchedOkTest = SheetTest;
 
+void LaserApplies(ReaderBlock& r) {
+    r.readerType = kReaderTypeLaser;
+    r.laserSameCodeTimeout = 10;  // greyed: scan mode 6 is no "Continuous"
+}
+
 void TwoDApplies(ReaderBlock& r) {
     r.readerType = kReaderType2D, r.twoDScanMode = 8, r.twoDSameCodeTimeout = 6;
     r.twoDIllumination = r.twoDAimingPattern = r.twoDImageCaptureOn = 0;
@@ -99,8 +104,8 @@ TEST_F(UntouchedOkTest, OutOfRangeValuesFromAFileSurviveEveryPage) {
         const char* row10;  // the family's text
         void (*applies)(ReaderBlock&);
     } readers[] = {
-        {kReaderTypeLaser, "1D Laser Reader", "UPC-E0",
-         [](ReaderBlock& r) { r.laserSameCodeTimeout = 10; }},  // scan mode 6 is no "Continuous"
+        {kReaderTypeLaser, "1D Laser Reader", "UPC-E0", LaserApplies},
+        {kReaderBit1DEngine, "1D Laser Reader", "UPC-E0", LaserApplies},
         {kReaderType2D, "2D Reader", "Code 93", TwoDApplies},
         {kReaderBitElr | kReaderBit2D, "2D Reader", "Code 93", TwoDApplies},
         {kReaderBitElr, "None", "Trioptic 39", [](ReaderBlock& r) { r.readerType = kReaderTypeNone; }},
