@@ -50,6 +50,21 @@ TEST_F(LookupPageTest, DelimiterBoxFollowsTheRadios) {
     EXPECT_EQ(lookupBlock(0).delimiter, 0);
 }
 
+// "Append" stands for any save mode but 0. The length head takes the
+// language file's entries as they stand, an empty one too.
+TEST_F(LookupPageTest, AppendForAnySaveModeAndTheLengthHeadFromTheLanguageFile) {
+    lookupBlock(0).saveMode = 2;
+    lookupBlock(0).delimiter = ';';
+    t.strings.table().SetSlot(293, "Laenge");
+    t.strings.SetLanguageActive(true);
+    Open(kLookupPageIndex);
+    EXPECT_TRUE(page().IsChecked(IDC_LOOKUP_APPEND));
+    EXPECT_FALSE(page().IsChecked(IDC_LOOKUP_OVERWRITE));
+    EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "") << "entry 294 is empty";
+    page().Click(IDC_LOOKUP_FIXED_RADIO);
+    EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Laenge");
+}
+
 // Turning to the Form page hands it the field count and key field as they
 // stand here, before any apply; the form's ZORQ line 1 is keyed by them.
 TEST_F(LookupPageTest, FormPageSeesTheLookupAsEditedWhileTheSheetIsOpen) {
