@@ -54,8 +54,8 @@ void OddFile(TemplateBlocks& b, std::uint8_t readerType) {
         f.escTarget = 40, f.nextTarget = 45, f.lookupFile = 9, f.recordAction = 7, f.keyLine = 20;
         f.dataType[0] = kTypeText, f.inputSource[0] = 9, f.lookupField[0] = 99;
         f.dataType[2] = 99, f.inputSource[2] = kSourceAll;  // takes no source: the page stores "all"
-        if (readerType != kReaderType2D) continue;  // without it the page holds lines within 160
         f.minLength[0] = 170, f.maxLength[0] = 200;
+        if (readerType != kReaderType2D) continue;
         // Lines only the 2D reader keeps; two of "large data" as a file may hold.
         f.dataType[4] = f.dataType[5] = kTypeLargeData, f.dataType[6] = kTypeReadFrom2D;
         f.partialRead[4] = f.partialStart[4] = 1;
