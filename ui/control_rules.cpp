@@ -87,7 +87,8 @@ void EnableAll(Dialog& dialog, std::initializer_list<int> ids, bool on) {
 }
 
 void SetLabel(Dialog& dialog, const UiStrings& strings, int control, int textId) {
-    dialog.SetText(control, strings.languageActive() ? std::string(strings.LanguageSlot(textId)) : strings.Text(textId));
+    dialog.SetText(control,
+                   strings.languageActive() ? std::string(strings.LanguageSlot(textId)) : strings.Text(textId));
 }
 
 void ApplyLanguageLabels(Dialog& dialog, const UiStrings& strings, int titleId,
