@@ -4,6 +4,7 @@ namespace fw {
 namespace {
 
 void ShowRadio(Dialog& dialog, const RadioByte& radio, int value) {
+    if (radio.lastTakesAbove && value >= radio.count) value = radio.count - 1;
     for (int i = 0; i < radio.count; ++i) dialog.Check(radio.firstControl + i, i == value);
 }
 

@@ -24,6 +24,7 @@ struct RadioByte {
     int firstControl;
     int count;
     std::size_t offset;
+    bool lastTakesAbove = false;  // the last button also shows any value above its own
 };
 
 class ByteBindings {

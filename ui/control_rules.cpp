@@ -86,6 +86,11 @@ void EnableAll(Dialog& dialog, std::initializer_list<int> ids, bool on) {
     for (int id : ids) dialog.Enable(id, on);
 }
 
+void SetLabel(Dialog& dialog, const UiStrings& strings, int control, int textId) {
+    dialog.SetText(control,
+                   strings.languageActive() ? std::string(strings.LanguageSlot(textId)) : strings.Text(textId));
+}
+
 void ApplyLanguageLabels(Dialog& dialog, const UiStrings& strings, int titleId,
                          std::span<const LanguageLabel> labels) {
     if (!strings.languageActive()) return;

@@ -66,6 +66,10 @@ struct LanguageLabel {
     int languageId;
 };
 
+// A label the page sets itself: with a language file active, its entry as it
+// stands (an empty entry gives an empty label); else the program's text.
+void SetLabel(Dialog& dialog, const UiStrings& strings, int control, int textId);
+
 // With a language file active: the title and the labels from the language
 // table, as they stand there (an empty entry gives an empty label).
 void ApplyLanguageLabels(Dialog& dialog, const UiStrings& strings, int titleId,

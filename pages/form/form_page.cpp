@@ -263,13 +263,13 @@ void FormPage::OnSourceChosen(int line, Notify code) {
 }
 
 void FormPage::OnMinChanged(int line, Notify code) {
-    if (code != Notify::Changed) return;
+    if (code != Notify::Changed || showingLengths_) return;
     const unsigned value = CorrectNumberBox(*page_, MinBox(line), kShortLength);
     form().minLength[line] = static_cast<std::uint8_t>(type(line) == kTypeBoolean ? 1 : value);
 }
 
 void FormPage::OnMaxChanged(int line, Notify code) {
-    if (code != Notify::Changed) return;
+    if (code != Notify::Changed || showingLengths_) return;
     const bool largeData = type(line) == kTypeLargeData;
     const unsigned value = CorrectNumberBox(*page_, MaxBox(line), largeData ? kMaxSplitTotal : kShortLength);
     FormRecord& f = form();
@@ -366,10 +366,13 @@ void FormPage::ShowLine(int line) {
     page_->LimitText(PromptBox(line), kPromptBoxLimit);
     page_->SetText(PromptBox(line), FieldText(form().prompt[line]));
     page_->LimitText(MinBox(line), kMinBoxLimit);
-    page_->SetText(MinBox(line), NumberText(form().minLength[line]));
     page_->LimitText(MaxBox(line), kMaxBoxLimit);
+    // A length from a file beyond what the boxes take is kept until typed over.
+    showingLengths_ = true;
+    page_->SetText(MinBox(line), NumberText(form().minLength[line]));
     page_->SetText(MaxBox(line),
                    NumberText(type(line) == kTypeLargeData ? maxTotal(line) : form().maxLength[line]));
+    showingLengths_ = false;
     FillLookupColumn(line);
     UpdateLineControls(line);
 }

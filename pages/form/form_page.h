@@ -103,6 +103,7 @@ private:
     const UiStrings& strings_;
     Dialog* page_ = nullptr;  // the page window, kept for the Barcode page's call
     bool rfidListed_ = false;  // whether the input source lists hold "RFID"
+    bool showingLengths_ = false;  // the page, not the user, writes the length boxes
     // What each line's lookup list holds now.
     enum class LookupColumnShape { Unfilled, Variables, Fields, SignedFields };
     std::array<LookupColumnShape, kFormVisibleLines> lookupShapes_{};

@@ -1,9 +1,9 @@
 #include "pages/lookup/lookup_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
-#include <optional>
 
 #include "pages/lookup/lookup_ids.h"
 #include "strings/ui_strings.h"
@@ -13,6 +13,7 @@
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 #include "ui/message.h"
 
 namespace fw {
@@ -53,7 +54,7 @@ constexpr CheckByte kChecks[] = {
 };
 constexpr RadioByte kRadios[] = {
     {IDC_LOOKUP_KEY_FIRST, LOOKUP_PAGE_FIELDS, offsetof(LookupRecord, keyField)},
-    {IDC_LOOKUP_OVERWRITE, 2, offsetof(LookupRecord, saveMode)},
+    {IDC_LOOKUP_OVERWRITE, 2, offsetof(LookupRecord, saveMode), true},  // any mode but 0 appends
 };
 constexpr ByteBindings kBindings{kChecks, kRadios};
 
@@ -66,16 +67,29 @@ constexpr int LengthBox(int slot) { return IDC_LOOKUP_LENGTH_FIRST + slot; }
 constexpr int KeyRadio(int slot) { return IDC_LOOKUP_KEY_FIRST + slot; }
 
 // " 0" to " 12": the entry index is the field count.
-ListEntries FieldCountEntries() {
+ListEntries FieldCountEntries(const UiStrings&) {
     ListEntries entries;
     for (int n = 0; n <= kLookupVisibleFields; ++n) entries.push_back(" " + std::to_string(n));
     return entries;
 }
 
+// The lists of a lookup record, each standing for one of its bytes.
+constexpr auto kListTable = [] {
+    std::array<ListByte, 3 + LOOKUP_PAGE_FIELDS> lists{};
+    lists[0] = {IDC_LOOKUP_FIELDCOUNT_LIST, offsetof(LookupRecord, fieldCount), 0, 0, {}, FieldCountEntries};
+    lists[1] = {IDC_LOOKUP_WRONGFORMAT_LIST, offsetof(LookupRecord, wrongFormatAction), kWrongFormatActionsText,
+                kWrongFormatActionCount};
+    lists[2] = {IDC_LOOKUP_NOMATCH_LIST, offsetof(LookupRecord, noMatchAction), kNoMatchActionsText,
+                kNoMatchActionCount};
+    for (int slot = 0; slot < LOOKUP_PAGE_FIELDS; ++slot)
+        lists[3 + slot] = {TypeList(slot), offsetof(LookupRecord, dataType) + slot, kDataTypesText, kDataTypeCount};
+    return lists;
+}();
+constexpr ListBytes kLists{kListTable};
+
 }  // namespace
 
 const LookupPage::SlotSeries LookupPage::kSlotSeries[] = {
-    {IDC_LOOKUP_DATATYPE_FIRST, &LookupPage::OnTypeChosen},
     {IDC_LOOKUP_NAME_FIRST, &LookupPage::OnNameChanged},
     {IDC_LOOKUP_LENGTH_FIRST, &LookupPage::OnLengthChanged},
 };
@@ -134,31 +148,27 @@ void LookupPage::OnCommand(Dialog& dialog, int id, Notify code) {
     }
     if (code == Notify::Changed) {
         if (id == IDC_LOOKUP_DELIMITER_EDIT) OnDelimiterChanged();
-        if (id == IDC_LOOKUP_EXPORTNAME)
+        if (id == IDC_LOOKUP_EXPORTNAME && !putting_)
             SetFieldText(lookup().exportName, BoxText(dialog, id, kExportNameSize - 1));
         return;
     }
     if (code != Notify::SelChange) return;
-    const int entry = dialog.ListSelection(id);
-    if (entry < 0) return;
-    switch (id) {
-    case IDC_LOOKUP_ID_LIST: OnLookupChosen(); break;
-    case IDC_LOOKUP_FIELDCOUNT_LIST: OnFieldCountChosen(); break;
-    case IDC_LOOKUP_WRONGFORMAT_LIST: lookup().wrongFormatAction = static_cast<std::uint8_t>(entry); break;
-    case IDC_LOOKUP_NOMATCH_LIST: lookup().noMatchAction = static_cast<std::uint8_t>(entry); break;
-    default: break;
-    }
+    if (id == IDC_LOOKUP_ID_LIST) OnLookupChosen();
+    else if (id == IDC_LOOKUP_FIELDCOUNT_LIST) OnFieldCountChosen();
+    else kLists.OnChosen(dialog, BlockBytes(lookup()), id);
 }
 
 void LookupPage::OnLookupChosen() {
-    current_ = page_->ListSelection(IDC_LOOKUP_ID_LIST);
+    const int chosen = page_->ListSelection(IDC_LOOKUP_ID_LIST);
+    if (chosen < 0) return;
+    current_ = chosen;
     ShowLookup();
 }
 
 void LookupPage::OnFieldCountChosen() {
-    const int count = page_->ListSelection(IDC_LOOKUP_FIELDCOUNT_LIST);
     const int old = lookup().fieldCount;
-    lookup().fieldCount = static_cast<std::uint8_t>(count);
+    kLists.OnChosen(*page_, BlockBytes(lookup()), IDC_LOOKUP_FIELDCOUNT_LIST);
+    const int count = lookup().fieldCount;
     EnableSlots();
     // Fewer fields that no longer hold the key: the key moves to the first.
     if (count < old && lookup().keyField > count - 1) {
@@ -167,24 +177,29 @@ void LookupPage::OnFieldCountChosen() {
     }
 }
 
-// A 13 from a file has no earlier code to go back to: it is kept without a
-// word until the user types another code, so that showing it cannot answer
-// its own write-back with the message again.
+// Only typing is checked: a 13 from a file is shown without a word, and the
+// code put back after the warning is not checked again.
 void LookupPage::OnDelimiterChanged() {
-    const std::optional<unsigned> typed = ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT));
-    if (typed == kRecordEnd && lookup().delimiter != kRecordEnd) {
+    if (putting_) return;
+    if (ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT)) == kRecordEnd) {
         ShowMessageById(*page_, strings_, kTitleWarning, kInvalidValueText);
-        page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, NumberText(lookup().delimiter));
+        Put(IDC_LOOKUP_DELIMITER_EDIT, NumberText(lookup().delimiter));
         return;
     }
     lookup().delimiter = static_cast<std::uint8_t>(CorrectNumberBox(*page_, IDC_LOOKUP_DELIMITER_EDIT, kMaxDelimiter));
+}
+
+void LookupPage::Put(int id, std::string_view text) {
+    putting_ = true;
+    page_->SetText(id, text);
+    putting_ = false;
 }
 
 void LookupPage::OnFixedLengthClicked() {
     page_->Check(IDC_LOOKUP_FIXED_RADIO, true);
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, false);
     lookup().delimiter = 0;
-    page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, "0");
+    Put(IDC_LOOKUP_DELIMITER_EDIT, "0");
     ShowLengthHead();
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, false);
 }
@@ -196,7 +211,7 @@ void LookupPage::OnDelimitedClicked() {
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, true);
     const unsigned shown = ParseNumber(page_->GetText(IDC_LOOKUP_DELIMITER_EDIT)).value_or(0);
     lookup().delimiter = static_cast<std::uint8_t>(std::min(shown, kMaxDelimiter));
-    page_->SetText(IDC_LOOKUP_COL_LENGTH, strings_.Text(kMaxLengthHeadText));
+    SetLabel(*page_, strings_, IDC_LOOKUP_COL_LENGTH, kMaxLengthHeadText);
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, true);
 }
 
@@ -205,14 +220,9 @@ void LookupPage::OnResetClicked() {
     ShowLookup();
 }
 
-void LookupPage::OnTypeChosen(int slot, Notify code) {
-    if (code != Notify::SelChange) return;
-    const int entry = page_->ListSelection(TypeList(slot));
-    if (entry >= 0) lookup().dataType[slot] = static_cast<std::uint8_t>(entry);
-}
-
 void LookupPage::OnNameChanged(int slot, Notify code) {
-    if (code == Notify::Changed) SetFieldText(lookup().fieldName[slot], BoxText(*page_, NameBox(slot), kNameLimit));
+    if (code == Notify::Changed && !putting_)
+        SetFieldText(lookup().fieldName[slot], BoxText(*page_, NameBox(slot), kNameLimit));
 }
 
 // The page keeps every length within one 160-character block.
@@ -226,28 +236,24 @@ void LookupPage::OnLengthChanged(int slot, Notify code) {
 
 void LookupPage::FillLists() {
     FillList(*page_, IDC_LOOKUP_ID_LIST, TextRun(strings_, kLookupNamesText, kLookupCount));
-    FillList(*page_, IDC_LOOKUP_FIELDCOUNT_LIST, FieldCountEntries());
-    FillList(*page_, IDC_LOOKUP_WRONGFORMAT_LIST, TextRun(strings_, kWrongFormatActionsText, kWrongFormatActionCount));
-    FillList(*page_, IDC_LOOKUP_NOMATCH_LIST, TextRun(strings_, kNoMatchActionsText, kNoMatchActionCount));
-    const ListEntries types = TextRun(strings_, kDataTypesText, kDataTypeCount);
-    for (int slot = 0; slot < LOOKUP_PAGE_FIELDS; ++slot) FillList(*page_, TypeList(slot), types);
+    for (const ListByte& list : kListTable) FillListByte(*page_, strings_, list);
 }
 
-// Putting the values into the boxes runs their rules on them, as typing does.
+// Putting the lengths into their boxes runs the boxes' rule on them, as
+// typing does; the texts are stored only once typed, so that a longer one
+// from a file stays whole until then.
 void LookupPage::ShowLookup() {
     const LookupRecord& l = lookup();
     SelectEntry(*page_, IDC_LOOKUP_ID_LIST, current_);
     ShowLengthHead();
-    SelectEntry(*page_, IDC_LOOKUP_FIELDCOUNT_LIST, l.fieldCount);
+    kLists.Show(*page_, BlockBytes(l));
     page_->Check(IDC_LOOKUP_FIXED_RADIO, !delimited());
     page_->Check(IDC_LOOKUP_DELIMITED_RADIO, delimited());
     page_->LimitText(IDC_LOOKUP_DELIMITER_EDIT, kDelimiterBoxLimit);
-    page_->SetText(IDC_LOOKUP_DELIMITER_EDIT, NumberText(l.delimiter));
+    Put(IDC_LOOKUP_DELIMITER_EDIT, NumberText(l.delimiter));
     page_->Enable(IDC_LOOKUP_DELIMITER_EDIT, delimited());
-    SelectEntry(*page_, IDC_LOOKUP_WRONGFORMAT_LIST, l.wrongFormatAction);
-    SelectEntry(*page_, IDC_LOOKUP_NOMATCH_LIST, l.noMatchAction);
     kBindings.Show(*page_, BlockBytes(l));
-    page_->SetText(IDC_LOOKUP_EXPORTNAME, FieldText(l.exportName));
+    Put(IDC_LOOKUP_EXPORTNAME, FieldText(l.exportName));
     page_->LimitText(IDC_LOOKUP_EXPORTNAME, static_cast<int>(kExportNameSize - 1));
     page_->Enable(IDC_LOOKUP_EXPORTNAME, l.changeExportName != 0);
     for (int slot = 0; slot < LOOKUP_PAGE_FIELDS; ++slot) ShowSlot(slot);
@@ -257,15 +263,14 @@ void LookupPage::ShowLookup() {
 
 void LookupPage::ShowSlot(int slot) {
     const LookupRecord& l = lookup();
-    SelectEntry(*page_, TypeList(slot), l.dataType[slot]);
     page_->LimitText(NameBox(slot), static_cast<int>(kNameLimit));
-    page_->SetText(NameBox(slot), FieldText(l.fieldName[slot]));
+    Put(NameBox(slot), FieldText(l.fieldName[slot]));
     page_->LimitText(LengthBox(slot), kLengthBoxLimit);
     page_->SetText(LengthBox(slot), NumberText(SplitTotal(l.fieldLengthHigh[slot], l.fieldLength[slot])));
 }
 
 void LookupPage::ShowLengthHead() {
-    page_->SetText(IDC_LOOKUP_COL_LENGTH, strings_.Text(delimited() ? kMaxLengthHeadText : kLengthHeadText));
+    SetLabel(*page_, strings_, IDC_LOOKUP_COL_LENGTH, delimited() ? kMaxLengthHeadText : kLengthHeadText);
 }
 
 // Slots past the field count keep what they hold until apply clears them.

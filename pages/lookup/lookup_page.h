@@ -6,6 +6,8 @@
 // tidies them and passes their field lengths on to the forms.
 #pragma once
 
+#include <string_view>
+
 #include "template/blocks/lookup_block.h"
 #include "ui/page.h"
 
@@ -44,10 +46,10 @@ private:
     void OnLookupChosen();
     void OnFieldCountChosen();
     void OnDelimiterChanged();
+    void Put(int id, std::string_view text);
     void OnFixedLengthClicked();
     void OnDelimitedClicked();
     void OnResetClicked();
-    void OnTypeChosen(int slot, Notify code);
     void OnNameChanged(int slot, Notify code);
     void OnLengthChanged(int slot, Notify code);
 
@@ -56,6 +58,7 @@ private:
     Dialog* page_ = nullptr;
     LookupRecord lookups_[kLookupCount]{};  // the lookup working copy
     int current_ = 0;                       // the lookup the page shows
+    bool putting_ = false;                  // the page, not the user, writes a box
 };
 
 }  // namespace fw

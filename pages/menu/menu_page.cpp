@@ -1,5 +1,6 @@
 #include "pages/menu/menu_page.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -10,6 +11,7 @@
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 
 namespace fw {
 namespace {
@@ -33,6 +35,16 @@ constexpr ByteBindings kBindings{kChecks};
 constexpr int NameBox(int slot) { return IDC_MENU_ITEM_NAME_FIRST + slot; }
 constexpr int NextList(int slot) { return IDC_MENU_ITEM_NEXT_FIRST + slot; }
 
+// The Esc list and the items' next lists, each standing for a target code.
+constexpr auto kTargetListTable = [] {
+    std::array<ListByte, 1 + MENU_PAGE_ITEMS> lists{};
+    lists[0] = {IDC_MENU_ESC_LIST, offsetof(MenuRecord, escTarget), 0, 0, {}, TargetEntries};
+    for (int slot = 0; slot < MENU_PAGE_ITEMS; ++slot)
+        lists[slot + 1] = {NextList(slot), offsetof(MenuRecord, nextTarget) + slot, 0, 0, {}, TargetEntries};
+    return lists;
+}();
+constexpr ListBytes kTargetLists{kTargetListTable};
+
 static_assert(MENU_PAGE_ITEMS <= kMenuItemCount);
 
 }  // namespace
@@ -47,9 +59,7 @@ void MenuPage::OnInit(Dialog& dialog) {
     current_ = 0;
     std::memcpy(menus_, doc_.blocks.menus, sizeof menus_);
     FillList(dialog, IDC_MENU_ID_LIST, MenuEntries(strings_));
-    const ListEntries targets = TargetEntries(strings_);
-    FillList(dialog, IDC_MENU_ESC_LIST, targets);
-    for (int slot = 0; slot < MENU_PAGE_ITEMS; ++slot) FillList(dialog, NextList(slot), targets);
+    for (const ListByte& list : kTargetListTable) FillListByte(dialog, strings_, list);
     ShowMenu();
 }
 
@@ -67,10 +77,7 @@ void MenuPage::OnCommand(Dialog& dialog, int id, Notify code) {
         if (code == Notify::Changed) OnItemNameChanged(id - NameBox(0));
         return;
     }
-    if (id >= NextList(0) && id < NextList(MENU_PAGE_ITEMS)) {
-        if (code == Notify::SelChange) OnNextChosen(id - NextList(0));
-        return;
-    }
+    if (code == Notify::SelChange && kTargetLists.OnChosen(dialog, BlockBytes(menu()), id)) return;
     if (code == Notify::Clicked) {
         if (kBindings.OnClick(dialog, BlockBytes(menu()), id)) {
             // The caption is kept while switched off, only not editable.
@@ -84,9 +91,6 @@ void MenuPage::OnCommand(Dialog& dialog, int id, Notify code) {
         OnCaptionChanged();
     } else if (code == Notify::SelChange && id == IDC_MENU_ID_LIST) {
         OnMenuChosen();
-    } else if (code == Notify::SelChange && id == IDC_MENU_ESC_LIST) {
-        const int entry = dialog.ListSelection(id);
-        if (entry >= 0) menu().escTarget = static_cast<std::uint8_t>(entry);
     }
 }
 
@@ -98,17 +102,12 @@ void MenuPage::OnMenuChosen() {
 }
 
 void MenuPage::OnItemNameChanged(int slot) {
-    SetFieldText(menu().itemName[slot], BoxText(*page_, NameBox(slot), kTextLimit));
+    if (!showing_) SetFieldText(menu().itemName[slot], BoxText(*page_, NameBox(slot), kTextLimit));
     EnableNextList(slot);
 }
 
-void MenuPage::OnNextChosen(int slot) {
-    const int entry = page_->ListSelection(NextList(slot));
-    if (entry >= 0) menu().nextTarget[slot] = static_cast<std::uint8_t>(entry);
-}
-
 void MenuPage::OnCaptionChanged() {
-    SetFieldText(menu().caption, BoxText(*page_, IDC_MENU_CAPTION_EDIT, kTextLimit));
+    if (!showing_) SetFieldText(menu().caption, BoxText(*page_, IDC_MENU_CAPTION_EDIT, kTextLimit));
 }
 
 void MenuPage::OnResetClicked() {
@@ -118,21 +117,24 @@ void MenuPage::OnResetClicked() {
 
 // ---- Showing ----------------------------------------------------------------
 
+// A text the boxes show is stored only once typed: a longer one from a file
+// stays whole until then.
 void MenuPage::ShowMenu() {
     const MenuRecord& m = menu();
+    showing_ = true;
     SelectEntry(*page_, IDC_MENU_ID_LIST, current_);
-    SelectEntry(*page_, IDC_MENU_ESC_LIST, m.escTarget);
+    kTargetLists.Show(*page_, BlockBytes(m));
     kBindings.Show(*page_, BlockBytes(m));
     page_->LimitText(IDC_MENU_CAPTION_EDIT, static_cast<int>(kTextLimit));
     page_->SetText(IDC_MENU_CAPTION_EDIT, FieldText(m.caption));
     page_->Enable(IDC_MENU_CAPTION_EDIT, m.captionEnabled != 0);
     for (int slot = 0; slot < MENU_PAGE_ITEMS; ++slot) ShowItem(slot);
+    showing_ = false;
 }
 
 // The item boxes have no typing limit: a longer name stays in the box and
 // only its first 50 characters are stored.
 void MenuPage::ShowItem(int slot) {
-    SelectEntry(*page_, NextList(slot), menu().nextTarget[slot]);
     page_->SetText(NameBox(slot), FieldText(menu().itemName[slot]));
     EnableNextList(slot);
 }

@@ -28,7 +28,6 @@ private:
 
     void OnMenuChosen();
     void OnItemNameChanged(int slot);
-    void OnNextChosen(int slot);
     void OnCaptionChanged();
     void OnResetClicked();
 
@@ -37,6 +36,7 @@ private:
     Dialog* page_ = nullptr;
     MenuRecord menus_[kMenuCount]{};  // the menu working copy
     int current_ = 0;                 // the menu the page shows
+    bool showing_ = false;            // the page, not the user, fills the boxes
 };
 
 }  // namespace fw

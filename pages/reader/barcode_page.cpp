@@ -9,6 +9,7 @@
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 
 namespace fw {
 namespace {
@@ -16,9 +17,6 @@ namespace {
 constexpr int kMoreText = 324;
 constexpr int kFirstReaderText = 1801;  // "None", "1D Laser Reader", "2D Reader"
 constexpr int kReaderChoices = 3;
-constexpr int kMuteText = 1307;
-constexpr int kSoundText = 1306;
-constexpr int kSoundCount = 9;
 constexpr std::uint8_t kCountryCodePreamble = 2;  // "System Character & Country Code"
 constexpr std::uint8_t kSystemCharacterPreamble = 1;
 
@@ -56,11 +54,12 @@ constexpr std::initializer_list<int> kBuzzerControls = {IDC_BARCODE_BUZZFREQ_LAB
                                                         IDC_BARCODE_BUZZDUR_LABEL, IDC_BARCODE_BUZZDUR_EDIT,
                                                         IDC_BARCODE_BUZZDUR_UNIT};
 
-// The reader list shows "None", "1D Laser Reader" or "2D Reader"; types
-// that only files from elsewhere carry show as the nearest of the three.
-int ReaderChoiceOf(std::uint8_t type) {
-    if (type >= kReaderTypeLaser) return 1;
-    return (type & kReaderBit2D) ? 2 : 0;
+// The reader list shows "None", "1D Laser Reader" or "2D Reader": the family
+// the page shows, so that a type with bits of both (0x42) reads as the 2D
+// reader it is shown as. The ELR engine is not offered and shows as "None".
+int ReaderChoiceOf(ReaderFamily family) {
+    if (family == ReaderFamily::Laser) return 1;
+    return family == ReaderFamily::TwoD ? 2 : 0;
 }
 
 std::uint8_t ReaderTypeOf(int choice) {
@@ -69,18 +68,11 @@ std::uint8_t ReaderTypeOf(int choice) {
     return kReaderTypeNone;
 }
 
-// The group apply writes for a stored reader type: without a reader the
-// greyed rows go into the ELR group.
-ReaderFamily ApplyFamilyOf(std::uint8_t type) {
-    if (type & kReaderBitLaser) return ReaderFamily::Laser;
-    if (type & kReaderBit2D) return ReaderFamily::TwoD;
-    return ReaderFamily::Elr;
-}
-
 bool Shows(const EngineLayout& layout, int id) {
     auto is = [id](const auto& setting) { return setting.control == id; };
     return std::any_of(layout.labels.begin(), layout.labels.end(), is) ||
-           std::any_of(layout.lists.begin(), layout.lists.end(), is) ||
+           std::any_of(layout.lists.begin(), layout.lists.end(),
+                       [id](const ListPolicy& policy) { return policy.list.control == id; }) ||
            std::any_of(layout.edits.begin(), layout.edits.end(),
                        [id](const EditSetting& edit) { return edit.control == id && edit.shown; });
 }
@@ -96,7 +88,7 @@ BarcodePage::BarcodePage(TemplateDocument& doc, const UiStrings& strings, RfidCh
 
 ReaderBlock& BarcodePage::working() { return doc_.readerWorking; }
 ReaderFamily BarcodePage::family() const { return FamilyOf(doc_.readerTypeState); }
-std::uint8_t& BarcodePage::Byte(int offset) { return BlockBytes(working())[offset]; }
+std::uint8_t& BarcodePage::Byte(std::size_t offset) { return BlockBytes(working())[offset]; }
 std::uint8_t& BarcodePage::RowByte(int row) { return Byte(RowFor(family(), row).offset); }
 
 void BarcodePage::DeriveState() { doc_.readerTypeState = DeriveReaderTypeState(working()); }
@@ -118,17 +110,16 @@ void BarcodePage::OnApply(Dialog&) {
     wc.rfidReaderOn = page_->IsChecked(IDC_BARCODE_RFID) ? 1 : 0;
     DeriveState();
 
-    const int sound = page_->ListSelection(IDC_BARCODE_GOODREAD_LIST);
-    if (sound >= 0) wc.goodReadSound = static_cast<std::uint8_t>(sound);
-    StoreList(kBuzzerFrequency);
+    ListBytes(kCommonLists).Store(*page_, BlockBytes(wc));
     for (const EditSetting& edit : kCommonEdits) StoreEdit(edit);
 
-    const ReaderFamily target = ApplyFamilyOf(wc.readerType);
+    // Without a reader the greyed rows go into the ELR group.
+    const ReaderFamily target = family() == ReaderFamily::None ? ReaderFamily::Elr : family();
     const EngineLayout& layout = LayoutFor(target);
-    for (const ListSetting& list : layout.lists) StoreList(list);
+    for (const ListPolicy& list : layout.lists) StoreList(list);
     for (const EditSetting& edit : layout.edits) StoreEdit(edit);
     for (const CheckByte& check : layout.hiddenChecks)
-        Byte(static_cast<int>(check.offset)) = page_->IsChecked(check.control) ? 1 : 0;
+        Byte(check.offset) = page_->IsChecked(check.control) ? 1 : 0;
     // Coupon Code lies beyond the applied rows: its byte is kept in step by
     // the clicks and the dialogs.
     for (int row = 0; row < RulesFor(target).appliedRows; ++row)
@@ -180,12 +171,8 @@ void BarcodePage::SetLabels() {
 void BarcodePage::FillSettings() {
     filling_ = true;
     fw::FillList(*page_, IDC_BARCODE_READER_LIST, TextRun(strings_, kFirstReaderText, kReaderChoices));
-    SelectEntry(*page_, IDC_BARCODE_READER_LIST, ReaderChoiceOf(working().readerType));
-    ListEntries sounds{strings_.Text(kMuteText)};
-    for (int n = 1; n <= kSoundCount; ++n) sounds.push_back(strings_.Text(kSoundText) + " " + std::to_string(n));
-    fw::FillList(*page_, IDC_BARCODE_GOODREAD_LIST, sounds);
-    SelectEntry(*page_, IDC_BARCODE_GOODREAD_LIST, working().goodReadSound);
-    ShowList(kBuzzerFrequency);
+    SelectEntry(*page_, IDC_BARCODE_READER_LIST, ReaderChoiceOf(family()));
+    ListBytes(kCommonLists).Fill(*page_, strings_, BlockBytes(working()));
     for (const EditSetting& edit : kCommonEdits) ShowEdit(edit);
     filling_ = false;
     FillRows();
@@ -195,7 +182,7 @@ void BarcodePage::FillRows() {
     filling_ = true;
     const ReaderFamily shown = family();
     const EngineLayout& layout = LayoutFor(shown);
-    for (const ListSetting& list : layout.lists) ShowList(list);
+    for (const ListPolicy& list : layout.lists) ShowList(list);
     for (const EditSetting& edit : layout.edits) ShowEdit(edit);
     ByteBindings(layout.hiddenChecks).Show(*page_, BlockBytes(working()));
     EnableAll(*page_, kBuzzerControls, layout.buzzerEditable);
@@ -374,30 +361,25 @@ int BarcodePage::RunDialog(const char* name) {
 
 // ---- Helpers ----------------------------------------------------------------
 
-void BarcodePage::ShowList(const ListSetting& list) {
-    ListEntries entries;
-    for (std::size_t i = 0; i < list.codes.size(); ++i)
-        entries.push_back(list.firstText != 0 ? strings_.Text(list.firstText + static_cast<int>(i))
-                                              : NumberText(list.codes[i]));
-    fw::FillList(*page_, list.control, entries);
-    std::uint8_t& byte = Byte(list.offset);
-    if (list.fixedEntry < 0) {
-        SelectEntry(*page_, list.control, EntryForCode(list.codes, byte));
+void BarcodePage::ShowList(const ListPolicy& policy) {
+    const ListByte& list = policy.list;
+    FillListByte(*page_, strings_, list);
+    if (policy.fixedEntry < 0) {
+        ShowListByte(*page_, list, BlockBytes(working()));
         return;
     }
-    if (list.storesFixed) byte = list.codes[static_cast<std::size_t>(list.fixedEntry)];
-    SelectEntry(*page_, list.control, list.fixedEntry);
+    if (policy.storesFixed) Byte(list.offset) = list.codes[static_cast<std::size_t>(policy.fixedEntry)];
+    SelectEntry(*page_, list.control, policy.fixedEntry);
     page_->Enable(list.control, false);
-    if (list.fixedLabel != 0) page_->Enable(list.fixedLabel, false);
+    if (policy.fixedLabel != 0) page_->Enable(policy.fixedLabel, false);
 }
 
-void BarcodePage::StoreList(const ListSetting& list) {
-    std::uint8_t& byte = Byte(list.offset);
-    const int entry = page_->ListSelection(list.control);
-    if (list.whenGreyed >= 0 && !page_->IsEnabled(list.control))
-        byte = static_cast<std::uint8_t>(list.whenGreyed);
-    else if (entry >= 0 && entry < static_cast<int>(list.codes.size()))
-        byte = list.codes[static_cast<std::size_t>(entry)];
+void BarcodePage::StoreList(const ListPolicy& policy) {
+    const ListByte& list = policy.list;
+    if (policy.whenGreyed >= 0 && !page_->IsEnabled(list.control))
+        Byte(list.offset) = static_cast<std::uint8_t>(policy.whenGreyed);
+    else if (const auto code = ChosenCode(*page_, list))
+        Byte(list.offset) = *code;
 }
 
 void BarcodePage::ShowEdit(const EditSetting& edit) {
@@ -411,8 +393,10 @@ void BarcodePage::StoreEdit(const EditSetting& edit) {
         byte = static_cast<std::uint8_t>(edit.whenGreyed);
         return;
     }
+    const std::string text = page_->GetText(edit.control);
+    if (text == NumberText(byte)) return;
     const EditRule& rule = *EditRuleFor(edit.control);
-    const unsigned value = ParseNumber(page_->GetText(edit.control)).value_or(0);
+    const unsigned value = ParseNumber(text).value_or(0);
     byte = static_cast<std::uint8_t>(std::clamp(value, rule.floor, rule.max));
 }
 

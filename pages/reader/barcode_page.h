@@ -4,6 +4,7 @@
 // into the template.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -44,7 +45,7 @@ public:
 private:
     ReaderBlock& working();
     ReaderFamily family() const;
-    std::uint8_t& Byte(int offset);
+    std::uint8_t& Byte(std::size_t offset);
     std::uint8_t& RowByte(int row);  // the byte behind a row of the current family
     void DeriveState();
     void Rebuild(bool settingsToo);
@@ -60,8 +61,8 @@ private:
     void OnExtraClicked(int id);
     int RunDialog(const char* name);
 
-    void ShowList(const ListSetting& list);
-    void StoreList(const ListSetting& list);
+    void ShowList(const ListPolicy& policy);
+    void StoreList(const ListPolicy& policy);
     void ShowEdit(const EditSetting& edit);
     void StoreEdit(const EditSetting& edit);
     void ShowRowState(int row, bool on);

@@ -3,13 +3,13 @@
 #include <cstddef>
 
 #include "pages/reader/barcode_ids.h"
+#include "strings/ui_strings.h"
 
-#define AT(field) static_cast<int>(offsetof(ReaderBlock, field))
+#define AT(field) offsetof(ReaderBlock, field)
 
 namespace fw {
 namespace {
 
-constexpr std::uint8_t kIndexCodes[] = {0, 1, 2, 3};
 constexpr std::uint8_t kLevelCodes[] = {1, 2, 3, 4};
 constexpr std::uint8_t kBuzzerCodes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 constexpr std::uint8_t kLaserScanModes[] = {4, 8};  // "Continuous", "Laser"
@@ -17,8 +17,6 @@ constexpr std::uint8_t kTwoDScanModes[] = {7, 8};   // "Presentation", "Laser"
 constexpr std::uint8_t kAimingCodes[] = {0, 2};
 constexpr std::uint8_t kSameCodeTimeouts[] = {0,  5,  10, 15, 20, 25, 30, 35, 40, 45, 50,
                                               55, 60, 65, 70, 75, 80, 85, 90, 95, 99};
-
-constexpr std::span<const std::uint8_t> Index(std::size_t count) { return std::span(kIndexCodes).first(count); }
 
 constexpr int kTurnOffOn = 1861;  // "Turn Off", "Turn On"
 constexpr int kLevel0 = 1852;     // "Level 0" ... "Level 4"
@@ -33,16 +31,12 @@ constexpr LabelText kLaserLabels[] = {
     {IDC_BARCODE_SCANMODE_LABEL, 0},   {IDC_BARCODE_CODEID_LABEL, 501},
 };
 
-const ListSetting kLaserLists[] = {
-    {IDC_BARCODE_ANGLE_LIST, 1810, Index(2), AT(laserScanAngle)},
-    {IDC_BARCODE_REDUNDANCY_LIST, kLevel1, kLevelCodes, AT(laserRedundancy)},
-    {IDC_BARCODE_SCANMODE_LIST, 3460, kLaserScanModes, AT(laserScanMode)},
-    {IDC_BARCODE_CODEID_LIST, kCodeIdNone, Index(2), AT(laserCodeIdMode)},
-    {.control = IDC_BARCODE_SAMECODE_LIST,
-     .firstText = 0,
-     .codes = kSameCodeTimeouts,
-     .offset = AT(laserSameCodeTimeout),
-     .whenGreyed = 10},
+const ListPolicy kLaserLists[] = {
+    {{IDC_BARCODE_ANGLE_LIST, AT(laserScanAngle), 1810, 2}},
+    {{IDC_BARCODE_REDUNDANCY_LIST, AT(laserRedundancy), kLevel1, 4, kLevelCodes}},
+    {{IDC_BARCODE_SCANMODE_LIST, AT(laserScanMode), 3460, 2, kLaserScanModes}},
+    {{IDC_BARCODE_CODEID_LIST, AT(laserCodeIdMode), kCodeIdNone, 2}},
+    {.list = {IDC_BARCODE_SAMECODE_LIST, AT(laserSameCodeTimeout), 0, 0, kSameCodeTimeouts}, .whenGreyed = 10},
 };
 
 constexpr EditSetting kLaserEdits[] = {
@@ -50,7 +44,7 @@ constexpr EditSetting kLaserEdits[] = {
     {IDC_BARCODE_AIM_EDIT, AT(laserAimDuration), false},
 };
 
-constexpr CheckByte kLaserChecks[] = {{IDC_BARCODE_BIDIR, offsetof(ReaderBlock, laserBiDirRedundancy)}};
+constexpr CheckByte kLaserChecks[] = {{IDC_BARCODE_BIDIR, AT(laserBiDirRedundancy)}};
 
 // ---- 2D ---------------------------------------------------------------------
 
@@ -63,27 +57,16 @@ constexpr LabelText kTwoDLabels[] = {
 
 // Illumination and aiming stay off and the scan mode stays "Laser": the
 // terminal's 2D engine is driven that way.
-const ListSetting kTwoDLists[] = {
-    {.control = IDC_BARCODE_ANGLE_LIST,
-     .firstText = kTurnOffOn,
-     .codes = Index(2),
-     .offset = AT(twoDIllumination),
-     .fixedEntry = 0},
-    {.control = IDC_BARCODE_REDUNDANCY_LIST,
-     .firstText = kTurnOffOn,
-     .codes = kAimingCodes,
-     .offset = AT(twoDAimingPattern),
-     .fixedEntry = 0},
-    {.control = IDC_BARCODE_SCANMODE_LIST,
-     .firstText = 3463,
-     .codes = kTwoDScanModes,
-     .offset = AT(twoDScanMode),
+const ListPolicy kTwoDLists[] = {
+    {.list = {IDC_BARCODE_ANGLE_LIST, AT(twoDIllumination), kTurnOffOn, 2}, .fixedEntry = 0},
+    {.list = {IDC_BARCODE_REDUNDANCY_LIST, AT(twoDAimingPattern), kTurnOffOn, 2, kAimingCodes}, .fixedEntry = 0},
+    {.list = {IDC_BARCODE_SCANMODE_LIST, AT(twoDScanMode), 3463, 2, kTwoDScanModes},
      .fixedEntry = 1,
      .storesFixed = true,
      .fixedLabel = IDC_BARCODE_SCANMODE_LABEL},
-    {IDC_BARCODE_REDUNDANCY2D_LIST, kLevel1, kLevelCodes, AT(twoDRedundancy)},
-    {IDC_BARCODE_CODEID_LIST, kLevel0, Index(4), AT(twoDSecurityLevel)},
-    {IDC_BARCODE_CODEID2D_LIST, kCodeIdNone, Index(2), AT(twoDCodeIdMode)},
+    {{IDC_BARCODE_REDUNDANCY2D_LIST, AT(twoDRedundancy), kLevel1, 4, kLevelCodes}},
+    {{IDC_BARCODE_CODEID_LIST, AT(twoDSecurityLevel), kLevel0, 4}},
+    {{IDC_BARCODE_CODEID2D_LIST, AT(twoDCodeIdMode), kCodeIdNone, 2}},
 };
 
 constexpr EditSetting kTwoDEdits[] = {
@@ -131,7 +114,24 @@ const std::array<int, 22> kEngineControls = {
     IDC_BARCODE_CODEID2D_LIST,
 };
 
-const ListSetting kBuzzerFrequency{IDC_BARCODE_BUZZFREQ_LIST, 1891, kBuzzerCodes, AT(buzzerFreqCode)};
+namespace {
+
+// "Mute", then sounds 1 to 9.
+ListEntries SoundEntries(const UiStrings& strings) {
+    constexpr int kMuteText = 1307;
+    constexpr int kSoundText = 1306;
+    constexpr int kSoundCount = 9;
+    ListEntries entries{strings.Text(kMuteText)};
+    for (int n = 1; n <= kSoundCount; ++n) entries.push_back(strings.Text(kSoundText) + " " + NumberText(n));
+    return entries;
+}
+
+}  // namespace
+
+const std::array<ListByte, 2> kCommonLists = {{
+    {IDC_BARCODE_GOODREAD_LIST, AT(goodReadSound), 0, 0, {}, SoundEntries},
+    {IDC_BARCODE_BUZZFREQ_LIST, AT(buzzerFreqCode), 1891, 10, kBuzzerCodes},
+}};
 
 const std::array<EditSetting, 2> kCommonEdits = {{
     {IDC_BARCODE_LED_EDIT, AT(goodReadLedDuration)},
@@ -152,12 +152,6 @@ const EditRule* EditRuleFor(int control) {
     for (const EditRule& rule : kEditRules)
         if (rule.control == control) return &rule;
     return nullptr;
-}
-
-int EntryForCode(std::span<const std::uint8_t> codes, std::uint8_t value) {
-    int entry = 0;
-    for (std::size_t i = 0; i < codes.size() && codes[i] <= value; ++i) entry = static_cast<int>(i);
-    return entry;
 }
 
 }  // namespace fw

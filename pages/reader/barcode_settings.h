@@ -5,11 +5,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
 #include "template/blocks/reader_block.h"
 #include "ui/byte_bindings.h"
+#include "ui/list_byte.h"
 
 namespace fw {
 
@@ -18,29 +20,29 @@ struct LabelText {
     int textId;  // 0: the template's own text stands
 };
 
-// A drop-down list standing for one reader byte.
-struct ListSetting {
-    int control;
-    int firstText;                        // entries: consecutive string ids; 0: the codes as numbers
-    std::span<const std::uint8_t> codes;  // the byte each entry stands for, ascending
-    int offset;                           // of the byte in the reader block
-    int fixedEntry = -1;                  // >= 0: always shows this entry, greyed
-    bool storesFixed = false;             // the fixed entry's code is written as the page is built
-    int fixedLabel = 0;                   // greyed together with a fixed list
-    int whenGreyed = -1;                  // >= 0: stored instead of the entry while the list is greyed
+// A list of the page: the reader byte it stands for, and the page's own
+// rules around it.
+struct ListPolicy {
+    ListByte list;
+    int fixedEntry = -1;       // >= 0: always shows this entry, greyed
+    bool storesFixed = false;  // the fixed entry's code is written as the page is built
+    int fixedLabel = 0;        // greyed together with a fixed list
+    int whenGreyed = -1;       // >= 0: stored instead of the entry while the list is greyed
 };
 
-// A number edit standing for one reader byte.
+// A number edit standing for one reader byte. A box that still shows its
+// byte leaves it as it is, even a value from a file that the box's rule
+// would correct.
 struct EditSetting {
     int control;
-    int offset;
+    std::size_t offset;
     bool shown = true;    // a hidden edit still carries its byte through the page
     int whenGreyed = -1;  // >= 0: stored instead of the number while the edit is greyed
 };
 
 struct EngineLayout {
     std::span<const LabelText> labels;      // shown, with these texts
-    std::span<const ListSetting> lists;     // shown
+    std::span<const ListPolicy> lists;      // shown
     std::span<const EditSetting> edits;
     std::span<const CheckByte> hiddenChecks;
     int scanModeFollower;                   // enabled only for the first scan mode; 0: none
@@ -55,7 +57,7 @@ const EngineLayout& LayoutFor(ReaderFamily family);
 extern const std::array<int, 22> kEngineControls;
 
 // The settings every family shares.
-extern const ListSetting kBuzzerFrequency;
+extern const std::array<ListByte, 2> kCommonLists;  // good-read sound, buzzer frequency
 extern const std::array<EditSetting, 2> kCommonEdits;
 
 // How a number edit corrects what it holds: on every change, or only when
@@ -69,9 +71,5 @@ struct EditRule {
 };
 extern const std::array<EditRule, 5> kEditRules;
 const EditRule* EditRuleFor(int control);
-
-// The entry that shows a byte: the last one whose code does not exceed it,
-// else the first.
-int EntryForCode(std::span<const std::uint8_t> codes, std::uint8_t value);
 
 }  // namespace fw

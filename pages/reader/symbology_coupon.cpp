@@ -52,7 +52,7 @@ ReaderBlock& Working(ReaderDialogContext& context) { return context.doc.readerWo
 }  // namespace
 
 const CouponBytes& CouponBytesFor(const ReaderTypeState& state) {
-    return state.oneDClass != 0 ? kLaserCoupon : k2DCoupon;
+    return FamilyOf(state) == ReaderFamily::TwoD ? k2DCoupon : kLaserCoupon;
 }
 
 // ---- Note ------------------------------------------------------------------------

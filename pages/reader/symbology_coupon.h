@@ -24,7 +24,7 @@ struct CouponBytes {
     std::uint8_t ReaderBlock::*guardPartner;
 };
 
-// The laser family's bytes for any 1D reader, else the 2D family's.
+// The 2D family's bytes for the 2D reader, else the laser family's.
 const CouponBytes& CouponBytesFor(const ReaderTypeState& state);
 
 // Which coupon codes are asked for: bit 0 UPC-A, bit 1 EAN-13.

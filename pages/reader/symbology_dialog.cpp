@@ -65,7 +65,7 @@ void SymbologyDialog::OnInit(Dialog& dialog) {
 void SymbologyDialog::Show(Dialog& dialog) {
     const std::uint8_t* bytes = BlockBytes(working());
     boxes_.Show(dialog, bytes);
-    for (const ListByte& list : spec_.lists) ShowListByte(dialog, context_.strings, list, bytes);
+    ListBytes(spec_.lists).Fill(dialog, context_.strings, bytes);
     for (const NumberByte& number : spec_.numbers) {
         dialog.LimitText(number.control, static_cast<int>(NumberText(number.max).size()));
         dialog.SetText(number.control, NumberText(bytes[number.offset]));
@@ -92,9 +92,7 @@ void SymbologyDialog::ApplyRules(Dialog& dialog) {
         const bool on = Allows(dialog, rule);
         dialog.Enable(rule.control, on);
         if (rule.label != 0) dialog.Enable(rule.label, on);
-        const bool isBox = std::any_of(spec_.boxes.begin(), spec_.boxes.end(),
-                                       [&](const CheckByte& box) { return box.control == rule.control; });
-        if (!on && isBox) dialog.Check(rule.control, false);
+        if (!on && rule.unchecks) dialog.Check(rule.control, false);
     }
 }
 
@@ -158,8 +156,7 @@ void SymbologyDialog::Confirm(Dialog& dialog) {
     if (!BeforeStore(dialog)) return;
     std::uint8_t* bytes = BlockBytes(working());
     boxes_.Store(dialog, bytes);
-    for (const ListByte& list : spec_.lists)
-        if (const auto value = ListByteValue(dialog, list)) bytes[list.offset] = *value;
+    ListBytes(spec_.lists).Store(dialog, bytes);
     for (const CharByte& character : spec_.characters) {
         const std::string text = dialog.GetText(character.control);
         bytes[character.offset] = text.empty() ? 0 : static_cast<std::uint8_t>(text[0]);

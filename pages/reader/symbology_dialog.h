@@ -5,7 +5,6 @@
 #pragma once
 
 #include "pages/reader/reader_dialog.h"
-#include "pages/reader/symbology_controls.h"
 #include "pages/reader/symbology_table.h"
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"

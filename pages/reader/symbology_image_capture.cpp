@@ -1,11 +1,12 @@
 #include "pages/reader/symbology_image_capture.h"
 
-#include "pages/reader/symbology_controls.h"
 #include "pages/reader/symbology_ids.h"
+#include "pages/reader/symbology_table.h"
 #include "template/fixed_text.h"
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 
 #define AT(field) offsetof(ReaderBlock, field)
 
@@ -24,12 +25,13 @@ constexpr CheckByte kBoxes[] = {
 };
 constexpr ByteBindings kBindings{kBoxes};
 
-constexpr ListByte kLists[] = {
+constexpr ListByte kListTable[] = {
     {IDC_IMG_EXPOSURE, AT(twoDExposureMs), 1901, 6, kExposureCodes},
     {IDC_IMG_RESOLUTION, AT(twoDImageResolution), 1915, 3, kResolutionCodes},
     {IDC_IMG_FORMAT, AT(twoDImageFormat), 1921, 2, kFormatCodes},
     {IDC_IMG_BMP_BITS, AT(twoDBmpBits), 1931, 3},
 };
+constexpr ListBytes kLists{kListTable};
 constexpr NumberByte kNumbers[] = {
     {IDC_IMG_GAIN, AT(twoDGain), 79, 127},
     {IDC_IMG_JPEG_QUALITY, AT(twoDJpegQuality), 5, 100},
@@ -58,7 +60,7 @@ void ImageCaptureDialog::OnInit(Dialog& dialog) {
     context_.backups.twoD = w;
     const std::uint8_t* bytes = BlockBytes(w);
     kBindings.Show(dialog, bytes);
-    for (const ListByte& list : kLists) ShowListByte(dialog, context_.strings, list, bytes);
+    kLists.Fill(dialog, context_.strings, bytes);
     for (const NumberByte& number : kNumbers) {
         dialog.LimitText(number.control, 3);
         dialog.SetText(number.control, NumberText(bytes[number.offset]));
@@ -97,11 +99,7 @@ void ImageCaptureDialog::OnCommand(Dialog& dialog, int id, Notify code) {
         }
         break;
     case Notify::SelChange:
-        for (const ListByte& list : kLists) {
-            if (list.control != id) continue;
-            if (const auto value = ListByteValue(dialog, list)) bytes[list.offset] = *value;
-        }
-        ApplyRules(dialog);
+        if (kLists.OnChosen(dialog, bytes, id)) ApplyRules(dialog);
         break;
     case Notify::Changed:
         OnTextChanged(dialog, id, RangeCheck::Typing);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "pages/reader/reader_dialog.h"
-#include "pages/reader/symbology_controls.h"
+#include "ui/control_rules.h"
 #include "ui/dialog.h"
 
 namespace fw {

@@ -72,9 +72,9 @@ void RfidDialog::OnInit(Dialog& dialog) {
 }
 
 void RfidDialog::ApplyRules(Dialog& dialog) {
+    // User data is read only with the UID, but keeps its mark while greyed.
     const bool uid = dialog.IsChecked(IDC_RFID_UID);
     dialog.Enable(IDC_RFID_USER_DATA, uid);
-    if (!uid) dialog.Check(IDC_RFID_USER_DATA, false);
     EnableAll(dialog,
               {IDC_RFID_START, IDC_RFID_START_LABEL, IDC_RFID_LENGTH, IDC_RFID_LENGTH_LABEL, IDC_RFID_BYTES_LABEL,
                IDC_RFID_DELIMITER, IDC_RFID_DELIMITER_LABEL},

@@ -134,13 +134,15 @@ constexpr CharByte kFieldSeparator[] = {{IDC_SYM_EDIT1, AT(gs1FieldSepReplace)}}
 constexpr ListByte k2DGapList = {IDC_SYM_GAP_LIST, AT(twoDInterCharGap), kGapTexts, 2};
 
 // ---- Rules -----------------------------------------------------------------------
-// Code 32 prefix only with Code 32, transmit only with verify.
+// Code 32 prefix only with Code 32, transmit only with verify: the boxes that
+// lose their mark with their source.
+constexpr bool kUnchecks = true;
 constexpr EnableRule kCode39Rules[] = {
-    {IDC_SYM_BOX2, 0, IDC_SYM_BOX1, EnabledWhen::Checked},
-    {IDC_SYM_BOX4, 0, IDC_SYM_BOX3, EnabledWhen::Checked},
+    {IDC_SYM_BOX2, 0, IDC_SYM_BOX1, EnabledWhen::Checked, 0, kUnchecks},
+    {IDC_SYM_BOX4, 0, IDC_SYM_BOX3, EnabledWhen::Checked, 0, kUnchecks},
 };
-constexpr EnableRule kVerifyThenTransmit[] = {{IDC_SYM_BOX2, 0, IDC_SYM_BOX1, EnabledWhen::Checked}};
-constexpr EnableRule kMatrix25Rules[] = {{IDC_SYM_BOX3, 0, IDC_SYM_BOX2, EnabledWhen::Checked}};
+constexpr EnableRule kVerifyThenTransmit[] = {{IDC_SYM_BOX2, 0, IDC_SYM_BOX1, EnabledWhen::Checked, 0, kUnchecks}};
+constexpr EnableRule kMatrix25Rules[] = {{IDC_SYM_BOX3, 0, IDC_SYM_BOX2, EnabledWhen::Checked, 0, kUnchecks}};
 constexpr EnableRule kCheckListThenTransmit[] = {{IDC_SYM_BOX1, 0, IDC_SYM_LIST2, EnabledWhen::NotFirst}};
 constexpr EnableRule kMsiRules[] = {
     {IDC_SYM_LIST3, IDC_SYM_LIST3_LABEL, IDC_SYM_LIST2, EnabledWhen::Entry, kTwoCheckDigits}};

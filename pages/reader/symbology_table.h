@@ -12,20 +12,12 @@
 
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 
 namespace fw {
 
 // Whose backup a dialog takes, and which length labels it shows.
 enum class SymbologyFamily { Laser, Elr, TwoD };
-
-// A drop-down list standing for one byte.
-struct ListByte {
-    int control;
-    std::size_t offset;
-    int firstText;  // string id of the first entry; the others follow
-    int count;
-    std::span<const std::uint8_t> codes = {};  // what each entry stores; empty: its index
-};
 
 // A number box standing for one byte, corrected into its range on every
 // change.
@@ -49,13 +41,14 @@ enum class EnabledWhen {
 };
 
 // A control (and its label) usable only while its source allows it. A box
-// that is disabled this way also loses its mark.
+// disabled this way keeps its mark, and so its byte, unless `unchecks`.
 struct EnableRule {
     int control;
     int label;  // 0: none
     int source;
     EnabledWhen when;
     int entry = 0;
+    bool unchecks = false;
 };
 
 // Members whose behaviour goes beyond the table.

@@ -8,6 +8,7 @@
 #include "template/template_document.h"
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
+#include "ui/list_byte.h"
 #include "ui/message.h"
 
 namespace fw {
@@ -53,35 +54,51 @@ constexpr LanguageLabel kLabels[] = {
     {IDC_SETTINGS_DELETEDB, 1203},          {IDC_SETTINGS_TIMESTAMP, 1204},
 };
 
-// Lists whose entry index is the byte itself.
-struct ByteList {
-    int control;
-    std::size_t offset;
-};
-constexpr ByteList kByteLists[] = {
-    {IDC_SETTINGS_STARTFROM_LIST, offsetof(SystemSettings, startFrom)},
-    {IDC_SETTINGS_PRELOAD_LIST, offsetof(SystemSettings, preloadLastFile)},
-    {IDC_SETTINGS_DELETION_LIST, offsetof(SystemSettings, dataDeletion)},
-    {IDC_SETTINGS_ENTRY_LIST, offsetof(SystemSettings, entryOption)},
-    {IDC_SETTINGS_VIBRATOR_LIST, offsetof(SystemSettings, vibratorDuration)},
-    {IDC_SETTINGS_RESOLUTION_LIST, offsetof(SystemSettings, cameraResolution)},
-    {IDC_SETTINGS_FLASH_LIST, offsetof(SystemSettings, cameraFlash)},
-    {IDC_SETTINGS_COLOR_LIST, offsetof(SystemSettings, cameraColorEffect)},
-    {IDC_SETTINGS_FORMAT_LIST, offsetof(SystemSettings, cameraImageFormat)},
-};
+// "Off", then 1 to 9 seconds.
+ListEntries VibratorEntries(const UiStrings& strings) {
+    ListEntries entries{strings.Text(kOffText)};
+    const std::string seconds = strings.Text(kSecondsText);
+    for (int n = 1; n <= kVibratorSeconds; ++n) entries.push_back(NumberText(n) + " " + seconds);
+    return entries;
+}
 
 // The camera lists offer only the texts their string range has.
-struct CameraList {
-    int control;
-    int firstText;
-    int count;
+template <int FirstText, int Count>
+ListEntries CameraEntries(const UiStrings& strings) {
+    ListEntries entries;
+    for (std::string& text : TextRun(strings, FirstText, Count))
+        if (!text.empty()) entries.push_back(std::move(text));
+    return entries;
+}
+
+// Lists whose entry index is the byte itself.
+constexpr ListByte kListTable[] = {
+    {IDC_SETTINGS_STARTFROM_LIST, offsetof(SystemSettings, startFrom), 2241, 2},
+    {IDC_SETTINGS_PRELOAD_LIST, offsetof(SystemSettings, preloadLastFile), 2281, 2},
+    {IDC_SETTINGS_DELETION_LIST, offsetof(SystemSettings, dataDeletion), 2301, 3},
+    {IDC_SETTINGS_ENTRY_LIST, offsetof(SystemSettings, entryOption), 2321, 3},
+    {.control = IDC_SETTINGS_VIBRATOR_LIST,
+     .offset = offsetof(SystemSettings, vibratorDuration),
+     .firstText = 0,
+     .entries = VibratorEntries},
+    {.control = IDC_SETTINGS_RESOLUTION_LIST,
+     .offset = offsetof(SystemSettings, cameraResolution),
+     .firstText = 0,
+     .entries = CameraEntries<2351, 5>},
+    {.control = IDC_SETTINGS_FLASH_LIST,
+     .offset = offsetof(SystemSettings, cameraFlash),
+     .firstText = 0,
+     .entries = CameraEntries<2361, 3>},
+    {.control = IDC_SETTINGS_COLOR_LIST,
+     .offset = offsetof(SystemSettings, cameraColorEffect),
+     .firstText = 0,
+     .entries = CameraEntries<2371, 6>},
+    {.control = IDC_SETTINGS_FORMAT_LIST,
+     .offset = offsetof(SystemSettings, cameraImageFormat),
+     .firstText = 0,
+     .entries = CameraEntries<2381, 2>},
 };
-constexpr CameraList kCameraLists[] = {
-    {IDC_SETTINGS_RESOLUTION_LIST, 2351, 5},
-    {IDC_SETTINGS_FLASH_LIST, 2361, 3},
-    {IDC_SETTINGS_COLOR_LIST, 2371, 6},
-    {IDC_SETTINGS_FORMAT_LIST, 2381, 2},
-};
+constexpr ListBytes kLists{kListTable};
 
 struct BoxLimit {
     int control;
@@ -197,30 +214,14 @@ void SettingsPage::RefreshImageCapture() {
 // ---- Filling and showing ------------------------------------------------------
 
 void SettingsPage::FillLists() {
-    Dialog& d = *page_;
-    FillList(d, IDC_SETTINGS_STARTFROM_LIST, TextRun(strings_, 2241, 2));
-    FillList(d, IDC_SETTINGS_DELIMCOUNT_LIST, {strings_.Text(1304), strings_.Text(2261), strings_.Text(2262)});
-    FillList(d, IDC_SETTINGS_PRELOAD_LIST, TextRun(strings_, 2281, 2));
-    FillList(d, IDC_SETTINGS_DELETION_LIST, TextRun(strings_, 2301, 3));
-    FillList(d, IDC_SETTINGS_ENTRY_LIST, TextRun(strings_, 2321, 3));
-
-    ListEntries vibrator{strings_.Text(kOffText)};
-    const std::string seconds = strings_.Text(kSecondsText);
-    for (int n = 1; n <= kVibratorSeconds; ++n) vibrator.push_back(NumberText(n) + " " + seconds);
-    FillList(d, IDC_SETTINGS_VIBRATOR_LIST, vibrator);
-
-    for (const CameraList& list : kCameraLists) {
-        ListEntries entries;
-        for (std::string& text : TextRun(strings_, list.firstText, list.count))
-            if (!text.empty()) entries.push_back(std::move(text));
-        FillList(d, list.control, entries);
-    }
+    for (const ListByte& list : kListTable) FillListByte(*page_, strings_, list);
+    FillList(*page_, IDC_SETTINGS_DELIMCOUNT_LIST, {strings_.Text(1304), strings_.Text(2261), strings_.Text(2262)});
 }
 
 void SettingsPage::ShowSettings() {
     Dialog& d = *page_;
     const std::uint8_t* bytes = BlockBytes(working_);
-    for (const ByteList& list : kByteLists) SelectEntry(d, list.control, bytes[list.offset]);
+    kLists.Show(d, bytes);
 
     delimiterCount_ = DelimiterCount(working_);
     SelectEntry(d, IDC_SETTINGS_DELIMCOUNT_LIST, delimiterCount_);
@@ -311,10 +312,7 @@ void SettingsPage::OnCommand(Dialog& dialog, int id, Notify code) {
 }
 
 void SettingsPage::OnListChosen(int id) {
-    const int entry = page_->ListSelection(id);
-    if (entry < 0) return;
-    for (const ByteList& list : kByteLists)
-        if (list.control == id) BlockBytes(working_)[list.offset] = static_cast<std::uint8_t>(entry);
+    if (!kLists.OnChosen(*page_, BlockBytes(working_), id)) return;
     if (id == IDC_SETTINGS_PRELOAD_LIST) page_->Enable(IDC_SETTINGS_AUTORUN, working_.preloadLastFile == 1);
     if (id == IDC_SETTINGS_ENTRY_LIST) EnableEntryControls();
 }

@@ -218,8 +218,8 @@ ReaderTypeState DeriveReaderTypeState(const ReaderBlock& block) {
 
 ReaderFamily FamilyOf(const ReaderTypeState& state) {
     if (state.oneDClass >= 2) return ReaderFamily::Laser;
-    if (state.oneDClass == 1) return ReaderFamily::Elr;
     if (state.twoDClass != 0) return ReaderFamily::TwoD;
+    if (state.oneDClass == 1) return ReaderFamily::Elr;
     return ReaderFamily::None;
 }
 

@@ -717,7 +717,8 @@ void ResetReaderBlock(ReaderBlock& block);
 
 ReaderTypeState DeriveReaderTypeState(const ReaderBlock& block);
 
-// A 1D class of 2 or 3 wins over any 2D class; ELR is tested before 2D.
+// A 1D class of 2 or 3 wins over any 2D class, and any 2D class over ELR: a
+// type with the ELR and the 2D reader bits (0x42) is a 2D reader.
 ReaderFamily FamilyOf(const ReaderTypeState& state);
 
 }  // namespace fw

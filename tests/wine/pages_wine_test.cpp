@@ -1,6 +1,6 @@
-// The pages of the real program's sheet: each opens, the boxes that correct
-// what is typed do so through the change notifications of real edit
-// controls, and the key-code boxes open the grid.
+// The pages of the real program's sheet: the boxes that correct what is
+// typed do so through the change notifications of real edit controls, and
+// the key-code boxes open the grid.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,10 +11,7 @@
 #include <vector>
 
 #include "pages/form/form_ids.h"
-#include "pages/lookup/lookup_ids.h"
-#include "pages/menu/menu_ids.h"
 #include "pages/reader/barcode_ids.h"
-#include "pages/reader/symbology_ids.h"
 #include "pages/settings/settings_ids.h"
 #include "template/blocks/reader_block.h"
 #include "template/template_document.h"
@@ -23,7 +20,7 @@
 namespace fw::wine {
 namespace {
 
-constexpr int kFormPage = 0, kMenuPage = 1, kLookupPage = 2, kBarcodePage = 3, kSettingsPage = 4;
+constexpr int kFormPage = 0, kBarcodePage = 3, kSettingsPage = 4;
 constexpr int kMaxAnswers = 3;  // more boxes than this for one change is a loop
 
 // The sheet of a new template.
@@ -63,34 +60,6 @@ protected:
 };
 SharedDesigner PagesOnSheet::designer_;
 
-TEST_F(PagesOnSheet, EveryPageOpensOnTheTemplatesValues) {
-    const struct {
-        int index;
-        int list;
-        const char* shown;
-    } pages[] = {
-        {kMenuPage, IDC_MENU_ID_LIST, "menu  1"},
-        {kLookupPage, IDC_LOOKUP_ID_LIST, "1st lookup file"},
-        {kBarcodePage, IDC_BARCODE_READER_LIST, "1D Laser Reader"},
-        {kSettingsPage, IDC_SETTINGS_STARTFROM_LIST, "form 1"},
-    };
-    for (const auto& p : pages) {
-        HWND page = Show(p.index, p.list);
-        ASSERT_NE(page, nullptr) << "page " << p.index << " did not show";
-        EXPECT_EQ(ControlText(page, p.list), p.shown);
-    }
-}
-
-TEST_F(PagesOnSheet, LookupLengthBoxCorrectsWhatIsTyped) {
-    HWND page = Show(kLookupPage, IDC_LOOKUP_FIXED_RADIO);
-    ASSERT_NE(page, nullptr);
-    ASSERT_GE(ChooseEntry(page, IDC_LOOKUP_FIELDCOUNT_LIST, " 3"), 0);
-    const int box = IDC_LOOKUP_LENGTH_FIRST + 2;
-    EXPECT_EQ(TypedKeys(page, box, "200"), "160");
-    EXPECT_EQ(Typed(page, box, "07"), "7");
-    EXPECT_EQ(Typed(page, box, ""), "0");
-}
-
 TEST_F(PagesOnSheet, SettingsCodeAndCharacterBoxesAnswerEachOther) {
     HWND page = Show(kSettingsPage, IDC_SETTINGS_DELIM1_CODE);
     ASSERT_NE(page, nullptr);
@@ -101,28 +70,6 @@ TEST_F(PagesOnSheet, SettingsCodeAndCharacterBoxesAnswerEachOther) {
     EXPECT_EQ(Enter(page, IDC_SETTINGS_DELIM1_CODE, "13"), "Warning: Invalid value!");
     EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CODE), "66");
     EXPECT_EQ(ControlText(page, IDC_SETTINGS_DELIM1_CHAR), "B");
-}
-
-TEST_F(PagesOnSheet, SettingsPasswordWarnsAndKeepsTheLastGoodOne) {
-    HWND page = Show(kSettingsPage, IDC_SETTINGS_PASSWORD_EDIT);
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc123"), "");
-    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc-12"), "Warning: Invalid character!!!");
-    EXPECT_EQ(ControlText(page, IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
-    EXPECT_EQ(Enter(page, IDC_SETTINGS_PASSWORD_EDIT, "Abc123xyZ90"), "Warning: Password is too long!!!");
-    EXPECT_EQ(ControlText(page, IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
-}
-
-// Row 1 of the laser reader is Code 39; its dialog's length boxes stop at 55.
-TEST_F(PagesOnSheet, SymbologyLengthBoxTakesNoMoreThan55AsItIsTyped) {
-    HWND page = Show(kBarcodePage, IDC_BARCODE_READER_LIST);
-    ASSERT_NE(page, nullptr);
-    PostMessageA(GetDlgItem(page, IDC_BARCODE_SYMBOLOGY_MORE_FIRST), BM_CLICK, 0, 0);
-    HWND dialog = WaitForTopLevel(designer_.pid(), kDialogClass, TemplateTitle("CODE39DLG_1D955"));
-    ASSERT_NE(dialog, nullptr) << "\"more...\" of Code 39 opened no dialog";
-    EXPECT_EQ(TypedKeys(dialog, IDC_SYM_LENGTH2, "60"), "55");
-    EXPECT_EQ(Typed(dialog, IDC_SYM_LENGTH2, "07"), "7");
-    CancelDialog(dialog);
 }
 
 // The prefix box takes its codes only from the grid: a click or F4 opens

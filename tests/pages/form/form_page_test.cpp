@@ -120,31 +120,6 @@ TEST_F(FormPageTest, ASecondLargeDataLineIsStoredAsChosenAndThenOffersReadFrom2D
     EXPECT_EQ(page().ListText(TypeList(1), 16), "read from 2D");
 }
 
-// Showing a form and pressing OK rewrites only what apply derives: a form
-// as the program saves it comes back byte for byte, even one with two
-// large-data lines.
-TEST_F(FormPageTest, OkWithoutEditsKeepsEveryFormByte) {
-    t.doc.blocks.reader.readerType = kReaderType2D;
-    UseTwoDReader();
-    FormRecord& f = t.doc.blocks.forms[0];
-    for (int line : {0, 4}) {
-        f.dataType[line] = kTypeLargeData;
-        f.inputSource[line] = kSourceReader;
-        f.partialRead[line] = f.partialStart[line] = 1;
-        f.autoEnter[line] = 0;
-    }
-    f.dataType[6] = kTypeReadFrom2D;
-    f.dataType[2] = kTypeInteger;
-    f.keyLine = 3;
-    NormalizeForms(t.doc.blocks.forms, t.doc.blocks.lookups, t.doc.blocks.reader.readerType);
-    FormRecord before[kFormCount];
-    std::memcpy(before, t.doc.blocks.forms, sizeof before);
-    Open();
-    sheet().Ok();
-    for (int n = 0; n < kFormCount; ++n)
-        EXPECT_EQ(std::memcmp(&before[n], &t.doc.blocks.forms[n], sizeof before[n]), 0) << "form " << n + 1;
-}
-
 TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
     UseTwoDReader();
     Open();
@@ -288,15 +263,6 @@ TEST_F(FormPageTest, ImageLinesTakeLengthsOnlyWhileTheirPathIsEdited) {
     page().Click(MoreButton(0));
     EXPECT_TRUE(page().IsEnabled(MinBox(0)));
     EXPECT_TRUE(page().IsEnabled(MaxBox(0)));
-}
-
-TEST_F(FormPageTest, CancellingTheSheetLeavesTheTemplateAlone) {
-    Open();
-    const FormRecord before = t.doc.blocks.forms[0];
-    ChooseType(0, "text");
-    sheet().Cancel();
-    EXPECT_EQ(std::memcmp(&before, &t.doc.blocks.forms[0], sizeof before), 0);
-    EXPECT_FALSE(t.doc.modified);
 }
 
 TEST_F(FormPageTest, ApplyDropsPropertiesTheTypeDoesNotUse) {

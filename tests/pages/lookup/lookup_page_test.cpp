@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "pages/form/form_page_fixture.h"
 #include "pages/lookup/lookup_ids.h"
@@ -38,21 +37,32 @@ TEST_F(LookupPageTest, FieldCountEnablesSlotsAndKeepsTheKeyAmongThem) {
     EXPECT_EQ(lookupBlock(0).keyField, 2);
 }
 
-TEST_F(LookupPageTest, DelimiterBoxRefusesThirteenAndFollowsTheRadios) {
+TEST_F(LookupPageTest, DelimiterBoxFollowsTheRadios) {
     Open(kLookupPageIndex);
     EXPECT_FALSE(page().IsEnabled(IDC_LOOKUP_DELIMITER_EDIT));
     page().Click(IDC_LOOKUP_DELIMITED_RADIO);
     EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Max length");
-    EXPECT_EQ(Typed(IDC_LOOKUP_DELIMITER_EDIT, "44"), "44");
-    EXPECT_EQ(Typed(IDC_LOOKUP_DELIMITER_EDIT, "13"), "44");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Warning: Invalid value!"});
     EXPECT_EQ(Typed(IDC_LOOKUP_DELIMITER_EDIT, "999"), "255");
     page().Click(IDC_LOOKUP_FIXED_RADIO);
     EXPECT_EQ(page().GetText(IDC_LOOKUP_DELIMITER_EDIT), "0");
     EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Length");
     sheet().Ok();
     EXPECT_EQ(lookupBlock(0).delimiter, 0);
-    EXPECT_EQ(Messages().size(), 1u);
+}
+
+// "Append" stands for any save mode but 0. The length head takes the
+// language file's entries as they stand, an empty one too.
+TEST_F(LookupPageTest, AppendForAnySaveModeAndTheLengthHeadFromTheLanguageFile) {
+    lookupBlock(0).saveMode = 2;
+    lookupBlock(0).delimiter = ';';
+    t.strings.table().SetSlot(293, "Laenge");
+    t.strings.SetLanguageActive(true);
+    Open(kLookupPageIndex);
+    EXPECT_TRUE(page().IsChecked(IDC_LOOKUP_APPEND));
+    EXPECT_FALSE(page().IsChecked(IDC_LOOKUP_OVERWRITE));
+    EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "") << "entry 294 is empty";
+    page().Click(IDC_LOOKUP_FIXED_RADIO);
+    EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Laenge");
 }
 
 // Turning to the Form page hands it the field count and key field as they
@@ -72,45 +82,6 @@ TEST_F(LookupPageTest, FormPageSeesTheLookupAsEditedWhileTheSheetIsOpen) {
     EXPECT_EQ(lookupBlock(0).fieldCount, 0) << "nothing applied yet";
     sheet().Cancel();
     EXPECT_EQ(lookupBlock(0).fieldCount, 0);
-}
-
-// Loaded, tidy lookups survive a visit of all five and OK without edits,
-// even a delimiter 13 that typing would refuse; Cancel after edits leaves
-// them too; Reset gives a lookup its own defaults.
-TEST_F(LookupPageTest, CancelAndUntouchedOkLeaveEveryByte) {
-    for (int k = 0; k < kLookupCount; ++k) {
-        LookupRecord& l = lookupBlock(k);
-        l.fieldCount = static_cast<std::uint8_t>(k + 1);
-        l.keyField = static_cast<std::uint8_t>(k);
-        SetFieldText(l.fieldName[k], "Code");
-        l.fieldLength[k] = 20;
-        l.dataType[k] = 5;
-        l.delimiter = static_cast<std::uint8_t>(k == 1 ? 13 : k * 20);
-        l.saveMode = 1;
-        l.autoDelete = 0;
-        l.fieldLengthHigh[14] = 3;
-        l.reserved841[0] = l.reserved851[100] = 0xEE;
-    }
-    NormalizeLookups(t.doc.blocks.lookups);
-    const TemplateBlocks before = t.doc.blocks;
-    auto visitAll = [this] {
-        for (int k = 0; k < kLookupCount; ++k) page().Choose(IDC_LOOKUP_ID_LIST, k);
-    };
-
-    Open(kLookupPageIndex);
-    visitAll();
-    page().Type(NameBox(0), "Changed");
-    page().Click(IDC_LOOKUP_RESET);
-    EXPECT_EQ(page().GetText(IDC_LOOKUP_EXPORTNAME), "5th lookup file");
-    sheet().Cancel();
-    EXPECT_EQ(std::memcmp(&before.lookups, &t.doc.blocks.lookups, sizeof before.lookups), 0);
-
-    Open(kLookupPageIndex);
-    visitAll();
-    sheet().Ok();
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(std::memcmp(&before.lookups, &t.doc.blocks.lookups, sizeof before.lookups), 0);
-    EXPECT_EQ(std::memcmp(&before.lookups, &t.doc.formSideLookups, sizeof before.lookups), 0);
 }
 
 // The whole road: the page, OK (tidying and lengths passed to the forms),

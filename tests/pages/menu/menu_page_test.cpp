@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "pages/menu/menu_ids.h"
 #include "support/sheet_test.h"
@@ -67,38 +66,6 @@ TEST_F(MenuPageTest, ResetClearsOnlyTheMenuShownAndNotItsReservedBytes) {
     EXPECT_EQ(FieldText(menuBlock(0).itemName[0]), "Kept");
     EXPECT_EQ(FieldText(menuBlock(1).caption), "");
     EXPECT_EQ(menuBlock(1).reserved837[0], 0x5A);
-}
-
-// What a loaded file holds, including a target no list has, survives a
-// visit of every menu, then Cancel after edits, then OK without edits.
-TEST_F(MenuPageTest, CancelAndUntouchedOkLeaveEveryByte) {
-    for (int k = 0; k < kMenuCount; ++k) {
-        MenuRecord& m = menuBlock(k);
-        m.captionEnabled = k % 2;
-        SetFieldText(m.caption, "Caption");
-        SetFieldText(m.itemName[k], "Item");
-        m.nextTarget[k] = static_cast<std::uint8_t>(k == 4 ? 40 : k + 1);
-        m.escTarget = 21;
-        m.saveSelectedItem = 1;
-        m.itemCount = 1;
-        m.reserved837[k] = 0xEE;
-    }
-    const TemplateBlocks before = t.doc.blocks;
-    auto visitAll = [this] {
-        for (int k = 0; k < kMenuCount; ++k) page().Choose(IDC_MENU_ID_LIST, k);
-    };
-
-    Open(kMenuPage);
-    visitAll();
-    page().Type(NameBox(0), "Changed");
-    page().Click(IDC_MENU_SAVE_CAPTION);
-    sheet().Cancel();
-    EXPECT_EQ(std::memcmp(&before.menus, &t.doc.blocks.menus, sizeof before.menus), 0);
-
-    Open(kMenuPage);
-    visitAll();
-    sheet().Ok();
-    EXPECT_EQ(std::memcmp(&before.menus, &t.doc.blocks.menus, sizeof before.menus), 0);
 }
 
 // The whole road: the page, OK, the save, and the menu and the form it

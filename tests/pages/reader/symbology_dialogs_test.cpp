@@ -422,17 +422,37 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
     EXPECT_EQ(FieldText(reader().rfidDelimiter), ";");
     EXPECT_EQ(reader().rfidDelimiterOn, 1);
     EXPECT_TRUE(t.doc.modified);
+}
 
-    Open(RFIDPARAMDLG_NAME, [](FakeDialog& d) {
-        d.Type(IDC_RFID_START, "12");
-        d.Click(IDC_RFID_UID);
-        EXPECT_FALSE(d.IsChecked(IDC_RFID_USER_DATA)) << "user data needs the UID";
-        EXPECT_FALSE(d.IsEnabled(IDC_RFID_START));
-        d.Ok();
-    });
-    EXPECT_EQ(reader().rfidStartPos, 12);
-    EXPECT_EQ(reader().rfidDecodeUid, 0);
-    EXPECT_EQ(reader().rfidDecodeUserData, 0);
+// A box greyed by its source keeps its byte, except in the Code 39 pattern
+// ("Code 32 Prefix" and "Transmit Check Digit" go with their source).
+TEST_F(ReaderDialogTest, GreyedDependentBoxesKeepTheirByteOutsideTheCode39Pattern) {
+#define AT(field) offsetof(ReaderBlock, field)
+    const struct {
+        const char* dialog;
+        std::size_t source;  // the byte behind the source control, 1 at first
+        int sourceControl;   // clicked, or its first entry chosen
+        int dependent;
+        std::size_t byte;    // behind the dependent box, 1 at first
+        std::uint8_t after;
+    } cases[] = {
+        {"CODE39DLG_1D955", AT(laserCode39VerifyCd), IDC_SYM_BOX3, IDC_SYM_BOX4, AT(laserCode39SendCd), 0},
+        {"CODE11DLG_1D955", AT(laserCode11CheckDigits), IDC_SYM_LIST2, IDC_SYM_BOX1, AT(laserCode11SendCd), 1},
+        {"INTERLEAVE25DLG_2D", AT(twoDIntl25CheckDigit), IDC_SYM_LIST2, IDC_SYM_BOX1, AT(twoDIntl25SendCd), 1},
+        {"SYMBOLOGIESDLG_2D", AT(twoDMicroPdf417), IDC_SYM_BOX2, IDC_SYM_BOX3, AT(twoDCode128Emulation), 1},
+        {RFIDPARAMDLG_NAME, AT(rfidDecodeUid), IDC_RFID_UID, IDC_RFID_USER_DATA, AT(rfidDecodeUserData), 1},
+    };
+#undef AT
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        BlockBytes(reader())[c.source] = BlockBytes(reader())[c.byte] = 1;
+        Open(c.dialog, [&](FakeDialog& d) {
+            Act(d, c.sourceControl, 0);
+            EXPECT_FALSE(d.IsEnabled(c.dependent));
+            d.Ok();
+        });
+        EXPECT_EQ(BlockBytes(reader())[c.byte], c.after);
+    }
 }
 
 }  // namespace

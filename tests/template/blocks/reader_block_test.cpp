@@ -57,7 +57,7 @@ TEST(ReaderTypeState, FollowsTheBitPrecedence) {
         {0x82, 1, 0, ReaderFamily::Elr},    // bit 1 wins over bit 7
         {0x44, 0, 1, ReaderFamily::TwoD},   // bit 2 wins over bit 6
         {0xC0, 3, 2, ReaderFamily::Laser},  // a 1D laser beats a 2D class
-        {0x42, 1, 2, ReaderFamily::Elr},
+        {0x42, 1, 2, ReaderFamily::TwoD},   // a 2D class beats ELR
         {0x20, 0, 0, ReaderFamily::None},   // other bits mean nothing
     };
     for (const StateCase& c : cases) {
