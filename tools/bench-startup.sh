@@ -29,9 +29,8 @@ for _ in $(seq "$runs"); do
     designer+=("$(time_once "$program/formwright.exe")")
     minimal+=("$(time_once "$program/minimal_window.exe")")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-d=$(median "${designer[@]}")
-m=$(median "${minimal[@]}")
+d=$(fw_median "${designer[@]}")
+m=$(fw_median "${minimal[@]}")
 echo "designer:       ${designer[*]} ms (median $d)"
 echo "minimal window: ${minimal[*]} ms (median $m)"
 awk -v d="$d" -v m="$m" 'BEGIN { printf "ratio designer / minimal: %.2f\n", d / m }'

@@ -11,31 +11,29 @@ passed=0
 failed=0
 fuzz_seconds=${FW_FUZZ_SECONDS:-20}
 
-# Adds a GoogleTest run's counts; a run that crashes counts as one failure.
-count_gtest() {  # name output-file exit-code
-    local name=$1 out=$2 rc=$3 p f
-    p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$out" | tail -1)
-    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$out" | tail -1)
-    p=${p:-0}
-    f=${f:-0}
-    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
+# Adds one layer's counts; a run that fails with no failed test counts as one
+# failure. Fails when the layer did.
+tally() {  # name passed failed exit-code
+    local p=${2:-0} f=${3:-0}
+    if [ "$4" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
     passed=$((passed + p))
     failed=$((failed + f))
-    fw_log "$name: $p passed, $f failed"
-    [ "$f" -eq 0 ] || grep -E '^\[  FAILED  \]|Failure|error' "$out" | head -40 >&2
+    fw_log "$1: $p passed, $f failed"
+    [ "$f" -eq 0 ]
 }
 
-# Adds the counts of a script that ends with "N passed, M failed".
+count_gtest() {  # name output-file exit-code
+    local p f
+    p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$2" | tail -1)
+    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$2" | tail -1)
+    tally "$1" "$p" "$f" "$3" || grep -E '^\[  FAILED  \]|Failure|error' "$2" | head -40 >&2
+}
+
+# The counts of a script that ends with "N passed, M failed".
 count_summary() {  # name output-file exit-code
-    local name=$1 out=$2 rc=$3 p f
-    read -r p f < <(sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out" | tail -1)
-    p=${p:-0}
-    f=${f:-0}
-    if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then f=1; fi
-    passed=$((passed + p))
-    failed=$((failed + f))
-    fw_log "$name: $p passed, $f failed"
-    [ "$f" -eq 0 ] || grep -vE '^ok: ' "$out" | head -40 >&2
+    local p f
+    read -r p f < <(sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$2" | tail -1)
+    tally "$1" "$p" "$f" "$3" || grep -vE '^ok: ' "$2" | head -40 >&2
 }
 
 count_one() {  # name exit-code

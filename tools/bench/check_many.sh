@@ -48,9 +48,8 @@ for _ in $(seq "$runs"); do
     check+=("$(time_once "$fwtool" check "${files[@]}")")
     cat+=("$(time_once cat "${files[@]}")")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-c=$(median "${check[@]}")
-k=$(median "${cat[@]}")
+c=$(fw_median "${check[@]}")
+k=$(fw_median "${cat[@]}")
 echo "fwtool check, $count templates: ${check[*]} us (median $c)"
 echo "cat, the same files:           ${cat[*]} us (median $k)"
 awk -v c="$c" -v k="$k" 'BEGIN { printf "ratio check / cat: %.2f (goal: under 3)\n", c / k }'

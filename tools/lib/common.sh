@@ -9,6 +9,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 fw_log() { printf '== %s\n' "$*" >&2; }
 
+# The median of whole numbers, for the benchmarks.
+fw_median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
 # Installs what the build and the tests need when a piece is missing.
 fw_ensure_packages() {
     local missing=()
