@@ -80,6 +80,8 @@ INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case PSN_APPLY:
             binding->handler->OnApply(binding->dialog);
             return NotifyResult(hwnd, PSNRET_NOERROR);
+        case PSN_QUERYCANCEL:  // Cancel, Esc and the close box
+            return NotifyResult(hwnd, binding->handler->OnQueryCancel(binding->dialog) ? FALSE : TRUE);
         default:
             return FALSE;
         }

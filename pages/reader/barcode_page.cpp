@@ -9,6 +9,7 @@
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 #include "ui/control_rules.h"
+#include "ui/message.h"
 
 namespace fw {
 namespace {
@@ -19,6 +20,7 @@ constexpr int kReaderChoices = 3;
 constexpr int kMuteText = 1307;
 constexpr int kSoundText = 1306;
 constexpr int kSoundCount = 9;
+constexpr int kAskResetReader = 4344;  // "Reset the barcode and RFID reader settings?"
 constexpr std::uint8_t kCountryCodePreamble = 2;  // "System Character & Country Code"
 constexpr std::uint8_t kSystemCharacterPreamble = 1;
 
@@ -110,6 +112,10 @@ void BarcodePage::OnInit(Dialog& dialog) {
     const bool rfid = (working().rfidReaderOn & 1) != 0;
     page_->Check(IDC_BARCODE_RFID, rfid);
     page_->Enable(IDC_BARCODE_RFID_MORE, rfid);
+}
+
+std::span<const std::uint8_t> BarcodePage::WorkingBytes() const {
+    return {reinterpret_cast<const std::uint8_t*>(&doc_.readerWorking), sizeof doc_.readerWorking};
 }
 
 void BarcodePage::OnApply(Dialog&) {
@@ -264,6 +270,7 @@ void BarcodePage::OnReaderChosen() {
 }
 
 void BarcodePage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetReader)) return;
     ResetReaderBlock(working());
     Rebuild(true);
     if (imageCaptureChanged_) imageCaptureChanged_();
