@@ -45,7 +45,41 @@ TEST(GridState, PreloadsTheSlotsBuffer) {
     EXPECT_EQ(state.count, 1);
     EXPECT_EQ(state.maxCodes, 1);
     EXPECT_EQ(state.composed, ", ");
-    EXPECT_EQ(ClickCode(state, 0x3B), PickResult::TooMany);
+    EXPECT_EQ(ClickCode(state, 0x3B), PickResult::Added) << "one code: a pick takes its place";
+    EXPECT_EQ(state.composed, "; ");
+    EXPECT_EQ(state.codes[0], 0x3B);
+    EXPECT_EQ(state.codes[1], 0x00);
+}
+
+// Arrows step over the codes that cannot be picked and stop at the edges.
+TEST(GridState, KeyboardMovesSelectsPicksAndTakesBack) {
+    GridState state;
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    const struct {
+        std::uint8_t from;
+        int columns, rows;
+        std::uint8_t to;
+    } moves[] = {
+        {0x20, 0, 1, 0x21}, {0x0C, 0, 1, 0x0E}, {0x1C, 0, 1, 0x1C}, {0x01, 0, -1, 0x01},
+        {0x2D, -1, 0, 0x2D}, {0xF0, 1, 0, 0xF0}, {0x09, 0, 1, 0x0B},
+    };
+    for (const auto& m : moves) {
+        ASSERT_TRUE(state.Select(m.from));
+        state.Move(m.columns, m.rows);
+        EXPECT_EQ(state.selectedCode(), m.to) << int(m.from) << " by " << m.columns << "," << m.rows;
+    }
+    EXPECT_FALSE(state.Select(0x0D)) << "Enter cannot be picked, so it is no place to go";
+    ASSERT_TRUE(state.Select('A'));
+    EXPECT_EQ(state.PickSelected(), PickResult::Added);
+    state.Move(1, 0);
+    EXPECT_EQ(state.PickSelected(), PickResult::Added);
+    EXPECT_EQ(state.composed, "A Q ");
+    state.RemoveLast();
+    EXPECT_EQ(state.composed, "A ");
+    EXPECT_EQ(state.codes[1], 0x00);
+    state.RemoveLast();
+    state.RemoveLast();
+    EXPECT_EQ(state.count, 0);
 }
 
 TEST(GridState, PreloadTakesTenCodesBeforeTheFirstZero) {
@@ -121,20 +155,21 @@ TEST(GridPainting, MarksTheSelectedCellBlueWithItsNameInWhite) {
     RecordingPainter painter;
     PaintGridCells(painter, kWidth, kHeight, state);
 
-    // Column 2, row 0: left = 3 * 20 + 1, top = 1 * 10 + 1.
-    const int fill = painter.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue);
+    // Column 2, row 0: the cell's lines are at x 60 and 80, y 10 and 20; one
+    // white pixel stays inside them on every side.
+    const int fill = painter.Find(PaintCall::Kind::FillRect, 62, 12, 79, 19, kBlue);
     ASSERT_GE(fill, 0);
     const int name = painter.LastText("SP");
     ASSERT_GT(name, fill);  // on top of the blue
     const PaintCall& text = painter.calls[name];
     EXPECT_EQ(text.colour, kWhite);
-    EXPECT_EQ((std::array{text.left, text.top, text.right, text.bottom}), (std::array{61, 11, 81, 21}));
+    EXPECT_EQ((std::array{text.left, text.top, text.right, text.bottom}), (std::array{60, 10, 80, 20}));
 
     ASSERT_EQ(ClickCode(state, 0x41), PickResult::Added);
     RecordingPainter moved;
     PaintGridCells(moved, kWidth, kHeight, state);
-    EXPECT_GE(moved.Find(PaintCall::Kind::FillRect, 102, 22, 120, 30, kBlue), 0);
-    EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue), -1);
+    EXPECT_GE(moved.Find(PaintCall::Kind::FillRect, 102, 22, 119, 29, kBlue), 0);
+    EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 79, 19, kBlue), -1);
     EXPECT_EQ(moved.calls[moved.LastText("A")].colour, kWhite);
     EXPECT_EQ(moved.calls[moved.LastText("SP")].colour, kBlack);
 }
@@ -156,14 +191,14 @@ TEST(GridPainting, DrawsHeadersAndNamesInTheirCells) {
     EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
 }
 
-TEST(GridPainting, ResultLineShowsTheComposedTextInGrey) {
+TEST(GridPainting, ResultLineShowsTheComposedTextInBlack) {
     RecordingPainter painter;
     PaintResultLine(painter, 200, 20, "F2 && ");
     EXPECT_GE(painter.Find(PaintCall::Kind::Rectangle, 1, 1, 200, 20, kWhite), 0);
     const int i = painter.LastText("F2 && ");  // the painter shows "&&" as one
     ASSERT_GE(i, 0);
     const PaintCall& text = painter.calls[i];
-    EXPECT_EQ(text.colour, (Rgb{128, 128, 128}));
+    EXPECT_EQ(text.colour, kBlack);
     EXPECT_EQ(text.left, 5);
     EXPECT_EQ(text.placement, TextPlacement::LeftCentred);
     EXPECT_GT(i, 0);  // after the box, or the box would hide it

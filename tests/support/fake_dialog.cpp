@@ -554,6 +554,15 @@ void FakeDialog::PressKey(int id, CanvasKey key) {
     control->canvas->KeyDown(*this, key);
 }
 
+void FakeDialog::PressCharacter(int id, char c) {
+    Control* control = Find(id, "PressCharacter");
+    if (!UserCanReach(control, "PressCharacter") ||
+        !Expect(*control, control->canvas != nullptr, "PressCharacter", "a control with a canvas"))
+        return;
+    MoveFocus(id);
+    control->canvas->Character(*this, c);
+}
+
 void FakeDialog::Click(int id) {
     Control* control = Find(id, "Click");
     if (!UserCanReach(control, "Click") ||

@@ -135,8 +135,9 @@ public:
     // Keys one by one at the caret, each raising Changed, as the keyboard
     // delivers them; '\b' is Backspace.
     void TypeKeys(int id, std::string_view keys);
-    // Space or F4 on a control that the logic paints itself.
+    // A key, or a character typed, on a control that the logic paints itself.
     void PressKey(int id, CanvasKey key);
+    void PressCharacter(int id, char c);
     void Click(int id);                        // buttons, check boxes, radio buttons
     // A list entry. A combo box reports its drop-down opening (Other), then
     // SelChange, then its closing (Other); a list box reports SelChange only
