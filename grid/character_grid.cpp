@@ -145,8 +145,8 @@ void PaintGridCells(Painter& painter, int width, int height, const GridState& st
     }
 
     for (int i = 0; i < kGridSide; ++i) {
-        painter.Text(cellW * (i + 1), 0, cellW * (i + 2), cellH, ColumnHeader(i), kBlack, TextPlacement::CentredAtTop);
-        painter.Text(0, cellH * (i + 1), cellW, cellH * (i + 2), RowHeader(i), kBlack, TextPlacement::CentredAtTop);
+        painter.Text(cellW * (i + 1), 0, cellW * (i + 2), cellH, ColumnHeader(i), kBlack, TextPlacement::Centred);
+        painter.Text(0, cellH * (i + 1), cellW, cellH * (i + 2), RowHeader(i), kBlack, TextPlacement::Centred);
     }
     for (int i = 0; i < kGridSide; ++i) {
         for (int j = 0; j < kGridSide; ++j) {
@@ -154,7 +154,7 @@ void PaintGridCells(Painter& painter, int width, int height, const GridState& st
             const std::string_view name = KeyName(code);
             if (name.empty()) continue;
             painter.Text(cellW * (i + 1), cellH * (j + 1), cellW * (i + 2), cellH * (j + 2), name,
-                         IsPickable(code) ? kBlack : kGridLineGrey, TextPlacement::CentredAtTop);
+                         IsPickable(code) ? kBlack : kGridLineGrey, TextPlacement::Centred);
         }
     }
 
@@ -165,7 +165,7 @@ void PaintGridCells(Painter& painter, int width, int height, const GridState& st
     const int top = (state.row + 1) * cellH;
     painter.FillRect(left + 2, top + 2, left + cellW - 1, top + cellH - 1, kPureBlue);
     painter.Text(left, top, left + cellW, top + cellH, KeyName(state.selectedCode()), kWhite,
-                 TextPlacement::CentredAtTop);
+                 TextPlacement::Centred);
 }
 
 void PaintResultLine(Painter& painter, int width, int height, std::string_view composed) {

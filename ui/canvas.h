@@ -22,7 +22,7 @@ constexpr Rgb kLightGrey{192, 192, 192};  // the stock light grey brush
 constexpr Rgb kPureBlue{0, 0, 255};
 
 enum class TextPlacement {
-    CentredAtTop,   // centred horizontally at the top of the rectangle
+    Centred,        // in the middle of the rectangle, one line
     LeftCentred,    // from the left edge, centred vertically, one line
 };
 

@@ -137,8 +137,7 @@ void GdiPainter::Text(int left, int top, int right, int bottom, std::string_view
                       TextPlacement placement) {
     SetTextColor(dc_, ToColorRef(colour));
     RECT rect{left, top, right, bottom};
-    const UINT format = placement == TextPlacement::CentredAtTop ? DT_CENTER | DT_TOP | DT_SINGLELINE
-                                                                 : DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+    const UINT format = (placement == TextPlacement::Centred ? DT_CENTER : DT_LEFT) | DT_VCENTER | DT_SINGLELINE;
     const std::string terminated(text);
     DrawTextA(dc_, terminated.c_str(), -1, &rect, format);
 }

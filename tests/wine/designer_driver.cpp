@@ -112,6 +112,12 @@ void Notify(HWND control, WORD code) {
     Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 void PressKeyWith(WORD modifier, WORD key) {
     INPUT inputs[4]{};
     const WORD keys[4] = {modifier, key, key, modifier};

@@ -58,6 +58,8 @@ void Notify(HWND control, WORD code);
 // A modifier (VK_CONTROL, VK_SHIFT) held, key pressed and released, as the
 // keyboard would.
 void PressKeyWith(WORD modifier, WORD key);
+// The window with the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window);
 
 // ---- The program ----------------------------------------------------------
 
