@@ -90,11 +90,27 @@ void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) {
 void DeviceFace::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
+    // The screen first and the picture around it: the face appears whole,
+    // and the picture's own LCD never flashes up under the screen.
+    if (screen_) painter_.Paint(dc, screen_->Shown());
+    else painter_.Paint(dc, idle_, hint_);
+    ExcludeClipRect(dc, kLcdLeft, kLcdTop, kLcdLeft + kLcdWidth, kLcdTop + kLcdHeight);
     Draw(dc, IDB_FACE, 0, 0);
     if (keyHeld_ && pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey)
         Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
-    if (screen_) screen_->Paint(dc);
     EndPaint(hwnd_, &paint);
+}
+
+void DeviceFace::InvalidateLcd() {
+    const RECT lcd{kLcdLeft, kLcdTop, kLcdLeft + kLcdWidth, kLcdTop + kLcdHeight};
+    InvalidateRect(hwnd_, &lcd, FALSE);
+}
+
+void DeviceFace::SetIdleScreen(const Screen& screen, const std::string& hint) {
+    if (screen == idle_ && hint == hint_) return;
+    idle_ = screen;
+    hint_ = hint;
+    if (!screen_ && hwnd_) InvalidateLcd();
 }
 
 // Keys reach the terminal only while the main window takes input: a modal
@@ -104,7 +120,7 @@ bool DeviceFace::Playing() const { return screen_ && IsWindowEnabled(mainWindow_
 void DeviceFace::SetScreen(FaceScreen* screen) {
     screen_ = screen;
     if (keyHeld_ && pressedKey_ != kMenuKey) ReleaseTerminalKey();
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateLcd();
     if (screen_) SetFocus(hwnd_);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "preview/idle_screen.h"
 #include "preview/key_script.h"
 #include "support/test_document.h"
 #include "template/form_lines.h"
@@ -83,6 +84,25 @@ protected:
         return text;
     }
 };
+
+// The idle face shows where the preview starts, as the settings say, but
+// neither the keys' labels nor a cursor: its keys do nothing.
+TEST_F(Preview, IdleScreenIsTheStartScreenWithoutKeyLabelsOrCursor) {
+    StockTemplate();
+    const Screen menu = IdleScreen(t.doc);
+    Screen started = Started().screen();
+    EXPECT_EQ(menu.rows[1].text, "1. Count");
+    EXPECT_NE(started.rows[kScreenRows - 1].text, "");
+    started.rows[kScreenRows - 1] = {};
+    EXPECT_EQ(menu, started);
+
+    blocks.settings.startFrom = 0;
+    const Screen form = IdleScreen(t.doc);
+    EXPECT_EQ(form.rows[0].text.substr(0, 6), "Form 1");
+    EXPECT_EQ(form.rows[1].text, "Item");
+    EXPECT_EQ(form.cursorRow, -1);
+    EXPECT_EQ(form.rows[kScreenRows - 1], ScreenRow{});
+}
 
 TEST_F(Preview, MenuLeadsToAFormWhoseChecksUseTheTerminalsMessagesAndWhoseRecordGoesBackToIt) {
     StockTemplate();

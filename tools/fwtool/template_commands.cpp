@@ -128,34 +128,12 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
         return kExitFile;
     }
     const std::vector<LookupDataRecord> records = ReadLookupData(lookup, *text);
-    // Under "Stop the import process" the first bad record ends the import,
-    // so the records behind it never arrive.
-    int stoppedAt = 0, bad = 0;
-    for (const LookupDataRecord& record : records) {
-        if (record.problems.empty()) continue;
-        ++bad;
-        std::string outcome;
-        switch (lookup.wrongFormatAction) {
-        case kStopImport:
-            if (stoppedAt == 0) {
-                stoppedAt = record.line;
-                outcome = "the terminal stops the import here: lines " + std::to_string(record.line) + " to " +
-                          std::to_string(records.back().line) + " are not imported";
-            } else {
-                outcome = "not reached: the import stops at line " + std::to_string(stoppedAt);
-            }
-            break;
-        case kTruncateRecord: outcome = "the terminal truncates or reformats the record"; break;
-        case kSkipRecord: outcome = "the terminal skips the record"; break;
-        default: outcome = "the terminal's action, code " + std::to_string(lookup.wrongFormatAction) + ", is unknown";
-        }
-        std::string problems;
-        for (const std::string& p : record.problems) problems += (problems.empty() ? "" : "; ") + p;
-        io.out << "line " << record.line << ": " << problems << " \xE2\x80\x94 " << outcome << "\n";
-    }
+    const std::vector<LookupFinding> findings = LookupFindings(lookup, records);
+    for (const LookupFinding& finding : findings)
+        io.out << "line " << finding.line << ": " << finding.problems << " \xE2\x80\x94 " << finding.outcome << "\n";
     io.out << name << " (" << Quoted(FieldText(lookup.exportName)) << "): " << records.size() << " records, "
-           << (bad == 0 ? "all good" : std::to_string(bad) + " bad") << "\n";
-    return bad == 0 ? kExitOk : kExitFindings;
+           << (findings.empty() ? "all good" : std::to_string(findings.size()) + " bad") << "\n";
+    return findings.empty() ? kExitOk : kExitFindings;
 }
 
 }  // namespace fw
