@@ -219,8 +219,19 @@ int MainWindow::RunModal(const char* templateName, DialogHandler& handler) {
 void MainWindow::RunPropertySheet(const SheetSpec& sheet) { fw::RunPropertySheet(hwnd_, sheet); }
 
 void MainWindow::PlaceWindow(bool topmost) {
+    // While the window is being made, WinMain shows it once it has its face.
+    const bool show = face_ != nullptr;
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    const bool placed = frame.left == kMainWindowX && frame.top == kMainWindowY &&
+                        frame.right - frame.left == kMainWindowWidth && frame.bottom - frame.top == kMainWindowHeight &&
+                        ((GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == topmost &&
+                        (!show || IsWindowVisible(hwnd_));
+    // Moving a window costs a round trip to the window system even when it
+    // stays where it is, as it does at every start without always on top.
+    if (placed) return;
     SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, kMainWindowX, kMainWindowY, kMainWindowWidth,
-                 kMainWindowHeight, SWP_SHOWWINDOW);
+                 kMainWindowHeight, show ? SWP_SHOWWINDOW : 0);
 }
 
 void MainWindow::RecentFilesChanged() {
