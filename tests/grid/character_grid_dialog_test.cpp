@@ -95,11 +95,14 @@ TEST_F(GridDialogTest, AFullListWarnsAndTheDelimiterTakesAPickInPlaceOfItsCode) 
         EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
         EXPECT_EQ(dialog.messages()[0].icon, Icon::Exclamation);
         EXPECT_EQ(full.state().selectedCode(), 0x2E);
+        dialog.Click(IDC_GRID_CLEAR);
+        test::ClickGridCode(dialog, 0x2E);
+        EXPECT_EQ(ResultLineText(dialog), ". ") << "Clear makes room again";
         dialog.Cancel();
     });
     owner.RunModal(GRIDDLG_NAME, full);
 
-    buffers.delimiterText = {','};
+    buffers.delimiterText = {',', 'x'};  // only the first character is the code
     GridOpener delimiter(IDC_FPROP_SUFFIX_EDIT, GridSlot::Delimiter, buffers, strings);
     CharacterGrid grid(owner, delimiter);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
@@ -127,12 +130,13 @@ TEST_F(GridDialogTest, WorksFromTheKeyboard) {
         dialog.PressCharacter(IDC_GRID_CELLS, '5');
         dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Enter);
         dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Backspace);
-        EXPECT_EQ(ResultLineText(dialog), "! z ");
-        EXPECT_EQ(grid.state().selectedCode(), '5');
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Backspace);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Space);
+        EXPECT_EQ(ResultLineText(dialog), "! 5 ");
         dialog.Ok();
     });
     owner.RunModal(GRIDDLG_NAME, grid);
-    EXPECT_EQ(buffers.prefixCodes, Codes({'!', 'z'}));
+    EXPECT_EQ(buffers.prefixCodes, Codes({'!', '5'}));
 }
 
 TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
