@@ -85,23 +85,16 @@ protected:
     }
 };
 
-// The idle face shows where the preview starts, as the settings say, but
-// neither the keys' labels nor a cursor: its keys do nothing.
+// The idle face shows where the preview starts, but neither the keys'
+// labels nor a cursor: its keys do nothing.
 TEST_F(Preview, IdleScreenIsTheStartScreenWithoutKeyLabelsOrCursor) {
     StockTemplate();
-    const Screen menu = IdleScreen(t.doc);
+    blocks.settings.startFrom = 0;  // form 1, with a cursor on its first line
     Screen started = Started().screen();
-    EXPECT_EQ(menu.rows[1].text, "1. Count");
-    EXPECT_NE(started.rows[kScreenRows - 1].text, "");
+    ASSERT_GE(started.cursorRow, 0);
     started.rows[kScreenRows - 1] = {};
-    EXPECT_EQ(menu, started);
-
-    blocks.settings.startFrom = 0;
-    const Screen form = IdleScreen(t.doc);
-    EXPECT_EQ(form.rows[0].text.substr(0, 6), "Form 1");
-    EXPECT_EQ(form.rows[1].text, "Item");
-    EXPECT_EQ(form.cursorRow, -1);
-    EXPECT_EQ(form.rows[kScreenRows - 1], ScreenRow{});
+    started.cursorRow = -1;
+    EXPECT_EQ(IdleScreen(t.doc), started);
 }
 
 TEST_F(Preview, MenuLeadsToAFormWhoseChecksUseTheTerminalsMessagesAndWhoseRecordGoesBackToIt) {
