@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "app/app_ids.h"
 #include "app/device_face.h"
 #include "app/popup_menu_win32.h"
@@ -18,9 +20,6 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_CREATE:
         face->OnCreate(hwnd);
-        return 0;
-    case WM_DESTROY:
-        face->OnDestroy();
         return 0;
     case WM_PAINT:
         face->OnPaint();
@@ -56,35 +55,23 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DeviceFace::OnCreate(HWND hwnd) {
     hwnd_ = hwnd;
-    Bitmap(IDB_FACE);
     if (onCreated_) onCreated_();
 }
 
-HBITMAP DeviceFace::Bitmap(int bitmapId) {
-    // The key images are loaded when a key is first drawn pressed, so the
-    // window shows its face without waiting for the 54 of them.
-    HBITMAP& bitmap = bitmaps_[static_cast<std::size_t>(bitmapId - IDB_FACE)];
-    if (!bitmap) bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-    return bitmap;
-}
-
-void DeviceFace::OnDestroy() {
-    for (HBITMAP& bitmap : bitmaps_) {
-        if (bitmap) DeleteObject(bitmap);
-        bitmap = nullptr;
-    }
-}
-
+// The images are drawn straight from the program's resources, where they
+// are device-independent bitmaps already: nothing is made of them first.
 void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) {
-    HBITMAP bitmap = Bitmap(bitmapId);
-    if (!bitmap) return;
-    BITMAP info;
-    if (!GetObjectA(bitmap, sizeof info, &info)) return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(bitmapId), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
+    if (!info) return;
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const int width = header.biWidth, height = std::abs(header.biHeight);
+    // The pixels follow the header and, below 16 bits a pixel, the colours.
+    const DWORD colours = header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
+    const BYTE* bits = reinterpret_cast<const BYTE*>(info) + header.biSize + colours * sizeof(RGBQUAD);
+    SetDIBitsToDevice(dc, x, y, width, height, 0, 0, 0, height, bits, info, DIB_RGB_COLORS);
 }
 
 void DeviceFace::OnPaint() {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 #include <string>
 
@@ -49,7 +48,6 @@ public:
 
 private:
     void OnCreate(HWND hwnd);
-    void OnDestroy();
     void OnPaint();
     void OnLeftButtonDown(int x, int y);
     void OnLeftButtonUp();
@@ -58,7 +56,6 @@ private:
     void ReleaseTerminalKey();
     void OnRightButtonDown(int x, int y);
     void ShowMenuAt(int x, int y);
-    HBITMAP Bitmap(int bitmapId);
     void Draw(HDC dc, int bitmapId, int x, int y);
     void InvalidateLcd();
 
@@ -66,8 +63,6 @@ private:
     HWND mainWindow_;
     PopupMenu& menu_;
     std::function<void()> onCreated_;
-    // Bitmaps 500 to 554: the picture, then the keys and their pressed images.
-    std::array<HBITMAP, 55> bitmaps_{};
     FaceScreen* screen_ = nullptr;
     LcdPainter painter_;
     Screen idle_;
