@@ -1,7 +1,5 @@
 #include "app/main_window_win32.h"
 
-#include <commctrl.h>
-
 #include <array>
 #include <filesystem>
 
@@ -105,9 +103,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCreate() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     // The window takes the region over and deletes it itself.
     HRGN outline = CreatePolygonRgn(kOutline.data(), static_cast<int>(kOutline.size()), WINDING);
     SetWindowRgn(hwnd_, outline, TRUE);
