@@ -12,13 +12,16 @@ constexpr int kVersionId = 53;  // "Version"
 constexpr int kNoticeId = 54;
 constexpr int kOkId = 55;
 constexpr const char* kVersionText = FW_VERSION_TEXT;
+// Between "Version" and the number: the line breaks before "(Version ...)",
+// not inside it.
+constexpr const char* kNoBreakSpace = "\xA0";
 
 }  // namespace
 
 void AboutDialog::OnInit(Dialog& dialog) {
     dialog.SetTitle(strings_.BuiltinText(kTitleId));
     dialog.SetText(IDC_ABOUT_TITLE, strings_.BuiltinText(kProductId) + " (" + strings_.BuiltinText(kVersionId) +
-                                        " " + kVersionText + ")");
+                                        kNoBreakSpace + kVersionText + ")");
     dialog.SetText(IDC_ABOUT_NOTICE, strings_.BuiltinText(kNoticeId));
     dialog.SetText(kIdOk, strings_.BuiltinText(kOkId));
 }

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "app/app_ids.h"
 #include "app/device_face.h"
 #include "app/popup_menu_win32.h"
@@ -18,9 +20,6 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_CREATE:
         face->OnCreate(hwnd);
-        return 0;
-    case WM_DESTROY:
-        face->OnDestroy();
         return 0;
     case WM_PAINT:
         face->OnPaint();
@@ -56,45 +55,49 @@ LRESULT CALLBACK DeviceFace::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DeviceFace::OnCreate(HWND hwnd) {
     hwnd_ = hwnd;
-    Bitmap(IDB_FACE);
     if (onCreated_) onCreated_();
 }
 
-HBITMAP DeviceFace::Bitmap(int bitmapId) {
-    // The key images are loaded when a key is first drawn pressed, so the
-    // window shows its face without waiting for the 54 of them.
-    HBITMAP& bitmap = bitmaps_[static_cast<std::size_t>(bitmapId - IDB_FACE)];
-    if (!bitmap) bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-    return bitmap;
-}
-
-void DeviceFace::OnDestroy() {
-    for (HBITMAP& bitmap : bitmaps_) {
-        if (bitmap) DeleteObject(bitmap);
-        bitmap = nullptr;
-    }
-}
-
+// The images are drawn straight from the program's resources, where they
+// are device-independent bitmaps already: nothing is made of them first.
 void DeviceFace::Draw(HDC dc, int bitmapId, int x, int y) {
-    HBITMAP bitmap = Bitmap(bitmapId);
-    if (!bitmap) return;
-    BITMAP info;
-    if (!GetObjectA(bitmap, sizeof info, &info)) return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(bitmapId), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const auto* info = loaded ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
+    if (!info) return;
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const int width = header.biWidth, height = std::abs(header.biHeight);
+    // The pixels follow the header and, below 16 bits a pixel, the colours.
+    const DWORD colours = header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
+    const BYTE* bits = reinterpret_cast<const BYTE*>(info) + header.biSize + colours * sizeof(RGBQUAD);
+    SetDIBitsToDevice(dc, x, y, width, height, 0, 0, 0, height, bits, info, DIB_RGB_COLORS);
 }
 
 void DeviceFace::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
+    // The screen first and the picture around it: the face appears whole,
+    // and the picture's own LCD never flashes up under the screen.
+    if (screen_) painter_.Paint(dc, screen_->Shown());
+    else painter_.Paint(dc, idle_, hint_);
+    ExcludeClipRect(dc, kLcdLeft, kLcdTop, kLcdLeft + kLcdWidth, kLcdTop + kLcdHeight);
     Draw(dc, IDB_FACE, 0, 0);
     if (keyHeld_ && pressedKey_ >= kFirstFaceKey && pressedKey_ <= kLastFaceKey)
         Draw(dc, IDB_KEY_PRESSED_FIRST + pressedKey_ - 1, cornerX_, cornerY_);
-    if (screen_) screen_->Paint(dc);
     EndPaint(hwnd_, &paint);
+}
+
+void DeviceFace::InvalidateLcd() {
+    const RECT lcd{kLcdLeft, kLcdTop, kLcdLeft + kLcdWidth, kLcdTop + kLcdHeight};
+    InvalidateRect(hwnd_, &lcd, FALSE);
+}
+
+void DeviceFace::SetIdleScreen(const Screen& screen, const std::string& hint) {
+    if (screen == idle_ && hint == hint_) return;
+    idle_ = screen;
+    hint_ = hint;
+    if (!screen_ && hwnd_) InvalidateLcd();
 }
 
 // Keys reach the terminal only while the main window takes input: a modal
@@ -104,7 +107,7 @@ bool DeviceFace::Playing() const { return screen_ && IsWindowEnabled(mainWindow_
 void DeviceFace::SetScreen(FaceScreen* screen) {
     screen_ = screen;
     if (keyHeld_ && pressedKey_ != kMenuKey) ReleaseTerminalKey();
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateLcd();
     if (screen_) SetFocus(hwnd_);
 }
 

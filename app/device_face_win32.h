@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
+#include <string>
+
+#include "app/preview_screen_win32.h"
+#include "preview/screen.h"
 
 namespace fw {
 
@@ -14,12 +17,12 @@ class PopupMenu;
 
 constexpr const char* kFaceClassName = "Client";
 
-// A template playing on the face: it paints the LCD and takes the
+// A template playing on the face: it gives the LCD's screen and takes the
 // terminal's keys, clicked or typed on the PC keyboard.
 class FaceScreen {
 public:
     virtual ~FaceScreen() = default;
-    virtual void Paint(HDC dc) = 0;  // over the picture
+    virtual Screen Shown() const = 0;
     virtual void KeyClicked(int key) = 0;  // 1 to 27
     // True when the key means something on the terminal.
     virtual bool KeyDown(WPARAM virtualKey) = 0;
@@ -37,12 +40,14 @@ public:
     // is the DeviceFace.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // nullptr: the picture alone, with its own screen.
+    // nullptr: the idle face.
     void SetScreen(FaceScreen* screen);
+    // What the LCD shows while nothing plays: the template's start screen
+    // and, in its bottom row, the hint.
+    void SetIdleScreen(const Screen& screen, const std::string& hint);
 
 private:
     void OnCreate(HWND hwnd);
-    void OnDestroy();
     void OnPaint();
     void OnLeftButtonDown(int x, int y);
     void OnLeftButtonUp();
@@ -51,16 +56,17 @@ private:
     void ReleaseTerminalKey();
     void OnRightButtonDown(int x, int y);
     void ShowMenuAt(int x, int y);
-    HBITMAP Bitmap(int bitmapId);
     void Draw(HDC dc, int bitmapId, int x, int y);
+    void InvalidateLcd();
 
     HWND hwnd_ = nullptr;
     HWND mainWindow_;
     PopupMenu& menu_;
     std::function<void()> onCreated_;
-    // Bitmaps 500 to 554: the picture, then the keys and their pressed images.
-    std::array<HBITMAP, 55> bitmaps_{};
     FaceScreen* screen_ = nullptr;
+    LcdPainter painter_;
+    Screen idle_;
+    std::string hint_;
     int pressedKey_ = 0;
     // Set by a press on a key and spent by the release: a release that
     // follows no press here (the click that closed the menu, the end of a

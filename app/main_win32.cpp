@@ -20,22 +20,28 @@ std::string CommandLinePath(const char* commandLine) {
 }
 
 bool RegisterClasses(HINSTANCE instance) {
-    WNDCLASSA main{};
+    WNDCLASSEXA main{};
+    main.cbSize = sizeof main;
     main.style = CS_HREDRAW | CS_VREDRAW;
     main.lpfnWndProc = fw::MainWindow::WindowProc;
     main.hInstance = instance;
     main.hIcon = LoadIconA(instance, QELTAR_ICON_NAME);
+    // The icon's own small image: left to the system, it is scaled down from
+    // the large one while the class is registered, which start-up waits for.
+    main.hIconSm = static_cast<HICON>(LoadImageA(instance, QELTAR_ICON_NAME, IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     main.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     main.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
     main.lpszClassName = fw::kMainClassName;
 
-    WNDCLASSA face = main;
+    WNDCLASSEXA face = main;
     face.lpfnWndProc = fw::DeviceFace::WindowProc;
     face.hIcon = nullptr;
+    face.hIconSm = nullptr;
     face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     face.lpszClassName = fw::kFaceClassName;
 
-    return RegisterClassA(&main) && RegisterClassA(&face);
+    return RegisterClassExA(&main) && RegisterClassExA(&face);
 }
 
 }  // namespace

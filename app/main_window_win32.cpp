@@ -1,13 +1,13 @@
 #include "app/main_window_win32.h"
 
-#include <commctrl.h>
-
 #include <array>
 #include <filesystem>
 
 #include "app/app_ids.h"
 #include "app/file_dialogs_win32.h"
 #include "editor/property_sheet_win32.h"
+#include "preview/idle_screen.h"
+#include "preview/preview_texts.h"
 #include "ui/win32_dialog.h"
 
 namespace fw {
@@ -69,10 +69,11 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgOpenCommandLine:
         if (!commandLinePath_.empty()) shell_->OpenFromCommandLine(commandLinePath_);
         commandLinePath_.clear();
+        ShowTemplateOnFace();
         if (preview_) preview_->TemplateMayHaveChanged(shell_->document());
         return 0;
     case kMsgStopPreview:
-        StopPreview();
+        EndPreview();
         return 0;
     case WM_MOVE:
         if (preview_) preview_->PlacePanel();
@@ -102,9 +103,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCreate() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     // The window takes the region over and deletes it itself.
     HRGN outline = CreatePolygonRgn(kOutline.data(), static_cast<int>(kOutline.size()), WINDING);
     SetWindowRgn(hwnd_, outline, TRUE);
@@ -115,11 +113,13 @@ void MainWindow::OnCreate() {
     face_ = std::make_unique<DeviceFace>(hwnd_, menu_, [this] {
         menu_.Rebuild(shell_->strings(), shell_->recentFiles());
     });
+    ShowTemplateOnFace();
     CreateWindowExA(0, kFaceClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kMainWindowWidth, kMainWindowHeight,
                     hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DEVICE_FACE)), instance_, face_.get());
 }
 
 void MainWindow::OnClose() {
+    if (preview_ && !preview_->MayEnd(*this)) return;
     if (shell_->OnCloseRequest()) DestroyWindow();
 }
 
@@ -134,8 +134,11 @@ void MainWindow::RunCommand(int id) {
         TogglePreview();
         return;
     }
+    if (id == IDM_EXIT && preview_ && !preview_->MayEnd(*this)) return;
     if (preview_) preview_->EnablePanel(false);
     shell_->OnCommand(id);
+    if (!IsWindow(hwnd_)) return;  // Exit
+    ShowTemplateOnFace();
     // The command may have edited, opened or replaced the template; a save
     // only prepares it as the preview has.
     if (!preview_) return;
@@ -146,7 +149,7 @@ void MainWindow::RunCommand(int id) {
 
 void MainWindow::TogglePreview() {
     if (preview_) {
-        StopPreview();
+        EndPreview();
         return;
     }
     preview_ = std::make_unique<PreviewWindow>(hwnd_, GetDlgItem(hwnd_, IDC_DEVICE_FACE), shell_->document(),
@@ -155,11 +158,24 @@ void MainWindow::TogglePreview() {
     menu_.Check(IDM_PREVIEW, true);
 }
 
+// The user's way out of the preview: records not yet exported are asked
+// for, and the keys go back to the main window, so its shortcuts work again.
+void MainWindow::EndPreview() {
+    if (!preview_ || !preview_->MayEnd(*this)) return;
+    StopPreview();
+    SetActiveWindow(hwnd_);
+    SetFocus(hwnd_);
+}
+
 void MainWindow::StopPreview() {
     if (!preview_) return;
     face_->SetScreen(nullptr);
     preview_.reset();
     menu_.Check(IDM_PREVIEW, false);
+}
+
+void MainWindow::ShowTemplateOnFace() {
+    face_->SetIdleScreen(IdleScreen(shell_->document()), shell_->strings().Text(kTextIdleHint));
 }
 
 void MainWindow::OpenLater(HWND hwnd, const std::string& path) {
@@ -198,8 +214,19 @@ int MainWindow::RunModal(const char* templateName, DialogHandler& handler) {
 void MainWindow::RunPropertySheet(const SheetSpec& sheet) { fw::RunPropertySheet(hwnd_, sheet); }
 
 void MainWindow::PlaceWindow(bool topmost) {
+    // While the window is being made, WinMain shows it once it has its face.
+    const bool show = face_ != nullptr;
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    const bool placed = frame.left == kMainWindowX && frame.top == kMainWindowY &&
+                        frame.right - frame.left == kMainWindowWidth && frame.bottom - frame.top == kMainWindowHeight &&
+                        ((GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == topmost &&
+                        (!show || IsWindowVisible(hwnd_));
+    // Moving a window costs a round trip to the window system even when it
+    // stays where it is, as it does at every start without always on top.
+    if (placed) return;
     SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, kMainWindowX, kMainWindowY, kMainWindowWidth,
-                 kMainWindowHeight, SWP_SHOWWINDOW);
+                 kMainWindowHeight, show ? SWP_SHOWWINDOW : 0);
 }
 
 void MainWindow::RecentFilesChanged() {

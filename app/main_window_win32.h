@@ -56,7 +56,10 @@ private:
     void OnClose();
     void OnDestroy();
     void RunCommand(int id);
+    // The template's start screen on the face while nothing plays.
+    void ShowTemplateOnFace();
     void TogglePreview();
+    void EndPreview();
     void StopPreview();
 
     HINSTANCE instance_;

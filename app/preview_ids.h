@@ -16,6 +16,7 @@
 #define IDC_PREVIEW_SCAN_TEXT      401  // what the reader reads
 #define IDC_PREVIEW_RECORDS        402  // the stored records of the chosen form
 #define IDC_PREVIEW_NOTES          403  // what the screen and records do not preview
+#define IDC_PREVIEW_LOOKUP_REFUSED 404  // the chosen lookup file's refused records, which and why
 
 #define IDC_PREVIEW_SCAN           501
 #define IDC_PREVIEW_LOOKUP_CHOOSE  502

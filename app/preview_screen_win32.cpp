@@ -30,6 +30,7 @@ constexpr COLORREF kMessageInk = RGB(0x5a, 0x2e, 0x00);
 constexpr COLORREF kSoftBar = RGB(0xdd, 0xe4, 0xea);
 constexpr COLORREF kSoftEdge = RGB(0xa9, 0xb4, 0xc0);
 constexpr COLORREF kSoftInk = RGB(0x23, 0x30, 0x3d);
+constexpr COLORREF kHintInk = RGB(0x6a, 0x76, 0x84);
 
 HFONT LcdFont(int weight) {
     // Fixed pitch; where the face is missing, the system's nearest one.
@@ -64,14 +65,18 @@ bool IsMessage(const Screen& screen, int row) {
 
 }  // namespace
 
-LcdPainter::LcdPainter() : font_(LcdFont(FW_NORMAL)), titleFont_(LcdFont(FW_BOLD)) {}
+LcdPainter::LcdPainter()
+    : font_(LcdFont(FW_NORMAL)), titleFont_(LcdFont(FW_BOLD)),
+      hintFont_(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma")) {}
 
 LcdPainter::~LcdPainter() {
     DeleteObject(font_);
     DeleteObject(titleFont_);
+    DeleteObject(hintFont_);
 }
 
-void LcdPainter::Paint(HDC target, const Screen& screen) const {
+void LcdPainter::Paint(HDC target, const Screen& screen, std::string_view hint) const {
     // Drawn off screen first, so a key held down does not make it flicker.
     HDC dc = CreateCompatibleDC(target);
     HBITMAP bitmap = CreateCompatibleBitmap(target, kLcdWidth, kLcdHeight);
@@ -115,6 +120,14 @@ void LcdPainter::Paint(HDC target, const Screen& screen) const {
             const int x = kGridLeft + screen.cursorColumn * kCellWidth;
             Fill(dc, x, baseline + 1, x + kCellWidth - 1, baseline + 3, ink);
         }
+    }
+    if (!hint.empty()) {
+        SelectObject(dc, hintFont_);
+        SetTextColor(dc, kHintInk);
+        SetTextAlign(dc, TA_TOP | TA_LEFT);
+        RECT row{0, kGridTop + (kScreenRows - 1) * kCellHeight, kLcdWidth, kLcdHeight};
+        DrawTextA(dc, hint.data(), static_cast<int>(hint.size()), &row,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     SelectObject(dc, oldFont);
     BitBlt(target, kLcdLeft, kLcdTop, kLcdWidth, kLcdHeight, dc, 0, 0, SRCCOPY);

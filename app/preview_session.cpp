@@ -24,6 +24,8 @@ constexpr int kNoDataText = 4329;
 constexpr int kRecordsText = 4330;
 constexpr int kRefusedText = 4331;
 constexpr int kMsgCannotOpen = 4334;
+constexpr int kAskEnd = 4346;  // "End the preview? The records not yet exported are lost."
+constexpr const char* kDash = " \x97 ";  // lookup-check's dash, in the panel's code page
 
 constexpr LanguageLabel kLabels[] = {
     {IDC_PREVIEW_SCAN_LABEL, 4321},   {IDC_PREVIEW_SCAN, 4322},    {IDC_PREVIEW_LOOKUP_LABEL, 4323},
@@ -117,31 +119,24 @@ void PreviewSession::OnInit(Dialog& dialog) {
 }
 
 void PreviewSession::OnCommand(Dialog& dialog, int id, Notify code) {
-    switch (id) {
-    case IDC_PREVIEW_SCAN:
-        if (code == Notify::Clicked) Scan();
-        break;
-    case IDC_PREVIEW_LOOKUP_CHOOSE:
-        if (code == Notify::Clicked) ChooseLookupData(dialog);
-        break;
-    case IDC_PREVIEW_RECORD_FORM:
-        if (code == Notify::SelChange) {
-            ShowRecords();
-            ShowNotes();
-        }
-        break;
-    case IDC_PREVIEW_EXPORT:
-        if (code == Notify::Clicked) Export(dialog);
-        break;
-    case IDC_PREVIEW_CLEAR:
-        if (code == Notify::Clicked) {
-            preview_->ClearRecords();
-            Changed();
-        }
-        break;
-    default:
-        break;
+    if (code == Notify::SelChange && id == IDC_PREVIEW_LOOKUP) ShowRefused();
+    if (code == Notify::SelChange && id == IDC_PREVIEW_RECORD_FORM) {
+        ShowRecords();
+        ShowNotes();
     }
+    if (code != Notify::Clicked) return;
+    switch (id) {
+    case IDC_PREVIEW_SCAN: Scan(); break;
+    case IDC_PREVIEW_LOOKUP_CHOOSE: ChooseLookupData(dialog); break;
+    case IDC_PREVIEW_EXPORT: Export(dialog); break;
+    case IDC_PREVIEW_CLEAR:
+        preview_->ClearRecords();
+        exported_.fill(0);
+        Changed();
+        break;
+    default: return;
+    }
+    host_.ReturnKeysToTerminal();
 }
 
 // ---------------------------------------------------------------- input
@@ -185,6 +180,7 @@ void PreviewSession::TemplateMayHaveChanged(const TemplateDocument& doc) {
     next->lookups() = preview_->lookups();
     next->lookups().Reload(next->played().blocks.lookups);
     preview_ = std::move(next);
+    exported_.fill(0);
     *played_ = Snapshot(doc);
     preview_->Start();
     if (dialog_) ShowLookups();
@@ -192,6 +188,17 @@ void PreviewSession::TemplateMayHaveChanged(const TemplateDocument& doc) {
 }
 
 void PreviewSession::TemplateSaved(const TemplateDocument& doc) { *played_ = Snapshot(doc); }
+
+bool PreviewSession::MayEnd(MessageOwner& owner) {
+    bool unexported = false;
+    for (int f = 0; f < kFormCount; ++f) unexported = unexported || RecordsOf(*preview_, f).size() > exported_[f];
+    if (!unexported || ConfirmById(owner, preview_->played().strings(), kAskEnd)) return true;
+    if (preview_->ended()) {
+        preview_->Start();
+        Changed();
+    }
+    return false;
+}
 
 void PreviewSession::Changed() {
     host_.ScreenChanged();
@@ -225,6 +232,19 @@ void PreviewSession::ShowLookups() {
     }
     FillList(*dialog_, IDC_PREVIEW_LOOKUP, entries);
     dialog_->ListSelect(IDC_PREVIEW_LOOKUP, selected);
+    ShowRefused();
+}
+
+// Which records of the chosen lookup data the terminal refuses, and why, as
+// fwtool lookup-check says it.
+void PreviewSession::ShowRefused() {
+    const int index = dialog_->ListSelection(IDC_PREVIEW_LOOKUP);
+    std::string text;
+    if (index >= 0)
+        for (const LookupFinding& f : preview_->lookups().import(index).findings)
+            text += std::string(text.empty() ? "" : "\r\n") + "line " + std::to_string(f.line) + ": " + f.problems + kDash +
+                    f.outcome;
+    dialog_->SetText(IDC_PREVIEW_LOOKUP_REFUSED, text);
 }
 
 void PreviewSession::ChooseLookupData(Dialog& dialog) {
@@ -298,8 +318,8 @@ void PreviewSession::Export(Dialog& dialog) {
     const std::string text =
         ExportText(form, preview_->layout(f), preview_->played().blocks.settings, RecordsOf(*preview_, f));
     // "Append" adds to what an earlier export left; "Overwrite" starts afresh.
-    if (!WriteWholeFile(*path, text, form.exportAppend == 1))
-        ShowMessageById(dialog, preview_->played().strings(), kTitleError, kMsgCannotSave);
+    if (WriteWholeFile(*path, text, form.exportAppend == 1)) exported_[f] = RecordsOf(*preview_, f).size();
+    else ShowMessageById(dialog, preview_->played().strings(), kTitleError, kMsgCannotSave);
 }
 
 }  // namespace fw

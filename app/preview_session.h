@@ -4,6 +4,7 @@
 // screen and passes the face's keys, the PC keyboard and the time in.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ public:
     virtual std::optional<std::string> ChooseExportFile(const std::string& name) = 0;
     // Esc on the terminal's main screen: the preview is over.
     virtual void PreviewEnded() = 0;
+    // A panel action is done: the keys go to the terminal again.
+    virtual void ReturnKeysToTerminal() = 0;
 };
 
 class PreviewSession final : public DialogHandler {
@@ -52,6 +55,10 @@ public:
     // A save prepared the template in memory as the preview had prepared
     // its copy: the same template plays on, under its new file name too.
     void TemplateSaved(const TemplateDocument& doc);
+    // Whether the preview may end: with records not yet exported, only when
+    // the user says so. Otherwise it plays on, from its start screen when
+    // Esc on its main screen had ended it.
+    bool MayEnd(MessageOwner& owner);
 
     const TerminalPreview& preview() const { return *preview_; }
 
@@ -63,6 +70,7 @@ private:
     void ChooseLookupData(Dialog& dialog);
     void Export(Dialog& dialog);
     void ShowLookups();
+    void ShowRefused();
     void ShowRecordForms();
     void ShowRecords();
     void ShowNotes();
@@ -76,6 +84,7 @@ private:
     Dialog* dialog_ = nullptr;
     std::size_t recordsShown_ = 0;
     std::vector<int> recordForms_;  // the forms the record list offers, in its order
+    std::array<std::size_t, kFormCount> exported_{};  // per form, the records its last export wrote
 };
 
 }  // namespace fw

@@ -66,8 +66,6 @@ PreviewWindow::~PreviewWindow() {
     }
     DeleteObject(recordsFont_);
     SetWindowTextA(face_, "");
-    const RECT lcd{kLcdLeft, kLcdTop, kLcdLeft + kLcdWidth, kLcdTop + kLcdHeight};
-    InvalidateRect(face_, &lcd, FALSE);
 }
 
 INT_PTR CALLBACK PreviewWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,8 +107,6 @@ void PreviewWindow::PlacePanel() {
     if (x + width > work.right) x = std::max<int>(work.left, face.left - kPanelGap - width);
     SetWindowPos(panel_, nullptr, x, face.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
-
-void PreviewWindow::Paint(HDC dc) { painter_.Paint(dc, session_.preview().screen()); }
 
 bool PreviewWindow::KeyDown(WPARAM virtualKey) {
     TerminalKey key;

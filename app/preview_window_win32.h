@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "app/device_face_win32.h"
-#include "app/preview_screen_win32.h"
 #include "app/preview_session.h"
 
 namespace fw {
@@ -24,6 +23,7 @@ public:
 
     void TemplateMayHaveChanged(const TemplateDocument& doc) { session_.TemplateMayHaveChanged(doc); }
     void TemplateSaved(const TemplateDocument& doc) { session_.TemplateSaved(doc); }
+    bool MayEnd(MessageOwner& owner) { return session_.MayEnd(owner); }
     // Beside the face, on the side of the screen that has room for it; again
     // whenever the face moves.
     void PlacePanel();
@@ -33,7 +33,7 @@ public:
     bool TranslatePanelMessage(MSG& message) { return panel_ && IsDialogMessageA(panel_, &message); }
 
     // FaceScreen
-    void Paint(HDC dc) override;
+    Screen Shown() const override { return session_.preview().screen(); }
     void KeyClicked(int key) override { session_.FaceKey(key); }
     bool KeyDown(WPARAM virtualKey) override;
     void Character(char c) override;
@@ -45,6 +45,7 @@ public:
     std::optional<std::string> ChooseLookupData() override;
     std::optional<std::string> ChooseExportFile(const std::string& name) override;
     void PreviewEnded() override { onEnded_(); }
+    void ReturnKeysToTerminal() override { SetFocus(face_); }
 
 private:
     static INT_PTR CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,7 +54,6 @@ private:
     HWND face_;
     HWND panel_ = nullptr;
     std::function<void()> onEnded_;
-    LcdPainter painter_;
     HFONT recordsFont_;
     PreviewSession session_;
 };

@@ -1,5 +1,9 @@
 #include "editor/editor_sheet.h"
 
+#include "editor/watched_page.h"
+#include "pages/form/form_ids.h"
+#include "pages/lookup/lookup_ids.h"
+#include "pages/menu/menu_ids.h"
 #include "pages/form/form_editor.h"
 #include "pages/form/form_page.h"
 #include "pages/lookup/lookup_page.h"
@@ -8,6 +12,7 @@
 #include "pages/settings/settings_page.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
+#include "ui/message.h"
 
 namespace fw {
 namespace {
@@ -16,8 +21,11 @@ constexpr int kCaptionTextId = 1;   // "Formwright"
 constexpr int kNewFileTextId = 2;   // "New file"
 constexpr int kFirstPageTitleId = 3;  // "Form", "Menu", "Lookup", "Barcode", "Settings"
 constexpr const char* kUnknownFile = "Unknow";
+constexpr int kAskDiscard = 4340;  // "Discard the changes made in this sheet?"
 
 constexpr const char* kPageTemplates[] = {"FORMDLG", "MENUDLG", "LOOKUPDLG", "BARCODEDLG", "SETTINGSDLG"};
+// Per page, the lists that only choose the form, menu or lookup file shown.
+const std::vector<int> kBrowsingLists[] = {{IDC_FORM_ID_LIST}, {IDC_MENU_ID_LIST}, {IDC_LOOKUP_ID_LIST}, {}, {}};
 
 // With a language file active, the sheet takes its texts straight from the
 // language table, even an empty one; otherwise from the program's strings.
@@ -52,10 +60,21 @@ EditorSession::EditorSession(TemplateDocument& doc, const UiStrings& strings)
     auto settingsPage = std::make_unique<SettingsPage>(doc, strings);
     settingsPage_ = settingsPage.get();
     pages_.push_back(std::move(settingsPage));
-    for (int i = 0; i < 5; ++i)
-        spec_.pages.push_back({kPageTemplates[i], SheetText(strings, kFirstPageTitleId + i), pages_[i].get()});
+    const auto queryCancel = [this, &strings](Dialog& page) {
+        return !Changed() || ConfirmById(page, strings, kAskDiscard);
+    };
+    for (int i = 0; i < 5; ++i) {
+        watched_.push_back(std::make_unique<WatchedPage>(*pages_[i], kBrowsingLists[i], queryCancel));
+        spec_.pages.push_back({kPageTemplates[i], SheetText(strings, kFirstPageTitleId + i), watched_[i].get()});
+    }
 }
 
 EditorSession::~EditorSession() = default;
+
+bool EditorSession::Changed() const {
+    for (const auto& page : watched_)
+        if (page->Changed()) return true;
+    return false;
+}
 
 }  // namespace fw

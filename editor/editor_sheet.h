@@ -13,6 +13,7 @@ class UiStrings;
 class TemplateDocument;
 class FormPage;
 class SettingsPage;
+class WatchedPage;
 struct FormEditorState;
 
 struct SheetPage {
@@ -42,10 +43,13 @@ public:
     FormPage& formPage() { return *formPage_; }
     // The Barcode page asks it to follow the image capture option.
     SettingsPage& settingsPage() { return *settingsPage_; }
+    // Whether the user changed anything on any page; Cancel asks first then.
+    bool Changed() const;
 
 private:
     std::unique_ptr<FormEditorState> formState_;  // outlives the pages that use it
     std::vector<std::unique_ptr<PageHandler>> pages_;
+    std::vector<std::unique_ptr<WatchedPage>> watched_;  // what the sheet runs, one per page
     FormPage* formPage_ = nullptr;
     SettingsPage* settingsPage_ = nullptr;
     SheetSpec spec_;

@@ -60,6 +60,26 @@ int CALLBACK SheetCallback(HWND, UINT message, LPARAM lParam) {
     return 0;
 }
 
+using PropertySheetFunction = INT_PTR(WINAPI*)(LPCPROPSHEETHEADERA);
+using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+
+// The common controls are loaded and set up when the first sheet opens, not
+// at start-up, where loading them took longer (under Wine) than all the rest
+// the program does before its face shows. nullptr when they are missing.
+PropertySheetFunction CommonControlsSheet() {
+    static const PropertySheetFunction sheet = [] {
+        HMODULE library = LoadLibraryA("comctl32.dll");
+        if (!library) return PropertySheetFunction{};
+        if (auto init = reinterpret_cast<InitFunction>(
+                reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")))) {
+            const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+            init(&controls);
+        }
+        return reinterpret_cast<PropertySheetFunction>(reinterpret_cast<void*>(GetProcAddress(library, "PropertySheetA")));
+    }();
+    return sheet;
+}
+
 // Tells the sheet the answer to a notification.
 INT_PTR NotifyResult(HWND page, LONG_PTR result) {
     SetWindowLongPtrA(page, DWLP_MSGRESULT, result);
@@ -80,6 +100,8 @@ INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case PSN_APPLY:
             binding->handler->OnApply(binding->dialog);
             return NotifyResult(hwnd, PSNRET_NOERROR);
+        case PSN_QUERYCANCEL:  // Cancel, Esc and the close box
+            return NotifyResult(hwnd, binding->handler->OnQueryCancel(binding->dialog) ? FALSE : TRUE);
         default:
             return FALSE;
         }
@@ -121,7 +143,7 @@ void RunPropertySheet(HWND owner, const SheetSpec& spec) {
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = 0;
     header.ppsp = pages.data();
-    PropertySheetA(&header);
+    if (const PropertySheetFunction sheet = CommonControlsSheet()) sheet(&header);
 }
 
 }  // namespace fw

@@ -69,11 +69,44 @@ PickResult GridState::Pick(int x, int y, int width, int height) {
 
     column = col - 1;
     row = r - 1;
+    return PickSelected();
+}
+
+PickResult GridState::PickSelected() {
+    const std::uint8_t code = selectedCode();
+    if (!IsPickable(code)) return PickResult::Ignored;
+    // A box that holds one code takes the new one in its place.
+    if (maxCodes == 1) Clear();
     if (count >= maxCodes) return PickResult::TooMany;
     codes[count++] = code;
     composed += KeyName(code);
     composed += ' ';
     return PickResult::Added;
+}
+
+void GridState::Move(int columns, int rows) {
+    for (int c = column + columns, r = row + rows; c >= 0 && c < kGridSide && r >= 0 && r < kGridSide;
+         c += columns, r += rows) {
+        if (IsPickable(static_cast<std::uint8_t>(c * kGridSide + r))) {
+            column = c;
+            row = r;
+            return;
+        }
+    }
+}
+
+bool GridState::Select(std::uint8_t code) {
+    if (!IsPickable(code)) return false;
+    column = code / kGridSide;
+    row = code % kGridSide;
+    return true;
+}
+
+void GridState::RemoveLast() {
+    if (count == 0) return;
+    codes[--count] = 0;
+    composed.clear();
+    KeyCodesToText(codes.data(), static_cast<std::size_t>(count), composed);
 }
 
 void GridState::Clear() {
@@ -112,8 +145,8 @@ void PaintGridCells(Painter& painter, int width, int height, const GridState& st
     }
 
     for (int i = 0; i < kGridSide; ++i) {
-        painter.Text(cellW * (i + 1), 0, cellW * (i + 2), cellH, ColumnHeader(i), kBlack, TextPlacement::CentredAtTop);
-        painter.Text(0, cellH * (i + 1), cellW, cellH * (i + 2), RowHeader(i), kBlack, TextPlacement::CentredAtTop);
+        painter.Text(cellW * (i + 1), 0, cellW * (i + 2), cellH, ColumnHeader(i), kBlack, TextPlacement::Centred);
+        painter.Text(0, cellH * (i + 1), cellW, cellH * (i + 2), RowHeader(i), kBlack, TextPlacement::Centred);
     }
     for (int i = 0; i < kGridSide; ++i) {
         for (int j = 0; j < kGridSide; ++j) {
@@ -121,15 +154,18 @@ void PaintGridCells(Painter& painter, int width, int height, const GridState& st
             const std::string_view name = KeyName(code);
             if (name.empty()) continue;
             painter.Text(cellW * (i + 1), cellH * (j + 1), cellW * (i + 2), cellH * (j + 2), name,
-                         IsPickable(code) ? kBlack : kGridLineGrey, TextPlacement::CentredAtTop);
+                         IsPickable(code) ? kBlack : kGridLineGrey, TextPlacement::Centred);
         }
     }
 
-    const int left = (state.column + 1) * cellW + 1;
-    const int top = (state.row + 1) * cellH + 1;
-    painter.FillRect(left + 1, top + 1, left + cellW - 1, top + cellH - 1, kPureBlue);
+    // The cell's lines lie on its left and top edges: the mark keeps one
+    // white pixel from them and from the next cell's lines on every side,
+    // and the name stays where the unmarked cell has it.
+    const int left = (state.column + 1) * cellW;
+    const int top = (state.row + 1) * cellH;
+    painter.FillRect(left + 2, top + 2, left + cellW - 1, top + cellH - 1, kPureBlue);
     painter.Text(left, top, left + cellW, top + cellH, KeyName(state.selectedCode()), kWhite,
-                 TextPlacement::CentredAtTop);
+                 TextPlacement::Centred);
 }
 
 void PaintResultLine(Painter& painter, int width, int height, std::string_view composed) {
@@ -141,7 +177,8 @@ void PaintResultLine(Painter& painter, int width, int height, std::string_view c
     painter.Line(right, bottom, right, 0, kWhite);
     painter.Line(0, bottom, 0, 0, kResultGrey);
     painter.Line(0, 0, right, 0, kResultGrey);
-    painter.Text(5, 0, right, bottom, composed, kResultGrey, TextPlacement::LeftCentred);
+    // Black: grey text on white reads as a disabled box.
+    painter.Text(5, 0, right, bottom, composed, kBlack, TextPlacement::LeftCentred);
 }
 
 CharacterGrid::CharacterGrid(Dialog& owner, GridOpener& opener) : owner_(owner), opener_(opener) {}
@@ -156,6 +193,7 @@ void CharacterGrid::OnInit(Dialog& dialog) {
     }
     dialog.AttachCanvas(IDC_GRID_CELLS, &cells_);
     dialog.AttachCanvas(IDC_GRID_RESULT, &result_);
+    dialog.Focus(IDC_GRID_CELLS);
 }
 
 void CharacterGrid::OnCommand(Dialog& dialog, int id, Notify code) {
@@ -197,19 +235,44 @@ bool CharacterGrid::Cells::Paint(Painter& painter, int width, int height) {
     return true;
 }
 
+void CharacterGrid::Picked(Dialog& dialog, PickResult result) {
+    dialog.Invalidate(IDC_GRID_CELLS);
+    if (result == PickResult::Added) dialog.Invalidate(IDC_GRID_RESULT);
+    if (result == PickResult::TooMany) ShowMessageById(dialog, opener_.strings(), kTitleWarning, kTooManyCharactersId);
+}
+
 bool CharacterGrid::Cells::LeftButtonDown(Dialog& dialog, int x, int y, int width, int height) {
-    switch (grid_.state_.Pick(x, y, width, height)) {
-    case PickResult::Ignored:
-        break;
-    case PickResult::Added:
-        dialog.Invalidate(IDC_GRID_CELLS);
+    dialog.Focus(IDC_GRID_CELLS);
+    const PickResult result = grid_.state_.Pick(x, y, width, height);
+    if (result != PickResult::Ignored) grid_.Picked(dialog, result);
+    return true;
+}
+
+bool CharacterGrid::Cells::KeyDown(Dialog& dialog, CanvasKey key) {
+    GridState& state = grid_.state_;
+    switch (key) {
+    case CanvasKey::Space:
+    case CanvasKey::Enter: grid_.Picked(dialog, state.PickSelected()); return true;
+    case CanvasKey::Backspace:
+        state.RemoveLast();
         dialog.Invalidate(IDC_GRID_RESULT);
-        break;
-    case PickResult::TooMany:
-        dialog.Invalidate(IDC_GRID_CELLS);
-        ShowMessageById(dialog, grid_.opener_.strings(), kTitleWarning, kTooManyCharactersId);
-        break;
+        return true;
+    case CanvasKey::Left: state.Move(-1, 0); break;
+    case CanvasKey::Right: state.Move(1, 0); break;
+    case CanvasKey::Up: state.Move(0, -1); break;
+    case CanvasKey::Down: state.Move(0, 1); break;
+    case CanvasKey::F4: return false;
     }
+    dialog.Invalidate(IDC_GRID_CELLS);
+    return true;
+}
+
+// The space is picked with the Space key, and control characters come from
+// keys the grid reads as keys.
+bool CharacterGrid::Cells::Character(Dialog& dialog, char c) {
+    const auto code = static_cast<std::uint8_t>(c);
+    if (code <= 0x20 || !grid_.state_.Select(code)) return false;
+    dialog.Invalidate(IDC_GRID_CELLS);
     return true;
 }
 

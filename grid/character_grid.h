@@ -21,7 +21,7 @@ constexpr Rgb kResultGrey{128, 128, 128};    // the result line's text and shado
 
 enum class PickResult {
     Ignored,  // a header, the strip beyond the cells or a code that cannot be picked
-    Added,    // the selection moved and the code was appended
+    Added,    // the selection moved and the code was appended (or, one code at most, put in place)
     TooMany,  // the selection moved, but the list is full
 };
 
@@ -39,6 +39,13 @@ struct GridState {
     void Open(GridSlot slot, const GridBuffers& buffers);
     // A click at (x, y) of a grid window of width x height pixels.
     PickResult Pick(int x, int y, int width, int height);
+    // The keyboard: the arrows move the selection over the codes that can be
+    // picked, a character selects its own cell, Space or Enter picks the
+    // selected code, Backspace takes the last code back.
+    void Move(int columns, int rows);
+    bool Select(std::uint8_t code);
+    PickResult PickSelected();
+    void RemoveLast();
     void Clear();
     std::uint8_t selectedCode() const { return static_cast<std::uint8_t>(column * kGridSide + row); }
 };
@@ -65,6 +72,9 @@ private:
         explicit Cells(CharacterGrid& grid) : grid_(grid) {}
         bool Paint(Painter& painter, int width, int height) override;
         bool LeftButtonDown(Dialog& dialog, int x, int y, int width, int height) override;
+        bool KeyDown(Dialog& dialog, CanvasKey key) override;
+        bool Character(Dialog& dialog, char c) override;
+        bool KeyboardControl() const override { return true; }
 
     private:
         CharacterGrid& grid_;
@@ -81,6 +91,8 @@ private:
     };
 
     void Close(Dialog& dialog, bool accept);
+    // The selection moved, and a pick may have followed.
+    void Picked(Dialog& dialog, PickResult result);
 
     Dialog& owner_;
     GridOpener& opener_;

@@ -19,7 +19,8 @@ bool GridOpener::LeftButtonDown(Dialog& dialog, int, int, int, int) {
     return true;
 }
 
-bool GridOpener::KeyDown(Dialog& dialog, CanvasKey) {
+bool GridOpener::KeyDown(Dialog& dialog, CanvasKey key) {
+    if (key != CanvasKey::Space && key != CanvasKey::F4) return false;
     OpenGrid(dialog);
     return true;
 }

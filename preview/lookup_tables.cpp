@@ -1,7 +1,6 @@
 #include "preview/lookup_tables.h"
 
 #include "template/fixed_text.h"
-#include "template/lookup_data.h"
 
 namespace fw {
 
@@ -23,11 +22,13 @@ void LookupTables::Clear(int index) { files_[index] = File(); }
 
 void LookupTables::Import(const LookupRecord& definition, File& file) {
     file.records.clear();
-    file.import = {file.import.source, LookupDefinitionProblem(definition), 0, 0};
+    file.import = {file.import.source, LookupDefinitionProblem(definition), 0, 0, {}};
     file.keyField = definition.keyField;
     if (!file.import.problem.empty()) return;
+    const std::vector<LookupDataRecord> records = ReadLookupData(definition, file.data);
+    file.import.findings = LookupFindings(definition, records);
     bool stopped = false;
-    for (const LookupDataRecord& record : ReadLookupData(definition, file.data)) {
+    for (const LookupDataRecord& record : records) {
         // "Stop the import process" ends it at the first bad record; the
         // terminal keeps what it read before.
         stopped = stopped || (!record.problems.empty() && definition.wrongFormatAction == kStopImport);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "template/blocks/lookup_block.h"
+#include "template/lookup_data.h"
 
 namespace fw {
 
@@ -19,6 +20,7 @@ struct LookupImport {
     std::string problem;     // why nothing could be imported; empty when it could
     int imported = 0;
     int refused = 0;         // bad records skipped, or never reached after a stop
+    std::vector<LookupFinding> findings;  // the bad records, which and why
 };
 
 class LookupTables {

@@ -24,6 +24,7 @@ constexpr int kTextTerminalKeyField = 4316;  // field names of the record table
 constexpr int kTextMenuDataField = 4317;
 constexpr int kTextStampField = 4318;
 constexpr int kTextKeyMark = 4319;
+constexpr int kTextIdleHint = 4347;         // under the template's start screen on the idle face
 
 // Labels of the form page's lists that the preview shows as they are.
 constexpr int kFirstSourceLabel = 1311;  // "reader", "keypad", "RFID", "all"

@@ -27,6 +27,7 @@ enum class RowStyle {
 struct ScreenRow {
     std::string text;  // 8-bit ANSI, at most kScreenColumns characters
     RowStyle style = RowStyle::Plain;
+    friend bool operator==(const ScreenRow&, const ScreenRow&) = default;
 };
 
 struct Screen {
@@ -35,6 +36,7 @@ struct Screen {
     int cursorColumn = 0;
     // In full, what this screen stores but the preview does not play.
     std::vector<std::string> notes;
+    friend bool operator==(const Screen&, const Screen&) = default;
 };
 
 // Text cut to the screen's width.

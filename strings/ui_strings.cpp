@@ -5,16 +5,17 @@
 
 namespace fw {
 
-LanguageTable::LanguageTable()
-    : slots_(std::make_unique<std::array<std::array<char, kLanguageSlotSize>, kStringIdCount>>()) {}
+LanguageTable::LanguageTable() = default;
 
 const char* LanguageTable::Slot(int id) const {
-    if (id < 0 || id >= kStringIdCount) return "";
+    if (id < 0 || id >= kStringIdCount || !slots_) return "";
     return (*slots_)[id].data();
 }
 
 void LanguageTable::SetSlot(int id, std::string_view text) {
     if (id < 0 || id >= kStringIdCount) return;
+    // Made with the first text a language file gives: most starts have none.
+    if (!slots_) slots_ = std::make_unique<std::array<std::array<char, kLanguageSlotSize>, kStringIdCount>>();
     auto& slot = (*slots_)[id];
     const std::size_t n = std::min(text.size(), kLanguageSlotSize - 1);
     std::memcpy(slot.data(), text.data(), n);
@@ -22,7 +23,7 @@ void LanguageTable::SetSlot(int id, std::string_view text) {
 }
 
 void LanguageTable::ClearSlot(int id) {
-    if (id < 0 || id >= kStringIdCount) return;
+    if (id < 0 || id >= kStringIdCount || !slots_) return;
     (*slots_)[id].fill('\0');
 }
 

@@ -141,6 +141,39 @@ std::string LookupDefinitionProblem(const LookupRecord& lookup) {
     return {};
 }
 
+std::vector<LookupFinding> LookupFindings(const LookupRecord& lookup, const std::vector<LookupDataRecord>& records) {
+    // Under "Stop the import process" the first bad record ends the import,
+    // so the records behind it never arrive.
+    std::vector<LookupFinding> findings;
+    int stoppedAt = 0;
+    for (const LookupDataRecord& record : records) {
+        if (record.problems.empty()) continue;
+        std::string outcome;
+        switch (lookup.wrongFormatAction) {
+        case kStopImport:
+            if (stoppedAt == 0) {
+                stoppedAt = record.line;
+                outcome = "the terminal stops the import here: " +
+                          (record.line == records.back().line
+                               ? "line " + std::to_string(record.line) + " is"
+                               : "lines " + std::to_string(record.line) + " to " +
+                                     std::to_string(records.back().line) + " are") +
+                          " not imported";
+            } else {
+                outcome = "not reached: the import stops at line " + std::to_string(stoppedAt);
+            }
+            break;
+        case kTruncateRecord: outcome = "the terminal truncates or reformats the record"; break;
+        case kSkipRecord: outcome = "the terminal skips the record"; break;
+        default: outcome = "the terminal's action, code " + std::to_string(lookup.wrongFormatAction) + ", is unknown";
+        }
+        std::string problems;
+        for (const std::string& p : record.problems) problems += (problems.empty() ? "" : "; ") + p;
+        findings.push_back({record.line, problems, outcome});
+    }
+    return findings;
+}
+
 std::vector<LookupDataRecord> ReadLookupData(const LookupRecord& lookup, std::string_view data) {
     RecordReader reader(lookup);
     std::vector<LookupDataRecord> records;

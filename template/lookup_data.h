@@ -41,4 +41,14 @@ std::string LookupDefinitionProblem(const LookupRecord& lookup);
 // Every record of the file, in order. The definition must be usable.
 std::vector<LookupDataRecord> ReadLookupData(const LookupRecord& lookup, std::string_view data);
 
+// A bad record as fwtool lookup-check and the Preview name it: what is
+// wrong with it, and what the terminal does with it under the lookup file's
+// "Action when the format of record is wrong".
+struct LookupFinding {
+    int line;
+    std::string problems;
+    std::string outcome;
+};
+std::vector<LookupFinding> LookupFindings(const LookupRecord& lookup, const std::vector<LookupDataRecord>& records);
+
 }  // namespace fw

@@ -22,7 +22,7 @@ constexpr Rgb kLightGrey{192, 192, 192};  // the stock light grey brush
 constexpr Rgb kPureBlue{0, 0, 255};
 
 enum class TextPlacement {
-    CentredAtTop,   // centred horizontally at the top of the rectangle
+    Centred,        // in the middle of the rectangle, one line
     LeftCentred,    // from the left edge, centred vertically, one line
 };
 
@@ -40,8 +40,8 @@ public:
                       TextPlacement placement) = 0;
 };
 
-// Keys that act on a control the logic paints, as a click would.
-enum class CanvasKey { Space, F4 };
+// Keys that act on a control the logic paints.
+enum class CanvasKey { Space, F4, Enter, Backspace, Left, Right, Up, Down };
 
 class CanvasHandler {
 public:
@@ -53,6 +53,11 @@ public:
     virtual bool LeftButtonDown(Dialog& dialog, int x, int y, int width, int height) = 0;
     // A key pressed while the control has the focus; true when it is taken.
     virtual bool KeyDown(Dialog&, CanvasKey) { return false; }
+    // A character typed while the control has the focus; true when it is taken.
+    virtual bool Character(Dialog&, char) { return false; }
+    // A control worked from the keyboard takes the focus, the arrows, the
+    // characters and Enter from the dialog; Tab and Esc stay the dialog's.
+    virtual bool KeyboardControl() const { return false; }
 };
 
 }  // namespace fw

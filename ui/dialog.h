@@ -21,7 +21,8 @@ enum class Notify {
     Other,       // anything else a control reports (drop-down opened, focus gained, ...)
 };
 
-enum class Buttons { Ok, OkCancel, YesNoCancel };
+// YesNo asks before work is lost: No is its default button.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Exclamation, Question, Information };
 enum class Answer { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
@@ -52,6 +53,8 @@ public:
     virtual bool IsVisible(int id) const = 0;
     virtual void Check(int id, bool on) = 0;
     virtual bool IsChecked(int id) const = 0;
+    // A check box or radio button: a button that carries a mark.
+    virtual bool IsCheckable(int id) const = 0;
     virtual void Focus(int id) = 0;
 
     // Drop-down lists. Selecting by code raises no notification.

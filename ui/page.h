@@ -2,6 +2,9 @@
 // user turns to it or away from it, and when the sheet is applied.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "ui/dialog.h"
 
 namespace fw {
@@ -14,6 +17,12 @@ public:
     virtual void OnKillActive(Dialog&) {}
     // OK: copy the page's edits back into the template.
     virtual void OnApply(Dialog&) {}
+    // Cancel, Esc or the close box, asked of the page shown: false keeps the
+    // sheet open.
+    virtual bool OnQueryCancel(Dialog&) { return true; }
+    // The working copy the page edits, so the sheet can tell whether
+    // anything changed.
+    virtual std::span<const std::uint8_t> WorkingBytes() const { return {}; }
 };
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #include "ui/win32_canvas.h"
 
+#include <optional>
 #include <string>
 
 #include "ui/dialog.h"
@@ -10,6 +11,20 @@ namespace {
 constexpr const char* kBindingProperty = "FormwrightCanvas";
 
 COLORREF ToColorRef(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
+
+std::optional<CanvasKey> CanvasKeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_SPACE: return CanvasKey::Space;
+    case VK_F4: return CanvasKey::F4;
+    case VK_RETURN: return CanvasKey::Enter;
+    case VK_BACK: return CanvasKey::Backspace;
+    case VK_LEFT: return CanvasKey::Left;
+    case VK_RIGHT: return CanvasKey::Right;
+    case VK_UP: return CanvasKey::Up;
+    case VK_DOWN: return CanvasKey::Down;
+    default: return std::nullopt;
+    }
+}
 
 struct CanvasBinding {
     WNDPROC ownProcedure;
@@ -55,11 +70,22 @@ LRESULT CALLBACK CanvasProcedure(HWND control, UINT message, WPARAM wParam, LPAR
                                             static_cast<short>(HIWORD(lParam)), client.right, client.bottom))
             return 0;
         break;
+    case WM_GETDLGCODE:
+        if (binding->canvas->KeyboardControl()) {
+            const auto* pending = reinterpret_cast<const MSG*>(lParam);
+            const bool enter = pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN;
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+        }
+        break;
     case WM_KEYDOWN:
-        if ((wParam == VK_SPACE || wParam == VK_F4) &&
-            binding->canvas->KeyDown(*binding->dialog, wParam == VK_SPACE ? CanvasKey::Space : CanvasKey::F4))
+        if (const std::optional<CanvasKey> key = CanvasKeyOf(wParam);
+            key && binding->canvas->KeyDown(*binding->dialog, *key))
             return 0;
         break;
+    case WM_CHAR:
+        if (binding->canvas->Character(*binding->dialog, static_cast<char>(wParam))) return 0;
+        break;
+
     case WM_NCDESTROY:
         Unbind(control);
         break;
@@ -111,8 +137,7 @@ void GdiPainter::Text(int left, int top, int right, int bottom, std::string_view
                       TextPlacement placement) {
     SetTextColor(dc_, ToColorRef(colour));
     RECT rect{left, top, right, bottom};
-    const UINT format = placement == TextPlacement::CentredAtTop ? DT_CENTER | DT_TOP | DT_SINGLELINE
-                                                                 : DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+    const UINT format = (placement == TextPlacement::Centred ? DT_CENTER : DT_LEFT) | DT_VCENTER | DT_SINGLELINE;
     const std::string terminated(text);
     DrawTextA(dc_, terminated.c_str(), -1, &rect, format);
 }

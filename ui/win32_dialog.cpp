@@ -20,6 +20,7 @@ Answer ShowMessageBox(HWND owner, std::string_view text, std::string_view title,
     switch (buttons) {
     case Buttons::Ok: style = MB_OK; break;
     case Buttons::OkCancel: style = MB_OKCANCEL; break;
+    case Buttons::YesNo: style = MB_YESNO | MB_DEFBUTTON2; break;
     case Buttons::YesNoCancel: style = MB_YESNOCANCEL; break;
     }
     switch (icon) {
@@ -116,6 +117,20 @@ bool Win32Dialog::IsVisible(int id) const {
 void Win32Dialog::Check(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
 
 bool Win32Dialog::IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+
+bool Win32Dialog::IsCheckable(int id) const {
+    HWND control = GetDlgItem(hwnd_, id);
+    char className[8] = "";
+    if (!control || !GetClassNameA(control, className, sizeof className) || lstrcmpiA(className, "Button") != 0)
+        return false;
+    switch (GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE: case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void Win32Dialog::Focus(int id) {
     HWND control = GetDlgItem(hwnd_, id);

@@ -42,6 +42,7 @@ public:
     bool IsVisible(int id) const override;
     void Check(int id, bool on) override;
     bool IsChecked(int id) const override;
+    bool IsCheckable(int id) const override;
     void Focus(int id) override;
 
     void ListClear(int id) override;

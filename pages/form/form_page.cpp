@@ -1,6 +1,8 @@
 #include "pages/form/form_page.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "pages/form/field_properties_dialog.h"
 #include "pages/form/form_edits.h"
@@ -14,6 +16,7 @@
 #include "template/fixed_text.h"
 #include "template/target_code.h"
 #include "template/template_document.h"
+#include "ui/message.h"
 
 namespace fw {
 namespace {
@@ -23,6 +26,7 @@ constexpr int kVariablesHeaderText = 119;  // "Variables"
 constexpr int kZorqText = 1376;
 constexpr int kLargeDataText = 1377;
 constexpr int kReadFrom2DText = 1378;
+constexpr int kAskResetForm = 4341;  // "Reset form %1?"
 
 constexpr int kBaseTypeEntries = 16;
 constexpr unsigned kShortLength = 160;
@@ -144,6 +148,10 @@ void FormPage::OnApply(Dialog&) {
     doc_.modified = true;
 }
 
+std::span<const std::uint8_t> FormPage::WorkingBytes() const {
+    return {reinterpret_cast<const std::uint8_t*>(state_.forms), sizeof state_.forms};
+}
+
 void FormPage::RefreshInputSources(int rfidState) {
     if (rfidState == 0)
         for (FormRecord& f : state_.forms)
@@ -202,6 +210,7 @@ void FormPage::OnFormChosen() {
     const int chosen = page_->ListSelection(IDC_FORM_ID_LIST);
     if (chosen == state_.currentForm) return;
     state_.currentForm = chosen;
+    typePick_.reset();
     SyncReaderTypes();
     ShowForm();
 }
@@ -219,6 +228,8 @@ void FormPage::OnRecordActionChosen() {
 }
 
 void FormPage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetForm, std::to_string(state_.currentForm + 1))) return;
+    typePick_.reset();
     ResetFormRecord(form(), state_.currentForm, strings_);
     ShowForm();
 }
@@ -234,6 +245,7 @@ void FormPage::RunOptionsDialog() {
 }
 
 void FormPage::OnTypeChosen(int line, Notify code) {
+    if (code == Notify::KillFocus) typePick_.reset();
     if (code != Notify::SelChange) return;
     const int entry = page_->ListSelection(TypeList(line));
     if (entry < 0) return;
@@ -242,9 +254,22 @@ void FormPage::OnTypeChosen(int line, Notify code) {
     const bool holdsReadFrom2D =
         page_->ListCount(TypeList(line)) > twoDEntry &&
         page_->ListText(TypeList(line), twoDEntry) == strings_.Text(kReadFrom2DText);
+    const std::uint8_t chosen = DataTypeCode(shape, entry, holdsReadFrom2D);
 
-    const std::uint8_t oldType = type(line);
-    form().dataType[line] = DataTypeCode(shape, entry, holdsReadFrom2D);
+    std::uint8_t(&marks)[kFormVisibleLines] = state_.showMark[state_.currentForm];
+    if (!typePick_ || typePick_->form != state_.currentForm || typePick_->line != line) {
+        typePick_ = TypePick{state_.currentForm, line, form(), {}};
+        std::copy(std::begin(marks), std::end(marks), typePick_->showMarks.begin());
+    } else if (std::memcmp(&form(), &typePick_->before, sizeof(FormRecord)) != 0 ||
+               !std::equal(std::begin(marks), std::end(marks), typePick_->showMarks.begin())) {
+        form() = typePick_->before;
+        std::copy(typePick_->showMarks.begin(), typePick_->showMarks.end(), std::begin(marks));
+        ShowForm();
+    }
+
+    const std::uint8_t oldType = typePick_->before.dataType[line];
+    form().dataType[line] = chosen;
+    SelectType(line);
     if (!zorqForm() && twoDReader()) UpdateLargeDataChoice(line);
     if (TypeChangeResets(oldType, type(line))) ResetLineProperties(line);
     FillLookupColumn(line);

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include "pages/form/form_editor.h"
 #include "pages/form/form_lists.h"
@@ -23,6 +25,7 @@ public:
     void OnCommand(Dialog& dialog, int id, Notify code) override;
     void OnSetActive(Dialog& dialog) override;
     void OnApply(Dialog& dialog) override;
+    std::span<const std::uint8_t> WorkingBytes() const override;
 
     // The Barcode page switched the RFID reader on (1) or off (0). Off turns
     // every stored "RFID" source of lines 1 to 12 into "all".
@@ -107,6 +110,16 @@ private:
     // What each line's lookup list holds now.
     enum class LookupColumnShape { Unfilled, Variables, Fields, SignedFields };
     std::array<LookupColumnShape, kFormVisibleLines> lookupShapes_{};
+    // The form as it was when a line's data type list took the focus. Each
+    // pick in the list starts from it again, so the entries passed on the way
+    // (by the arrows or the wheel) leave nothing behind.
+    struct TypePick {
+        int form;
+        int line;
+        FormRecord before;
+        std::array<std::uint8_t, kFormVisibleLines> showMarks;
+    };
+    std::optional<TypePick> typePick_;
 };
 
 }  // namespace fw

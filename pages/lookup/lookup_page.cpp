@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "pages/lookup/lookup_ids.h"
 #include "strings/ui_strings.h"
@@ -29,6 +31,7 @@ constexpr int kDataTypeCount = 6;
 constexpr int kLengthHeadText = 293;      // "Length"
 constexpr int kMaxLengthHeadText = 294;   // "Max length"
 constexpr int kInvalidValueText = 2854;
+constexpr int kAskResetLookup = 4343;     // "Reset lookup file %1?"
 
 constexpr std::size_t kNameLimit = 50;
 constexpr int kDelimiterBoxLimit = 3;
@@ -216,6 +219,7 @@ void LookupPage::OnDelimitedClicked() {
 }
 
 void LookupPage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetLookup, std::to_string(current_ + 1))) return;
     ResetLookupRecord(lookup(), current_, strings_);
     ShowLookup();
 }

@@ -24,6 +24,9 @@ public:
     void OnCommand(Dialog& dialog, int id, Notify code) override;
     void OnKillActive(Dialog& dialog) override;
     void OnApply(Dialog& dialog) override;
+    std::span<const std::uint8_t> WorkingBytes() const override {
+        return {reinterpret_cast<const std::uint8_t*>(lookups_), sizeof lookups_};
+    }
 
 private:
     using SlotHandler = void (LookupPage::*)(int slot, Notify code);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <string>
 
 #include "pages/menu/menu_ids.h"
 #include "strings/ui_strings.h"
@@ -12,11 +13,13 @@
 #include "ui/byte_bindings.h"
 #include "ui/control_rules.h"
 #include "ui/list_byte.h"
+#include "ui/message.h"
 
 namespace fw {
 namespace {
 
 constexpr std::size_t kTextLimit = 50;  // caption and item names
+constexpr int kAskResetMenu = 4342;     // "Reset menu %1?"
 
 constexpr LanguageLabel kPageLabels[] = {
     {IDC_MENU_ID_LABEL, 241},       {IDC_MENU_ESC_LABEL, 242},     {IDC_MENU_DATA_GROUP, 243},
@@ -111,6 +114,7 @@ void MenuPage::OnCaptionChanged() {
 }
 
 void MenuPage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetMenu, std::to_string(current_ + 1))) return;
     ResetMenuRecord(menu(), current_);
     ShowMenu();
 }

@@ -19,6 +19,9 @@ public:
     void OnInit(Dialog& dialog) override;
     void OnCommand(Dialog& dialog, int id, Notify code) override;
     void OnApply(Dialog& dialog) override;
+    std::span<const std::uint8_t> WorkingBytes() const override {
+        return {reinterpret_cast<const std::uint8_t*>(menus_), sizeof menus_};
+    }
 
 private:
     MenuRecord& menu() { return menus_[current_]; }

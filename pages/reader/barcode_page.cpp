@@ -10,6 +10,7 @@
 #include "template/template_document.h"
 #include "ui/control_rules.h"
 #include "ui/list_byte.h"
+#include "ui/message.h"
 
 namespace fw {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 constexpr int kMoreText = 324;
 constexpr int kFirstReaderText = 1801;  // "None", "1D Laser Reader", "2D Reader"
 constexpr int kReaderChoices = 3;
+constexpr int kAskResetReader = 4344;  // "Reset the barcode and RFID reader settings?"
 constexpr std::uint8_t kCountryCodePreamble = 2;  // "System Character & Country Code"
 constexpr std::uint8_t kSystemCharacterPreamble = 1;
 
@@ -102,6 +104,10 @@ void BarcodePage::OnInit(Dialog& dialog) {
     const bool rfid = (working().rfidReaderOn & 1) != 0;
     page_->Check(IDC_BARCODE_RFID, rfid);
     page_->Enable(IDC_BARCODE_RFID_MORE, rfid);
+}
+
+std::span<const std::uint8_t> BarcodePage::WorkingBytes() const {
+    return {reinterpret_cast<const std::uint8_t*>(&doc_.readerWorking), sizeof doc_.readerWorking};
 }
 
 void BarcodePage::OnApply(Dialog&) {
@@ -251,6 +257,7 @@ void BarcodePage::OnReaderChosen() {
 }
 
 void BarcodePage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetReader)) return;
     ResetReaderBlock(working());
     Rebuild(true);
     if (imageCaptureChanged_) imageCaptureChanged_();

@@ -31,6 +31,7 @@ public:
     void OnInit(Dialog& dialog) override;
     void OnCommand(Dialog& dialog, int id, Notify code) override;
     void OnApply(Dialog& dialog) override;
+    std::span<const std::uint8_t> WorkingBytes() const override;
 
     // BarcodePageLink
     void ShowCouponCode(bool on) override;

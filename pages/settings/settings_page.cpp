@@ -15,6 +15,7 @@ namespace fw {
 namespace {
 
 constexpr int kInvalidValueText = 2854;
+constexpr int kAskResetSettings = 4345;  // "Reset the system settings and the terminal's screen texts?"
 constexpr int kPasswordTooLongText = 2851;
 constexpr int kInvalidCharacterText = 2852;
 constexpr int kOffText = 2341;
@@ -411,6 +412,7 @@ void SettingsPage::OnBoxClicked(int id) {
 }
 
 void SettingsPage::OnResetClicked() {
+    if (!ConfirmById(*page_, strings_, kAskResetSettings)) return;
     // The terminal's screen texts come back from the current language too,
     // and stay so even when the sheet is cancelled.
     doc_.FillDeviceTexts();

@@ -23,6 +23,9 @@ public:
     void OnSetActive(Dialog& dialog) override;
     void OnKillActive(Dialog& dialog) override;
     void OnApply(Dialog& dialog) override;
+    std::span<const std::uint8_t> WorkingBytes() const override {
+        return {reinterpret_cast<const std::uint8_t*>(&working_), sizeof working_};
+    }
 
     // Box "2D Image Capture" follows the reader working copy: it can be
     // marked only with a 2D reader whose image capture is on, and loses its

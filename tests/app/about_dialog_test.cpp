@@ -27,7 +27,7 @@ TEST(AboutDialog, ShowsTheProgramsNameAndVersionWhateverTheLanguage) {
     int result = -1;
     host.OnModal(ABOUTBOX_NAME, [&](test::FakeDialog& d) {
         EXPECT_EQ(d.title(), "The Varnok Formwright");
-        EXPECT_EQ(d.GetText(IDC_ABOUT_TITLE), "Varnok Series Formwright (Version 1.0.1.0)");
+        EXPECT_EQ(d.GetText(IDC_ABOUT_TITLE), "Varnok Series Formwright (Version\xA0" "1.0.1.0)");
         EXPECT_EQ(d.GetText(IDC_ABOUT_NOTICE), "Copyright (C) Varnok");
         EXPECT_EQ(d.GetText(kIdOk), "OK");
         d.Cancel();

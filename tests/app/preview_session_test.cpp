@@ -12,6 +12,7 @@
 #include "preview/counting_template.h"
 #include "support/fake_dialog.h"
 #include "support/test_document.h"
+#include "template/lookup_data.h"
 #include "template/save_preparation.h"
 
 namespace fw {
@@ -28,8 +29,10 @@ public:
         return exportFile;
     }
     void PreviewEnded() override { ended = true; }
+    void ReturnKeysToTerminal() override { ++keysReturned; }
 
     int screens = 0;
+    int keysReturned = 0;
     int timer = 0;
     bool ended = false;
     std::optional<std::string> lookupFile, exportFile;
@@ -67,12 +70,15 @@ protected:
     std::unique_ptr<test::FakeDialog> panel;
 };
 
+// Every button of the panel gives the keys back to the terminal; ending
+// the preview asks while records wait for their export.
 TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
     Open();
     EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: no data");
     EXPECT_FALSE(panel->IsEnabled(IDC_PREVIEW_EXPORT)) << "no records yet";
     panel->Click(IDC_PREVIEW_LOOKUP_CHOOSE);
     EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: prices.txt (2 records)");
+    EXPECT_EQ(panel->GetText(IDC_PREVIEW_LOOKUP_REFUSED), "");
 
     Keys({kFace1});  // menu 1's first item: form 1
     panel->Type(IDC_PREVIEW_SCAN_TEXT, "B200");
@@ -90,7 +96,13 @@ TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
               "#  Code (4) key  line 2 (5)  Qty (3)\r\n"
               "1  B200          3.00        12\r\n"
               "2  B200          3.00        7\r\n");
+    panel->ui().QueueAnswer(Answer::No);
+    EXPECT_FALSE(session->MayEnd(*panel));
+    ASSERT_EQ(panel->messages().size(), 1u);
+    EXPECT_EQ(panel->messages()[0].text, "End the preview? The records not yet exported are lost.");
+    EXPECT_EQ(panel->messages()[0].buttons, Buttons::YesNo);
     panel->Click(IDC_PREVIEW_EXPORT);
+    EXPECT_TRUE(session->MayEnd(*panel));
     panel->Click(IDC_PREVIEW_EXPORT);
     EXPECT_EQ(host.exportNames, (std::vector<std::string>{"Form 01.TXT", "Form 01.TXT"}));
     const std::string once = "B200,3.00,12\r\nB200,3.00,7\r\n";
@@ -99,6 +111,37 @@ TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
     panel->Click(IDC_PREVIEW_CLEAR);
     EXPECT_EQ(panel->ListCount(IDC_PREVIEW_RECORD_FORM), 0);
     EXPECT_EQ(panel->GetText(IDC_PREVIEW_RECORDS), "");
+    EXPECT_EQ(host.keysReturned, 5) << "choose, scan, two exports, clear; the trigger is no panel action";
+    EXPECT_EQ(panel->messages().size(), 1u);
+}
+
+// Which records of the data the terminal refuses and why, in the words of
+// fwtool lookup-check.
+TEST_F(PreviewPanel, RefusedLookupRecordsAreNamedWithTheirReason) {
+    t.doc.blocks.lookups[0].dataType[1] = kLookupReal;
+    t.doc.blocks.lookups[0].wrongFormatAction = kSkipRecord;
+    test::WriteText(dir / "prices.txt", "A100;2.50\r\nB200;x\r\nC300;1.00\r\n");
+    Open();
+    panel->Click(IDC_PREVIEW_LOOKUP_CHOOSE);
+    EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: prices.txt (2 records, 1 refused)");
+    EXPECT_EQ(panel->GetText(IDC_PREVIEW_LOOKUP_REFUSED),
+              "line 2: field 2 \"x\" is not a real number \x97 the terminal skips the record");
+    panel->Choose(IDC_PREVIEW_LOOKUP, 1);
+    EXPECT_EQ(panel->GetText(IDC_PREVIEW_LOOKUP_REFUSED), "");
+}
+
+// Esc on the terminal's main screen ends the preview; kept, it starts again.
+TEST_F(PreviewPanel, AKeptPreviewPlaysOnFromItsStart) {
+    Open();
+    Keys({kFace1, kFace1, kFaceEnt, kFace5, kFaceEnt});
+    session->TimeUp();
+    Keys({kFaceEsc, kFaceEsc, kFaceEsc});
+    ASSERT_TRUE(session->preview().ended());
+    panel->ui().QueueAnswer(Answer::No);
+    EXPECT_FALSE(session->MayEnd(*panel));
+    EXPECT_FALSE(session->preview().ended());
+    EXPECT_EQ(session->preview().screen().rows[1].text, "1. Count");
+    EXPECT_EQ(session->preview().records().size(), 1u);
 }
 
 TEST_F(PreviewPanel, ALookupDataFileThatCannotBeReadIsReported) {

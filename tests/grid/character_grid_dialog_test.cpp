@@ -84,25 +84,59 @@ TEST_F(GridDialogTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
     EXPECT_EQ(buffers.suffixCodes, Codes({0x26, 0x80}));
 }
 
-TEST_F(GridDialogTest, TooManyPicksWarnAndDelimiterReturnsTextOnly) {
-    buffers.delimiterText = {';'};
-    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Delimiter, buffers, strings);
-    CharacterGrid grid(owner, opener);
+TEST_F(GridDialogTest, AFullListWarnsAndTheDelimiterTakesAPickInPlaceOfItsCode) {
+    buffers.prefixCodes.fill(0x41);
+    GridOpener prefix(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    CharacterGrid full(owner, prefix);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        dialog.Click(IDC_GRID_CLEAR);
-        test::ClickGridCode(dialog, 0x2C);
-        EXPECT_TRUE(dialog.messages().empty());
         test::ClickGridCode(dialog, 0x2E);
         ASSERT_EQ(dialog.messages().size(), 1u);
         EXPECT_EQ(dialog.messages()[0].title, "Warning");
         EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
         EXPECT_EQ(dialog.messages()[0].icon, Icon::Exclamation);
-        EXPECT_EQ(grid.state().selectedCode(), 0x2E);
+        EXPECT_EQ(full.state().selectedCode(), 0x2E);
+        dialog.Click(IDC_GRID_CLEAR);
+        test::ClickGridCode(dialog, 0x2E);
+        EXPECT_EQ(ResultLineText(dialog), ". ") << "Clear makes room again";
+        dialog.Cancel();
+    });
+    owner.RunModal(GRIDDLG_NAME, full);
+
+    buffers.delimiterText = {',', 'x'};  // only the first character is the code
+    GridOpener delimiter(IDC_FPROP_SUFFIX_EDIT, GridSlot::Delimiter, buffers, strings);
+    CharacterGrid grid(owner, delimiter);
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        test::ClickGridCode(dialog, 0x3B);
+        test::ClickGridCode(dialog, 0x2E);
         dialog.Ok();
     });
     owner.RunModal(GRIDDLG_NAME, grid);
-    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), ", ");
-    EXPECT_EQ(buffers.delimiterText[0], ';');  // the owner stores the delimiter itself
+    EXPECT_EQ(owner.messages().size(), 1u) << "no second warning";
+    EXPECT_EQ(owner.GetText(IDC_FPROP_SUFFIX_EDIT), ". ");
+    EXPECT_EQ(buffers.delimiterText[0], ',');  // the owner stores the delimiter itself
+}
+
+// The cells take the focus as the grid opens; arrows, characters, Space,
+// Enter and Backspace compose.
+TEST_F(GridDialogTest, WorksFromTheKeyboard) {
+    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
+    CharacterGrid grid(owner, opener);
+    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
+        EXPECT_EQ(dialog.focus(), IDC_GRID_CELLS);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Down);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Space);
+        dialog.PressCharacter(IDC_GRID_CELLS, 'z');
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Enter);
+        dialog.PressCharacter(IDC_GRID_CELLS, '5');
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Enter);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Backspace);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Backspace);
+        dialog.PressKey(IDC_GRID_CELLS, CanvasKey::Space);
+        EXPECT_EQ(ResultLineText(dialog), "! 5 ");
+        dialog.Ok();
+    });
+    owner.RunModal(GRIDDLG_NAME, grid);
+    EXPECT_EQ(buffers.prefixCodes, Codes({'!', '5'}));
 }
 
 TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {

@@ -26,26 +26,25 @@ PickResult ClickCode(GridState& state, std::uint8_t code) {
     return state.Pick((col + 1) * kCellW + kCellW / 2, (row + 1) * kCellH + kCellH / 2, kWidth, kHeight);
 }
 
-TEST(GridState, PreloadsTheSlotsBuffer) {
-    GridBuffers buffers;
-    buffers.prefixCodes = {0x20, 0x41};
-    buffers.suffixCodes = {0x26};
-    buffers.delimiterText = {',', 'x'};
-
+// Arrows step over the codes that cannot be picked and stop at the edges;
+// a character cannot select one of those either.
+TEST(GridState, KeyboardMovesOnlyToCodesThatCanBePicked) {
     GridState state;
-    state.Open(GridSlot::Other, buffers);  // starts empty whatever the buffers hold
-    EXPECT_EQ(state.count, 0);
-    EXPECT_EQ(state.composed, "");
-
-    state.Open(GridSlot::Suffix, buffers);
-    EXPECT_EQ(state.composed, "&& ");
-    EXPECT_EQ(state.openingText, "&& ");
-
-    state.Open(GridSlot::Delimiter, buffers);  // only the first character counts
-    EXPECT_EQ(state.count, 1);
-    EXPECT_EQ(state.maxCodes, 1);
-    EXPECT_EQ(state.composed, ", ");
-    EXPECT_EQ(ClickCode(state, 0x3B), PickResult::TooMany);
+    state.Open(GridSlot::Prefix, GridBuffers{});
+    const struct {
+        std::uint8_t from;
+        int columns, rows;
+        std::uint8_t to;
+    } moves[] = {
+        {0x20, 0, 1, 0x21}, {0x0C, 0, 1, 0x0E}, {0x1C, 0, 1, 0x1C}, {0x01, 0, -1, 0x01},
+        {0x2D, -1, 0, 0x2D}, {0xF0, 1, 0, 0xF0}, {0x09, 0, 1, 0x0B},
+    };
+    for (const auto& m : moves) {
+        ASSERT_TRUE(state.Select(m.from));
+        state.Move(m.columns, m.rows);
+        EXPECT_EQ(state.selectedCode(), m.to) << int(m.from) << " by " << m.columns << "," << m.rows;
+    }
+    EXPECT_FALSE(state.Select(0x0D));
 }
 
 TEST(GridState, PreloadTakesTenCodesBeforeTheFirstZero) {
@@ -63,28 +62,6 @@ TEST(GridState, PreloadTakesTenCodesBeforeTheFirstZero) {
     ASSERT_EQ(ClickCode(state, 0x43), PickResult::Added);
     EXPECT_EQ(state.codes[1], 0x43);
     EXPECT_EQ(state.codes[2], 0x00);
-}
-
-TEST(GridState, RefusesTheEleventhCodeButMovesTheSelection) {
-    GridState state;
-    state.Open(GridSlot::Other, GridBuffers{});
-    for (int i = 0; i < 10; ++i) ASSERT_EQ(ClickCode(state, 0x10), PickResult::Added);  // "F2"
-    const std::string full = state.composed;
-    EXPECT_EQ(full.size(), 30u);
-
-    EXPECT_EQ(ClickCode(state, 0xFF), PickResult::TooMany);
-    EXPECT_EQ(state.count, 10);
-    EXPECT_EQ(state.composed, full);
-    EXPECT_EQ(state.codes[10], 0x00);
-    EXPECT_EQ(state.selectedCode(), 0xFF);
-
-    state.Clear();
-    EXPECT_EQ(state.count, 0);
-    EXPECT_EQ(state.composed, "");
-    EXPECT_EQ(state.codes[0], 0x00);
-    EXPECT_EQ(state.selectedCode(), 0xFF);  // Clear leaves the selection
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(ClickCode(state, 0x61), PickResult::Added);
-    EXPECT_EQ(ClickCode(state, 0x61), PickResult::TooMany);
 }
 
 TEST(GridState, IgnoresHeadersBorderAndReservedCodes) {
@@ -105,9 +82,6 @@ TEST(GridState, IgnoresHeadersBorderAndReservedCodes) {
     unchanged();
     for (std::uint8_t code : {0x00, 0x0A, 0x0D, 0x1D, 0x1E, 0x1F}) EXPECT_EQ(ClickCode(state, code), PickResult::Ignored);
     unchanged();
-    int refused = 0;
-    for (int k = 0; k <= 0xFF; ++k) refused += IsPickable(static_cast<std::uint8_t>(k)) ? 0 : 1;
-    EXPECT_EQ(refused, 6) << "no code beyond those six is refused";
     // The last cell's far corner still belongs to it.
     EXPECT_EQ(state.Pick(17 * kCellW - 1, 17 * kCellH - 1, kWidth, kHeight), PickResult::Added);
     EXPECT_EQ(state.codes[0], 0xFF);
@@ -121,20 +95,21 @@ TEST(GridPainting, MarksTheSelectedCellBlueWithItsNameInWhite) {
     RecordingPainter painter;
     PaintGridCells(painter, kWidth, kHeight, state);
 
-    // Column 2, row 0: left = 3 * 20 + 1, top = 1 * 10 + 1.
-    const int fill = painter.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue);
+    // Column 2, row 0: the cell's lines are at x 60 and 80, y 10 and 20; one
+    // white pixel stays inside them on every side.
+    const int fill = painter.Find(PaintCall::Kind::FillRect, 62, 12, 79, 19, kBlue);
     ASSERT_GE(fill, 0);
     const int name = painter.LastText("SP");
     ASSERT_GT(name, fill);  // on top of the blue
     const PaintCall& text = painter.calls[name];
     EXPECT_EQ(text.colour, kWhite);
-    EXPECT_EQ((std::array{text.left, text.top, text.right, text.bottom}), (std::array{61, 11, 81, 21}));
+    EXPECT_EQ((std::array{text.left, text.top, text.right, text.bottom}), (std::array{60, 10, 80, 20}));
 
     ASSERT_EQ(ClickCode(state, 0x41), PickResult::Added);
     RecordingPainter moved;
     PaintGridCells(moved, kWidth, kHeight, state);
-    EXPECT_GE(moved.Find(PaintCall::Kind::FillRect, 102, 22, 120, 30, kBlue), 0);
-    EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 80, 20, kBlue), -1);
+    EXPECT_GE(moved.Find(PaintCall::Kind::FillRect, 102, 22, 119, 29, kBlue), 0);
+    EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 79, 19, kBlue), -1);
     EXPECT_EQ(moved.calls[moved.LastText("A")].colour, kWhite);
     EXPECT_EQ(moved.calls[moved.LastText("SP")].colour, kBlack);
 }
@@ -154,19 +129,6 @@ TEST(GridPainting, DrawsHeadersAndNamesInTheirCells) {
     EXPECT_GE(painter.Find(PaintCall::Kind::Text, 20, 110, 40, 120, Rgb{196, 196, 196}), 0);
     EXPECT_EQ(painter.calls[painter.LastText("Enter")].colour, (Rgb{196, 196, 196}));
     EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
-}
-
-TEST(GridPainting, ResultLineShowsTheComposedTextInGrey) {
-    RecordingPainter painter;
-    PaintResultLine(painter, 200, 20, "F2 && ");
-    EXPECT_GE(painter.Find(PaintCall::Kind::Rectangle, 1, 1, 200, 20, kWhite), 0);
-    const int i = painter.LastText("F2 && ");  // the painter shows "&&" as one
-    ASSERT_GE(i, 0);
-    const PaintCall& text = painter.calls[i];
-    EXPECT_EQ(text.colour, (Rgb{128, 128, 128}));
-    EXPECT_EQ(text.left, 5);
-    EXPECT_EQ(text.placement, TextPlacement::LeftCentred);
-    EXPECT_GT(i, 0);  // after the box, or the box would hide it
 }
 
 }  // namespace

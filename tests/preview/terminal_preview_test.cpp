@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "preview/idle_screen.h"
 #include "preview/key_script.h"
 #include "support/test_document.h"
 #include "template/fixed_text.h"
@@ -84,6 +85,18 @@ protected:
         return text;
     }
 };
+
+// The idle face shows where the preview starts, but neither the keys'
+// labels nor a cursor: its keys do nothing.
+TEST_F(Preview, IdleScreenIsTheStartScreenWithoutKeyLabelsOrCursor) {
+    StockTemplate();
+    blocks.settings.startFrom = 0;  // form 1, with a cursor on its first line
+    Screen started = Started().screen();
+    ASSERT_GE(started.cursorRow, 0);
+    started.rows[kScreenRows - 1] = {};
+    started.cursorRow = -1;
+    EXPECT_EQ(IdleScreen(t.doc), started);
+}
 
 TEST_F(Preview, MenuLeadsToAFormWhoseChecksUseTheTerminalsMessagesAndWhoseRecordGoesBackToIt) {
     StockTemplate();

@@ -65,12 +65,13 @@ ControlKind KindOf(const DialogControl& control) {
 }
 
 bool IsList(ControlKind kind) { return kind == ControlKind::ComboBox || kind == ControlKind::ListBox; }
-bool IsCheckable(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
+bool IsCheckableKind(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
 
 bool AnswerFits(Answer answer, Buttons buttons) {
     switch (buttons) {
     case Buttons::Ok: return answer == Answer::Ok;
     case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
     case Buttons::YesNoCancel: return answer == Answer::Yes || answer == Answer::No || answer == Answer::Cancel;
     }
     return false;
@@ -126,7 +127,7 @@ void FakeUi::QueueAnswer(Answer answer) { answers_.push_back(answer); }
 
 Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
     messages_.push_back({std::string(text), std::string(title), buttons, icon});
-    if (answers_.empty()) return buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    if (answers_.empty()) return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     const Answer answer = answers_.front();
     answers_.pop_front();
     if (!AnswerFits(answer, buttons))
@@ -355,14 +356,19 @@ bool FakeDialog::IsVisible(int id) const {
 
 void FakeDialog::Check(int id, bool on) {
     Control* control = Find(id, "Check");
-    if (control && Expect(*control, IsCheckable(control->kind), "Check", "a check box or radio button"))
+    if (control && Expect(*control, IsCheckableKind(control->kind), "Check", "a check box or radio button"))
         control->checked = on;
 }
 
 bool FakeDialog::IsChecked(int id) const {
     const Control* control = Find(id, "IsChecked");
-    return control && Expect(*control, IsCheckable(control->kind), "IsChecked", "a check box or radio button") &&
+    return control && Expect(*control, IsCheckableKind(control->kind), "IsChecked", "a check box or radio button") &&
            control->checked;
+}
+
+bool FakeDialog::IsCheckable(int id) const {
+    const Control* control = Find(id, "IsCheckable");
+    return control && IsCheckableKind(control->kind);
 }
 
 void FakeDialog::Focus(int id) {
@@ -548,6 +554,15 @@ void FakeDialog::PressKey(int id, CanvasKey key) {
     control->canvas->KeyDown(*this, key);
 }
 
+void FakeDialog::PressCharacter(int id, char c) {
+    Control* control = Find(id, "PressCharacter");
+    if (!UserCanReach(control, "PressCharacter") ||
+        !Expect(*control, control->canvas != nullptr, "PressCharacter", "a control with a canvas"))
+        return;
+    MoveFocus(id);
+    control->canvas->Character(*this, c);
+}
+
 void FakeDialog::Click(int id) {
     Control* control = Find(id, "Click");
     if (!UserCanReach(control, "Click") ||
@@ -705,7 +720,7 @@ void FakeSheet::Ok() {
 void FakeSheet::Cancel() {
     if (!Usable("Cancel")) return;
     current().LoseFocus();
-    closed_ = true;
+    closed_ = pages_[static_cast<std::size_t>(current_)].spec.handler->OnQueryCancel(current());
 }
 
 FakeDialog& FakeSheet::current() {

@@ -66,8 +66,8 @@ public:
     // Names of the modal dialogs opened, in order.
     const std::vector<std::string>& modalsRun() const { return modalsRun_; }
 
-    // With no queued answer an Ok or OkCancel box answers Ok, a YesNoCancel
-    // box Yes.
+    // With no queued answer an Ok or OkCancel box answers Ok, a YesNo or
+    // YesNoCancel box Yes.
     Answer ShowMessage(std::string_view text, std::string_view title, Buttons buttons, Icon icon);
     // owner: the dialog that is blocked while this one runs (none for the
     // main window).
@@ -109,6 +109,7 @@ public:
     bool IsVisible(int id) const override;
     void Check(int id, bool on) override;
     bool IsChecked(int id) const override;
+    bool IsCheckable(int id) const override;
     void Focus(int id) override;
     void ListClear(int id) override;
     int ListAdd(int id, std::string_view text) override;
@@ -134,8 +135,9 @@ public:
     // Keys one by one at the caret, each raising Changed, as the keyboard
     // delivers them; '\b' is Backspace.
     void TypeKeys(int id, std::string_view keys);
-    // Space or F4 on a control that the logic paints itself.
+    // A key, or a character typed, on a control that the logic paints itself.
     void PressKey(int id, CanvasKey key);
+    void PressCharacter(int id, char c);
     void Click(int id);                        // buttons, check boxes, radio buttons
     // A list entry. A combo box reports its drop-down opening (Other), then
     // SelChange, then its closing (Other); a list box reports SelChange only
@@ -222,7 +224,8 @@ private:
 
 // The editor property sheet: pages are created when first shown (OnInit, then
 // OnSetActive); OK sends OnKillActive to the current page and OnApply to
-// every page created, in order; Cancel applies nothing.
+// every page created, in order; Cancel asks the current page whether the
+// sheet may close and applies nothing.
 class FakeSheet {
 public:
     explicit FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui = nullptr);
@@ -237,6 +240,7 @@ public:
     void Cancel();
 
     int pageCount() const { return static_cast<int>(pages_.size()); }
+    bool closed() const { return closed_; }
     FakeDialog& current();
     // nullptr for a page that has not been created.
     FakeDialog* page(int index);

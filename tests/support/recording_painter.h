@@ -16,7 +16,7 @@ struct PaintCall {
     Rgb colour;                    // fill, line or text colour
     Rgb outline{};                 // Rectangle only
     std::string text;              // Text only
-    TextPlacement placement = TextPlacement::CentredAtTop;
+    TextPlacement placement = TextPlacement::Centred;
 };
 
 class RecordingPainter final : public Painter {

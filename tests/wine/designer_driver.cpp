@@ -112,16 +112,25 @@ void Notify(HWND control, WORD code) {
     Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
-void PressKeyWith(WORD modifier, WORD key) {
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void PressKey(WORD key, WORD modifier) {
     INPUT inputs[4]{};
     const WORD keys[4] = {modifier, key, key, modifier};
+    UINT count = 0;
     for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
-        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        if (keys[i] == 0) continue;
+        INPUT& input = inputs[count++];
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = keys[i];
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
     }
-    SendInput(4, inputs, sizeof(INPUT));
+    SendInput(count, inputs, sizeof(INPUT));
 }
 
 // ---- DesignerRun --------------------------------------------------------------

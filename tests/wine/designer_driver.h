@@ -55,9 +55,11 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 void SetText(HWND hwnd, const std::string& text);
 // A command as a control raises it, sent to the control's parent.
 void Notify(HWND control, WORD code);
-// A modifier (VK_CONTROL, VK_SHIFT) held, key pressed and released, as the
-// keyboard would.
-void PressKeyWith(WORD modifier, WORD key);
+// A key pressed and released as the keyboard would, with a modifier
+// (VK_CONTROL, VK_SHIFT) held when one is given.
+void PressKey(WORD key, WORD modifier = 0);
+// The window with the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window);
 
 // ---- The program ----------------------------------------------------------
 

@@ -154,7 +154,7 @@ protected:
         for (int attempt = 0; attempt < 2; ++attempt) {
             SetForegroundWindow(main());
             WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
-            PressKeyWith(VK_CONTROL, 'E');
+            PressKey('E', VK_CONTROL);
             if (HWND sheet = WaitForSheet(Milliseconds(10000))) return sheet;
             if (VisibleTopLevelWindows(pid()).size() > 1) break;
         }
@@ -207,12 +207,28 @@ TEST_F(DesignerShell, StartsAsTerminalShapedPopupAtItsPlace) {
     EXPECT_TRUE(EqualRect(&faceFrame, &frame));
 }
 
-TEST_F(DesignerShell, CtrlEOpensTheSheetModally) {
+// A changed sheet asks before Esc drops the changes; Enter answers No, the
+// question's default, and the sheet stays.
+TEST_F(DesignerShell, CtrlEOpensTheSheetModallyAndEscAsksBeforeDroppingChanges) {
     HWND sheet = OpenSheetWithCtrlE();
     ASSERT_NE(sheet, nullptr);
     // Modal: the main window takes no commands while the sheet is open.
     EXPECT_FALSE(IsWindowEnabled(main()));
+    HWND page = WaitFor([&] { return FindChildDialogWith(sheet, IDC_FORM_ID_LIST); });
+    ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    const auto question = [this] { return FindTopLevel(pid(), kDialogClass, "Warning"); };
+    PressKey(VK_ESCAPE);
+    HWND asked = WaitFor(question, Milliseconds(10000));
+    ASSERT_NE(asked, nullptr) << "Esc asked nothing";
+    EXPECT_TRUE(FindDescendant(asked, [](HWND c) { return TextOf(c) == "Discard the changes made in this sheet?"; }));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntilGone(asked));
+    EXPECT_TRUE(IsWindowVisible(sheet)) << "No keeps the sheet";
+
     PostCommand(sheet, IDCANCEL);
+    asked = WaitFor(question, Milliseconds(10000));
+    ASSERT_NE(asked, nullptr);
+    PostCommand(asked, IDYES);
     EXPECT_TRUE(WaitUntilGone(sheet));
     EXPECT_TRUE(WaitFor([this] { return IsWindowEnabled(main()) != FALSE; }));
 }
@@ -220,7 +236,7 @@ TEST_F(DesignerShell, CtrlEOpensTheSheetModally) {
 TEST_F(DesignerShell, ShiftF10OpensThePopUpMenuAtTheMenuKey) {
     SetForegroundWindow(main());
     WaitFor([this] { return GetForegroundWindow() == main(); }, Milliseconds(3000));
-    PressKeyWith(VK_SHIFT, VK_F10);
+    PressKey(VK_F10, VK_SHIFT);
     HWND menu = WaitForTopLevel(pid(), "#32768", "");
     ASSERT_NE(menu, nullptr) << "Shift+F10 opened no menu";
     RECT frame, menuFrame;

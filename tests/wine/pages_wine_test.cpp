@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "grid/grid_ids.h"
 #include "pages/form/form_ids.h"
 #include "pages/reader/barcode_ids.h"
 #include "pages/settings/settings_ids.h"
@@ -73,8 +74,9 @@ TEST_F(PagesOnSheet, SettingsCodeAndCharacterBoxesAnswerEachOther) {
 }
 
 // The prefix box takes its codes only from the grid: a click or F4 opens
-// it, typing changes nothing.
-TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4) {
+// it, typing changes nothing. The grid takes the keys: the dialog's own
+// Enter and Tab go to the cells and the buttons as the grid means them to.
+TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4AndTheGridWorksFromTheKeyboard) {
     HWND page = Show(kFormPage, IDC_FORM_DATATYPE_FIRST);
     ASSERT_NE(page, nullptr);
     ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
@@ -97,7 +99,20 @@ TEST_F(PagesOnSheet, FormLinePrefixBoxOpensTheGridOnAClickOrF4) {
     PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
     grid = WaitForTopLevel(designer_.pid(), kDialogClass, "The Grid Control");
     ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
-    CancelDialog(grid);
+    HWND cells = GetDlgItem(grid, IDC_GRID_CELLS);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == cells; }, Milliseconds(5000))) << "the cells have no focus";
+    const auto key = [](HWND to, WPARAM k) { PostMessageA(to, WM_KEYDOWN, k, 1); };
+    key(cells, VK_DOWN);  // SP to "!"
+    key(cells, VK_SPACE);
+    PostMessageA(cells, WM_CHAR, 'z', 1);
+    key(cells, VK_RETURN);
+    key(cells, VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == GetDlgItem(grid, IDC_GRID_CLEAR); }, Milliseconds(5000)));
+    key(GetDlgItem(grid, IDC_GRID_CLEAR), VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == GetDlgItem(grid, IDOK); }, Milliseconds(5000)));
+    key(GetDlgItem(grid, IDOK), VK_RETURN);
+    EXPECT_TRUE(WaitUntilGone(grid));
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_PREFIX_EDIT), "! z ");
     CancelDialog(dialog);
 }
 

@@ -1,7 +1,8 @@
-// The Preview on the real program: F5 turns the face's LCD into the
-// terminal's screen, the face's keys and the PC keyboard play the template,
-// the panel beside it scans and lists the stored records, and F5 or Esc on
-// the terminal's main screen end it.
+// The Preview on the real program: the idle face shows the template's start
+// screen, F5 plays it there, the face's keys and the PC keyboard play the
+// template, the panel beside it scans and lists the stored records and
+// gives the keys back to the face, and F5 or Esc on the terminal's main
+// screen end it, asking while records wait for their export.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -21,33 +22,30 @@ namespace {
 
 constexpr const char* kPanelTitle = "Preview";
 
-void PressKey(WORD key) {
-    INPUT inputs[2]{};
-    for (int i = 0; i < 2; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = key;
-        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-        inputs[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
-// A sum over a band across the middle of the LCD, from a DC whose origin is
-// the face's top-left corner.
+// A sum over the LCD above its bottom row (the key labels, or the idle
+// face's hint), from a DC whose origin is the face's top-left corner.
+constexpr int kBandHeight = kLcdHeight - 20;
 unsigned LcdBand(HDC dc, POINT origin) {
     unsigned sum = 0;
-    for (int x = 0; x < kLcdWidth; x += 3)
-        for (int y = 0; y < 20; y += 2)
-            sum = sum * 31 + GetPixel(dc, origin.x + kLcdLeft + x, origin.y + kLcdTop + kLcdHeight / 3 + y);
+    for (int x = 0; x < kLcdWidth; x += 2)
+        for (int y = 0; y < kBandHeight; y += 2)
+            sum = sum * 31 + GetPixel(dc, origin.x + kLcdLeft + x, origin.y + kLcdTop + y);
     return sum;
 }
 
-// The band as the screen shows it.
+// The band as the screen shows it, copied at once and then read.
 unsigned ScreenBand(HWND face) {
     POINT origin{0, 0};
     ClientToScreen(face, &origin);
     HDC screen = GetDC(nullptr);
-    const unsigned sum = LcdBand(screen, origin);
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kLcdWidth, kBandHeight);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, kLcdWidth, kBandHeight, screen, origin.x + kLcdLeft, origin.y + kLcdTop, SRCCOPY);
+    const unsigned sum = LcdBand(copy, {-kLcdLeft, -kLcdTop});
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
     ReleaseDC(nullptr, screen);
     return sum;
 }
@@ -104,15 +102,22 @@ protected:
 };
 
 TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt) {
-    const unsigned picture = PictureBand();
-    ASSERT_TRUE(WaitFor([&] { return ScreenBand(face_) == picture; }, Milliseconds(5000)))
-        << "the screen does not show the face's picture where the test looks";
     SetForegroundWindow(main_);
     WaitFor([this] { return GetForegroundWindow() == main_; }, Milliseconds(3000));
     PressKey(VK_F5);
     ASSERT_TRUE(WaitForTitle("Menu 1")) << "F5 showed no menu; the face says: " << TextOf(face_);
-    EXPECT_TRUE(WaitFor([&] { return ScreenBand(face_) != picture; }, Milliseconds(5000)))
-        << "the LCD still shows the picture's own screen";
+    // The start screen, once the screen holds still; the idle face shows it
+    // too (but for its bottom row) when the preview has ended.
+    unsigned started = 0;
+    WaitFor(
+        [&] {
+            const unsigned before = ScreenBand(face_);
+            Sleep(300);
+            started = ScreenBand(face_);
+            return started == before;
+        },
+        Milliseconds(5000));
+    EXPECT_NE(started, PictureBand()) << "the LCD still shows the picture's own screen";
     HWND panel = WaitFor([this] { return Panel(); });
     ASSERT_NE(panel, nullptr);
 
@@ -121,11 +126,13 @@ TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt)
     Type("A100");
     Key(VK_RETURN);
     SetText(GetDlgItem(panel, IDC_PREVIEW_SCAN_TEXT), "7");
-    PostCommand(panel, IDC_PREVIEW_SCAN);
+    PostMessageA(GetDlgItem(panel, IDC_PREVIEW_SCAN), BM_CLICK, 0, 0);
     HWND records = GetDlgItem(panel, IDC_PREVIEW_RECORDS);
     EXPECT_TRUE(WaitFor([&] { return TextOf(records).find("A100") != std::string::npos; }))
         << "the scanned quantity finished no record: " << TextOf(face_);
     EXPECT_NE(TextOf(records).find("Qty (3)"), std::string::npos);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(face_) == face_; }, Milliseconds(5000)))
+        << "the keys stayed in the panel after Scan";
 
     // Edit while it plays; a cancelled sheet leaves the preview where it was.
     PostCommand(main_, IDM_EDIT);
@@ -134,16 +141,30 @@ TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt)
     CancelDialog(sheet);
     EXPECT_TRUE(WaitForTitle("Form 1"));
 
+    // The record is not exported: ending asks.
     Key(VK_ESCAPE);
     ASSERT_TRUE(WaitForTitle("Menu 1"));
     Key(VK_ESCAPE);
     ASSERT_TRUE(WaitForTitle("Varnok Formwright")) << "menu 1's Esc leads to main";
     Key(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntilGone(panel)) << "Esc on main ends the preview";
+    HWND asked = WaitFor([this] { return FindTopLevel(run_.processId(), kDialogClass, "Warning"); });
+    ASSERT_NE(asked, nullptr) << "Esc on main ended the preview without a word about the record";
+    PostCommand(asked, IDYES);
+    EXPECT_TRUE(WaitUntilGone(panel)) << "Yes ends the preview";
     EXPECT_EQ(TextOf(face_), "");
+    EXPECT_TRUE(WaitFor([&] { return ScreenBand(face_) == started; }, Milliseconds(5000)))
+        << "the idle face does not show the template's start screen";
 
+    // Ended from its panel, the preview leaves the keys to the main window.
     PostCommand(main_, IDM_PREVIEW);
     ASSERT_TRUE(WaitForTitle("Menu 1"));
+    panel = WaitFor([this] { return Panel(); });
+    SetForegroundWindow(panel);
+    WaitFor([&] { return GetForegroundWindow() == panel; }, Milliseconds(3000));
+    PressKey(VK_F5);
+    EXPECT_TRUE(WaitUntilGone(panel)) << "F5 in the panel ends it";
+    PressKey(VK_F5);
+    EXPECT_TRUE(WaitForTitle("Menu 1")) << "F5 after the end reached nothing";
     panel = WaitFor([this] { return Panel(); });
     PostCommand(main_, IDM_PREVIEW);
     EXPECT_TRUE(WaitUntilGone(panel)) << "the command again ends it";

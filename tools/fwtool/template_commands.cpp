@@ -135,42 +135,22 @@ int RunLookupCheck(const std::string& source, int lookupNumber, const std::strin
         return kExitFile;
     }
     const std::vector<LookupDataRecord> records = ReadLookupData(lookup, *text);
-    // Under "Stop the import process" the first bad record ends the import,
-    // so the records behind it never arrive.
-    int stoppedAt = 0, bad = 0, splitting = 0;
+    // In the data's order: a record's split fields, then what is wrong with it.
+    const std::vector<LookupFinding> findings = LookupFindings(lookup, records);
+    auto finding = findings.begin();
+    int splitting = 0;
     for (const LookupDataRecord& record : records) {
         const std::vector<std::string> splits = SavedDelimiterProblems(tool.doc.blocks, lookupNumber - 1, record);
         for (const std::string& split : splits) io.out << "line " << record.line << ": " << split << "\n";
         splitting += splits.empty() ? 0 : 1;
-        if (record.problems.empty()) continue;
-        ++bad;
-        std::string outcome;
-        switch (lookup.wrongFormatAction) {
-        case kStopImport:
-            if (stoppedAt == 0) {
-                stoppedAt = record.line;
-                outcome = "the terminal stops the import here: " +
-                          (record.line == records.back().line
-                               ? "line " + std::to_string(record.line) + " is"
-                               : "lines " + std::to_string(record.line) + " to " +
-                                     std::to_string(records.back().line) + " are") +
-                          " not imported";
-            } else {
-                outcome = "not reached: the import stops at line " + std::to_string(stoppedAt);
-            }
-            break;
-        case kTruncateRecord: outcome = "the terminal truncates or reformats the record"; break;
-        case kSkipRecord: outcome = "the terminal skips the record"; break;
-        default: outcome = "the terminal's action, code " + std::to_string(lookup.wrongFormatAction) + ", is unknown";
-        }
-        std::string problems;
-        for (const std::string& p : record.problems) problems += (problems.empty() ? "" : "; ") + p;
-        io.out << "line " << record.line << ": " << problems << " \xE2\x80\x94 " << outcome << "\n";
+        if (finding == findings.end() || finding->line != record.line) continue;
+        io.out << "line " << finding->line << ": " << finding->problems << " \xE2\x80\x94 " << finding->outcome << "\n";
+        ++finding;
     }
     io.out << name << " (" << Quoted(FieldText(lookup.exportName)) << "): " << Counted(records.size(), "record") << ", "
-           << (bad == 0 ? "all good" : std::to_string(bad) + " bad")
+           << (findings.empty() ? "all good" : std::to_string(findings.size()) + " bad")
            << (splitting == 0 ? "" : ", " + std::to_string(splitting) + " with a delimiter in a saved field") << "\n";
-    return bad == 0 && splitting == 0 ? kExitOk : kExitFindings;
+    return findings.empty() && splitting == 0 ? kExitOk : kExitFindings;
 }
 
 }  // namespace fw

@@ -76,10 +76,50 @@ TEST_F(FormPageTest, PropertiesSurviveOnlyTheTypeChangesThatKeepThem) {
     Open();
     for (const auto& c : changes) {
         ChooseType(0, c.from);
+        page().Leave(TypeList(0));
         form().prefixOn[0] = 1;
         ChooseType(0, c.to);
+        page().Leave(TypeList(0));
         EXPECT_EQ(form().prefixOn[0], c.kept ? 1 : 0) << c.from << " to " << c.to;
     }
+}
+
+// The arrows or the wheel pass entries on the way: the line ends as a
+// direct pick of the last entry from the type it had when its list took the
+// focus would leave it (an empty path: the line as it was).
+TEST_F(FormPageTest, PassingEntriesOfATypeListEndsWhereADirectPickEnds) {
+    UseTwoDReader();
+    FormRecord& f = t.doc.blocks.forms[0];
+    f.dataType[0] = kTypeInteger;
+    SetFieldText(f.prompt[0], "Qty");
+    f.prefixOn[0] = 1;
+    f.prefixCode[0][0] = 0x41;
+    f.minLength[0] = 2;
+    f.maxLength[0] = 6;
+    f.dataType[3] = kTypeLargeData;
+    f.dataType[4] = kTypeReadFrom2D;
+    const struct {
+        int line;
+        std::vector<std::string> path;
+        std::vector<std::string> direct;
+    } cases[] = {
+        {0, {"nil", "prompt", "counter", "integer"}, {}},
+        {0, {"nil", "text"}, {"text"}},
+        {0, {"prompt", "extension", "lookup"}, {"lookup"}},
+        {3, {"nil", "large data"}, {}},
+    };
+    const auto after = [this](int line, const std::vector<std::string>& path) {
+        Open();
+        for (const std::string& entry : path) ChooseType(line, entry);
+        page().Leave(TypeList(line));
+        return form();
+    };
+    for (const auto& c : cases) {
+        const FormRecord passed = after(c.line, c.path), picked = after(c.line, c.direct);
+        EXPECT_EQ(std::memcmp(&passed, &picked, sizeof passed), 0) << c.path.front() << " ... " << c.path.back();
+    }
+    after(0, {"nil", "text"});
+    EXPECT_EQ(Shown(PromptBox(0)), "Qty") << "the box shows the prompt given back";
 }
 
 TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
