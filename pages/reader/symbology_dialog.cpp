@@ -63,6 +63,8 @@ void SymbologyDialog::OnInit(Dialog& dialog) {
 }
 
 void SymbologyDialog::Show(Dialog& dialog) {
+    showing_ = true;
+    edited_.clear();
     const std::uint8_t* bytes = BlockBytes(working());
     boxes_.Show(dialog, bytes);
     ListBytes(spec_.lists).Fill(dialog, context_.strings, bytes);
@@ -84,6 +86,7 @@ void SymbologyDialog::Show(Dialog& dialog) {
         dialog.SetText(IDC_SYM_LENGTH2, NumberText(bytes[mode + 2]));
         ShowLengthMode(dialog, dialog.ListSelection(IDC_SYM_LENGTH_MODE));
     }
+    showing_ = false;
     ApplyRules(dialog);
 }
 
@@ -144,7 +147,12 @@ void SymbologyDialog::OnCommand(Dialog& dialog, int id, Notify code) {
     }
 }
 
+// A box the user has not typed in carries its byte, even a value from a file
+// that the box's rule would correct: only what the user types is corrected.
 void SymbologyDialog::OnBoxChanged(Dialog& dialog, int id, RangeCheck check) {
+    if (showing_) return;
+    if (check == RangeCheck::Typing) edited_.insert(id);
+    if (!edited_.contains(id)) return;
     for (const NumberByte& number : spec_.numbers)
         if (number.control == id) CorrectRangeBox(dialog, id, number.min, number.max, check);
     for (const CharByte& character : spec_.characters)
@@ -162,6 +170,7 @@ void SymbologyDialog::Confirm(Dialog& dialog) {
         bytes[character.offset] = text.empty() ? 0 : static_cast<std::uint8_t>(text[0]);
     }
     for (const NumberByte& number : spec_.numbers) {
+        if (!edited_.contains(number.control)) continue;
         // Enter confirms without leaving the box: its floor applies now.
         CorrectRangeBox(dialog, number.control, number.min, number.max, RangeCheck::Final);
         const auto value = ParseNumber(dialog.GetText(number.control));
@@ -180,6 +189,7 @@ bool SymbologyDialog::StoreLengths(Dialog& dialog) {
     const int mode = dialog.ListSelection(IDC_SYM_LENGTH_MODE);
     if (mode < 0) return true;  // a mode this program does not know stays as it came
     std::uint8_t* bytes = BlockBytes(working()) + *spec_.lengthMode;
+    if (mode == bytes[0] && !edited_.contains(IDC_SYM_LENGTH1) && !edited_.contains(IDC_SYM_LENGTH2)) return true;
     bytes[0] = static_cast<std::uint8_t>(mode);
     unsigned lengths[2] = {0, 0};
     int i = 0;

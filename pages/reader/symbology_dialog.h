@@ -4,6 +4,8 @@
 // family's backup, taken when the dialog opened.
 #pragma once
 
+#include <set>
+
 #include "pages/reader/reader_dialog.h"
 #include "pages/reader/symbology_table.h"
 #include "template/template_document.h"
@@ -46,6 +48,8 @@ private:
     const SymbologyDialogSpec& spec_;
     ReaderDialogContext& context_;
     ByteBindings boxes_;
+    bool showing_ = false;
+    std::set<int> edited_;  // number boxes the user has typed in
 };
 
 }  // namespace fw

@@ -236,8 +236,16 @@ TEST_F(ReaderDialogTest, LengthModeOkKeepsTheSmallerAsMinimumAndRefusesZero) {
     EXPECT_EQ(reader().twoDIntl25ToEan13, 0);
 }
 
-TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRange) {
+TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRangeOnceTyped) {
     reader().laserUpcAddons = 2;
+    // A file's value beyond the range is shown and carried until typed over.
+    reader().laserUpcAddonRedund = 45;
+    Open("UPCEDLG_1D955", [](FakeDialog& d) {
+        EXPECT_EQ(d.GetText(IDC_SYM_EDIT1), "45");
+        d.Leave(IDC_SYM_EDIT1);
+        d.Ok();
+    });
+    EXPECT_EQ(reader().laserUpcAddonRedund, 45);
     Open("UPCEDLG_1D955", [](FakeDialog& d) {
         // A 1 may still become 10 to 19, so it waits for the user to leave.
         d.Type(IDC_SYM_EDIT1, "");
