@@ -26,6 +26,9 @@ std::string ArgumentProblem(const CLI::ParseError& error, const CLI::App& app, c
     if (parsed.empty()) {
         if (!args.empty() && !args.front().starts_with("-"))
             return "fwtool: " + args.front() + " is no command; the commands are " + CommandNames(app);
+        if (!args.empty())
+            return "fwtool: " + args.front() + " is no option of fwtool's own; name a command first: " +
+                   CommandNames(app) + " (fwtool --help tells what each does)";
         return "fwtool: name a command: " + CommandNames(app) + " (fwtool --help tells what each does)";
     }
     const std::string command = parsed.front()->get_name();
