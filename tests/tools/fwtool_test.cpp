@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "preview/counting_template.h"
 #include "strings/language_files.h"
 #include "support/test_document.h"
 #include "template/template_file.h"
@@ -370,6 +371,44 @@ TEST(Fwtool, MergeWritesOverOursReportsConflictsAndWritesNothingForARefusedSide)
     EXPECT_EQ(Tool({"merge", P(dir, "empty.QLT"), P(dir, "ours.QLT"), P(dir, "ours.QLT")}).code, 0);
     EXPECT_EQ(Tool({"merge", P(dir, "base.QLT"), P(dir, "base.QLT"), P(dir, "theirs.QLT")}).code, 0);
     EXPECT_EQ(Tool({"diff", P(dir, "base.QLT"), P(dir, "theirs.QLT")}).code, 0);
+}
+
+// The walk the face plays, headless, as a CI job runs it.
+TEST(Fwtool, PreviewPrintsEachScreenAndTheStoredRecords) {
+    test::TempDir dir;
+    test::TestDocument t;
+    test::CountingTemplate(t.doc.blocks);
+    ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "stock.QLT"));
+    test::WriteText(dir / "prices.txt", test::kPriceList);
+    const std::string stock = P(dir, "stock.QLT"), prices = P(dir, "prices.txt");
+    const ToolRun run = Tool({"preview", stock, "--keys", "1,SCAN,9999,ENT,SCAN,ENT,ESC", "--scan", "B200", "--scan",
+                              "C3000", "--lookup", "1=" + prices, "--time", "2024-05-01 12:30:00"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    for (const char* shown : {"lookup file 1: 2 records from", "[SCAN B200]\n  +", "[9999]\n", "[SCAN C3000]\n",
+                              "  |3.00                  |", "! | Data is too long !!  |"})
+        EXPECT_NE(run.out.find(shown), std::string::npos) << shown;
+    const std::size_t records = run.out.find("\nstored records\n");
+    ASSERT_NE(records, std::string::npos);
+    EXPECT_EQ(run.out.substr(records),
+              "\nstored records\n"
+              "form 1: 1 record, export file \"Form 01.TXT\"\n"
+              "  #  record key (8) key  Code (4)  line 2 (5)  Qty (3)\n"
+              "  1                      B200      3.00        999\n"
+              "  export:\n"
+              "  ,B200,3.00,999\n"
+              "  * the terminal's own record key\n");
+
+    for (const std::vector<std::string>& refused :
+         {std::vector<std::string>{"--keys", "SCAN,SCAN", "--scan", "A"}, {"--keys", "1,,ENT"},
+          {"--lookup", "6=" + prices}, {"--time", "noon"}, {"--time", "2024-02-30 12:00:00"}}) {
+        std::vector<std::string> args{"preview", stock};
+        args.insert(args.end(), refused.begin(), refused.end());
+        EXPECT_EQ(Tool(args).code, 2) << refused[1];
+    }
+    EXPECT_EQ(Tool({"preview", stock, "--lookup", "1=" + P(dir, "gone.txt")}).code, 1);
+    const ToolRun ended = Tool({"preview", stock, "--keys", "ESC,ESC,1"});
+    EXPECT_EQ(ended.code, 0);
+    EXPECT_NE(ended.out.find("the preview has ended; 1 key is left unplayed"), std::string::npos);
 }
 
 }  // namespace
