@@ -94,7 +94,8 @@ void PassDownAfterTwoMenus(TemplateBlocks& b) {
     b.menus[0].saveCaption = 1;
 }
 
-// Pass-down chains, menus that reach the same form, with and without saving.
+// Pass-down chains, menus that reach the same form, with and without saving,
+// and derived values left over from an earlier save.
 void RandomTemplate(TemplateBlocks& b, std::mt19937& random) {
     const auto pick = [&random](unsigned n) { return static_cast<std::uint8_t>(random() % n); };
     const std::uint8_t types[] = {kTypeNil, kTypeText, kTypeInteger, kTypeLookup, kTypePrompt};
@@ -105,6 +106,8 @@ void RandomTemplate(TemplateBlocks& b, std::mt19937& random) {
         form.noKeyLine = form.keyLine == 0 ? 1 : 0;
         form.stampMode = pick(3);
         form.menuCaptionField = pick(2);
+        form.recordFieldCount = form.keyFieldPosition = pick(9);  // stale: the save writes them anew
+        SetLe16(form.recordLength, pick(250));
         for (int line = 0; line < 4; ++line) {
             form.dataType[line] = types[pick(5)];
             form.maxLength[line] = pick(40);
