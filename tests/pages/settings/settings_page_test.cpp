@@ -52,9 +52,10 @@ TEST_F(SettingsPageTest, PasswordTakesLettersAndDigitsAndRefusesTheRest) {
     Open(kSettingsTab);
     page().Type(IDC_SETTINGS_PASSWORD_EDIT, "Abc123");
     page().Type(IDC_SETTINGS_PASSWORD_EDIT, "Abc 12");
-    page().Type(IDC_SETTINGS_PASSWORD_EDIT, "Abc-12");
-    // Past the box's limit only as another program or a paste would set it.
-    page().SetText(IDC_SETTINGS_PASSWORD_EDIT, "Abc123xyZ90");
+    page().Type(IDC_SETTINGS_PASSWORD_EDIT, "Abc\xE912");  // no letters beyond ASCII
+    // Past the box's limit only as another program or a paste would set it;
+    // the length is judged first.
+    page().SetText(IDC_SETTINGS_PASSWORD_EDIT, "Abc123xyZ-0");
     EXPECT_EQ(Messages(), (Texts{"Warning: Invalid character!!!", "Warning: Invalid character!!!",
                                  "Warning: Password is too long!!!"}));
     EXPECT_EQ(Shown(IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
