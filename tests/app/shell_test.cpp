@@ -59,7 +59,7 @@ protected:
     std::unique_ptr<Shell> shell;
 };
 
-TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedTo) {
+TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedToAndReadable) {
     EXPECT_TRUE(doc().fileName.empty());
     EXPECT_FALSE(doc().modified);
     EXPECT_EQ(doc().blocks.forms[19].nextTarget, 20) << "the template was reset";
@@ -77,9 +77,8 @@ TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedTo) {
     EXPECT_EQ(doc().fileName, file);
     EXPECT_EQ(doc().blocks.forms[0].nextTarget, 9);
     EXPECT_TRUE(host.sheets().empty()) << "preloading opens no editor";
-}
 
-TEST_F(ShellTest, ARefusedPreloadIsReportedAndLeavesANamelessNewTemplate) {
+    // A refused file is reported and leaves a nameless new template.
     test::WriteAll(dir / "bad.QLT", {'Z', 'I', 'P'});
     WriteIni((dir / "bad.QLT").string() + "\r1\r0\r0\r");
     Start();
