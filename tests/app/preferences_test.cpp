@@ -16,83 +16,52 @@ namespace fs = std::filesystem;
 
 using test::TempDir;
 
-bool AllExist(const std::string&) { return true; }
+// An ini file as the program reads it: "last file|auto-preload|on top|
+// language|recent,...", the files in `gone` missing.
+std::string Read(const std::string& text, const std::set<std::string>& gone = {}) {
+    const IniContents ini = ParseIni(text, [&](const std::string& path) { return gone.count(path) == 0; });
+    const Preferences& p = ini.preferences;
+    std::string read = p.lastFile + "|" + (p.autoPreload ? "1" : "0") + "|" + (p.alwaysOnTop ? "1" : "0") + "|" +
+                       p.languageName + "|";
+    for (std::size_t i = 0; i < ini.recent.entries.size(); ++i) read += (i ? "," : "") + ini.recent.entries[i];
+    return read;
+}
 
-TEST(Ini, FormatsCrOnlyLinesAndParsesThemBack) {
+TEST(Ini, FormatsCrOnlyLinesAndReadsBackTheLongestItWrites) {
     Preferences prefs;
     prefs.lastFile = "C:\\forms\\stock.QLT";
     prefs.autoPreload = true;
     prefs.languageName = "Deutsch";
-    RecentFiles recent{{"C:\\forms\\stock.QLT", "", "D:\\inv.QLT"}};
-
-    const std::string text = FormatIni(prefs, recent);
+    const std::string text = FormatIni(prefs, RecentFiles{{"C:\\forms\\stock.QLT", "", "D:\\inv.QLT"}});
     EXPECT_EQ(text, "C:\\forms\\stock.QLT\r1\r0\rDeutsch\rC:\\forms\\stock.QLT\rD:\\inv.QLT\r");
+    EXPECT_EQ(Read(text), "C:\\forms\\stock.QLT|1|0|Deutsch|C:\\forms\\stock.QLT,D:\\inv.QLT");
 
-    const IniContents back = ParseIni(text, AllExist);
-    EXPECT_EQ(back.preferences.lastFile, prefs.lastFile);
-    EXPECT_TRUE(back.preferences.autoPreload);
-    EXPECT_FALSE(back.preferences.alwaysOnTop);
-    EXPECT_EQ(back.preferences.languageName, "Deutsch");
-    EXPECT_EQ(back.recent.entries, (std::vector<std::string>{"C:\\forms\\stock.QLT", "D:\\inv.QLT"}));
+    const std::string f(260, 'f'), l(260, 'l'), r1(260, '1'), r2(260, '2'), r3(260, '3'), r4(260, '4');
+    prefs.lastFile = f;
+    prefs.languageName = l;
+    EXPECT_EQ(Read(FormatIni(prefs, RecentFiles{{r1, r2, r3, r4}})),
+              f + "|1|0|" + l + "|" + r1 + "," + r2 + "," + r3 + "," + r4);
 }
 
-TEST(Ini, SkipsEmptyLinesAndKeepsDefaultsForMissingOnes) {
-    const IniContents some = ParseIni("\r\r\ra.QLT\r\r\rx\r", AllExist);
-    EXPECT_EQ(some.preferences.lastFile, "a.QLT");
-    EXPECT_TRUE(some.preferences.autoPreload) << "anything not starting with 0 is on";
-    EXPECT_FALSE(some.preferences.alwaysOnTop);
-    EXPECT_EQ(some.preferences.languageName, "0");
-    EXPECT_TRUE(some.recent.entries.empty());
-
-    const IniContents none = ParseIni("", AllExist);
-    EXPECT_EQ(none.preferences.lastFile, "Unknow");
-    EXPECT_FALSE(ParseIni("a\r0abc\r1", AllExist).preferences.autoPreload);
-    EXPECT_TRUE(ParseIni("a\r0abc\r1", AllExist).preferences.alwaysOnTop);
-}
-
-TEST(Ini, CutsLongTextsToTheirFields) {
-    const std::string path300(300, 'p');
-    auto languageOf = [](std::size_t n) {
-        return ParseIni("a\r0\r0\r" + std::string(n, 'l') + "\r", AllExist).preferences.languageName.size();
+TEST(Ini, SkipsEmptyLinesCutsTextsAndReadsNoMoreThan4096Bytes) {
+    const std::string p300(300, 'p'), p260(260, 'p');
+    const struct {
+        std::string text;
+        std::set<std::string> gone;
+        std::string read;
+    } cases[] = {
+        {"", {}, "Unknow|0|0|0|"},
+        {"\r\r\ra.QLT\r\r\rx\r", {}, "a.QLT|1|0|0|"},  // anything not starting with 0 is on
+        {"a\r0abc\r1", {}, "a|0|1|0|"},
+        {"a\r0\r0\r" + std::string(260, 'l') + "\r", {}, "a|0|0|" + std::string(260, 'l') + "|"},
+        {"a\r0\r0\r" + std::string(261, 'l') + "\r", {}, "a|0|0|" + std::string(259, 'l') + "|"},
+        {p300 + "\r0\r0\r0\r" + p300 + "\r", {}, p260 + "|0|0|0|" + p260},
+        // A fifth entry is not considered, even with two of the four gone.
+        {"a\r0\r0\r0\rr1\rr2\rr3\rr4\rr5\r", {"r2", "r4"}, "a|0|0|0|r1,r3"},
+        {"a\r0\r0\r0\rr1\rr2\rr3\r" + std::string(5000, '\r') + "r4\r", {}, "a|0|0|0|r1,r2,r3"},
+        {std::string(10000, 'z'), {}, std::string(260, 'z') + "|0|0|0|"},
     };
-    EXPECT_EQ(languageOf(259), 259u);
-    EXPECT_EQ(languageOf(260), 260u);
-    EXPECT_EQ(languageOf(261), 259u);
-    EXPECT_EQ(languageOf(400), 259u);
-
-    const IniContents ini = ParseIni(path300 + "\r0\r0\r0\r" + path300 + "\r", AllExist);
-    EXPECT_EQ(ini.preferences.lastFile, std::string(260, 'p'));
-    ASSERT_EQ(ini.recent.entries.size(), 1u);
-    EXPECT_EQ(ini.recent.entries[0], std::string(260, 'p'));
-}
-
-TEST(Ini, KeepsOnlyRecentEntriesWhoseFilesExistAmongTheFirstFour) {
-    const std::set<std::string> existing{"r1", "r3", "r5"};
-    const IniContents ini = ParseIni("a\r0\r0\r0\rr1\rr2\rr3\rr4\rr5\r",
-                                     [&](const std::string& p) { return existing.count(p) > 0; });
-    // r5 is a fifth candidate and is not considered, even with r2 and r4 gone.
-    EXPECT_EQ(ini.recent.entries, (std::vector<std::string>{"r1", "r3"}));
-}
-
-TEST(Ini, LooksAtNoMoreThan4096Bytes) {
-    std::string text = "a\r0\r0\r0\rr1\rr2\rr3\r";
-    text += std::string(5000, '\r');
-    text += "r4\r";
-    const IniContents ini = ParseIni(text, AllExist);
-    EXPECT_EQ(ini.recent.entries, (std::vector<std::string>{"r1", "r2", "r3"}));
-
-    const IniContents huge = ParseIni(std::string(10000, 'z'), AllExist);
-    EXPECT_EQ(huge.preferences.lastFile.size(), 260u);
-    EXPECT_EQ(huge.preferences.languageName, "0");
-
-    // The longest file the writer makes is read back whole.
-    Preferences longest;
-    longest.lastFile = std::string(260, 'f');
-    longest.languageName = std::string(260, 'l');
-    RecentFiles four{{std::string(260, '1'), std::string(260, '2'), std::string(260, '3'),
-                      std::string(260, '4')}};
-    const IniContents back = ParseIni(FormatIni(longest, four), AllExist);
-    EXPECT_EQ(back.recent.entries, four.entries);
+    for (const auto& c : cases) EXPECT_EQ(Read(c.text, c.gone), c.read) << c.text.substr(0, 40);
 }
 
 TEST(IniFile, WritesAndReadsBackDroppingRecentFilesThatAreGone) {

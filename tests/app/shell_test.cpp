@@ -46,6 +46,12 @@ protected:
         doc().modified = true;
     }
     std::string LastCaption() const { return host.sheets().empty() ? "" : host.sheets().back().caption; }
+    // The message boxes shown so far, as "title: text".
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> shown;
+        for (const test::MessageRecord& m : host.messages()) shown.push_back(m.title + ": " + m.text);
+        return shown;
+    }
 
     test::TempDir dir;
     CompiledStringTable builtin;
@@ -53,7 +59,7 @@ protected:
     std::unique_ptr<Shell> shell;
 };
 
-TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedTo) {
+TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedToAndReadable) {
     EXPECT_TRUE(doc().fileName.empty());
     EXPECT_FALSE(doc().modified);
     EXPECT_EQ(doc().blocks.forms[19].nextTarget, 20) << "the template was reset";
@@ -71,16 +77,13 @@ TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedTo) {
     EXPECT_EQ(doc().fileName, file);
     EXPECT_EQ(doc().blocks.forms[0].nextTarget, 9);
     EXPECT_TRUE(host.sheets().empty()) << "preloading opens no editor";
-}
 
-TEST_F(ShellTest, ARefusedPreloadIsReportedAndLeavesANamelessNewTemplate) {
+    // A refused file is reported and leaves a nameless new template.
     test::WriteAll(dir / "bad.QLT", {'Z', 'I', 'P'});
     WriteIni((dir / "bad.QLT").string() + "\r1\r0\r0\r");
     Start();
-    ASSERT_EQ(host.messages().size(), 1u);
-    EXPECT_EQ(host.messages()[0].text, "Format of this FW file is incorrect!");
-    EXPECT_EQ(host.messages()[0].title, "Error");
-    EXPECT_EQ(host.messages()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Error: Format of this FW file is incorrect!"});
+    EXPECT_EQ(host.messages().at(0).icon, Icon::Exclamation);
     EXPECT_TRUE(doc().fileName.empty()) << "a later Save must not overwrite the refused file";
     EXPECT_EQ(doc().blocks.forms[0].nextTarget, 1);
 }
@@ -90,11 +93,9 @@ TEST_F(ShellTest, NewAsksToSaveChangesAndNoDropsThem) {
     Edit();
     host.QueueAnswer(Answer::No);
     shell->OnCommand(IDM_NEW);
-    ASSERT_EQ(host.messages().size(), 1u);
-    EXPECT_EQ(host.messages()[0].text, "Save current program ?");
-    EXPECT_EQ(host.messages()[0].title, "Varnok Formwright");
-    EXPECT_EQ(host.messages()[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(host.messages()[0].icon, Icon::Question);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Varnok Formwright: Save current program ?"});
+    EXPECT_EQ(host.messages().at(0).buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(host.messages().at(0).icon, Icon::Question);
     EXPECT_TRUE(doc().fileName.empty());
     EXPECT_EQ(doc().blocks.forms[0].escTarget, 0);
     EXPECT_FALSE(doc().modified);
@@ -161,9 +162,7 @@ TEST_F(ShellTest, AFailedSaveIsReportedAndKeepsTheChangesMarked) {
     Edit();
     host.QueueSaveChoice((dir / "missing-folder" / "x.QLT").string());
     shell->OnCommand(IDM_SAVE_AS);
-    ASSERT_EQ(host.messages().size(), 1u);
-    EXPECT_EQ(host.messages()[0].text, "Cannot save this file!");
-    EXPECT_EQ(host.messages()[0].title, "Error");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Error: Cannot save this file!"});
     EXPECT_TRUE(doc().modified);
     EXPECT_FALSE(std::filesystem::exists(dir / kIniFileName)) << "no recent entry for a file that was not written";
 }
@@ -199,8 +198,7 @@ TEST_F(ShellTest, ACancelledOrRefusedOpenLeavesANamelessResetTemplate) {
     test::WriteAll(dir / "newer.QLT", newer);
     host.QueueOpenChoice((dir / "newer.QLT").string());
     shell->OnCommand(IDM_OPEN);
-    ASSERT_EQ(host.messages().size(), 1u);
-    EXPECT_EQ(host.messages()[0].text, "The FW file version is newer than current program!");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Error: The FW file version is newer than current program!"});
     EXPECT_TRUE(doc().fileName.empty());
     EXPECT_TRUE(host.sheets().empty());
 }
@@ -228,7 +226,7 @@ TEST_F(ShellTest, RecentFilesOpenWithoutPromptAndKeepTheLastFourNewestFirst) {
 
     Edit();
     shell->OnCommand(IDM_RECENT_FIRST + 2);  // f2
-    EXPECT_TRUE(host.messages().empty()) << "no save prompt";
+    EXPECT_TRUE(Messages().empty()) << "no save prompt";
     EXPECT_EQ(doc().fileName, files[2]);
     EXPECT_EQ(doc().blocks.forms[0].escTarget, 0) << "the file, read over the edits";
     EXPECT_EQ(shell->recentFiles().entries.front(), files[2]);

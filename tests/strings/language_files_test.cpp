@@ -105,15 +105,11 @@ TEST(BuildLanguageList, ListsLanguageFilesInNameOrderSkippingNamelessOnes) {
 
 TEST(BuildLanguageList, StopsAtTwentyEntries) {
     TempDir dir;
-    for (int i = 0; i < 25; ++i) {
-        std::string n = std::to_string(i);
-        if (n.size() < 2) n.insert(n.begin(), '0');
-        WriteText(dir / (std::string("lang") + n + ".lng"), std::string("Language ") + n + "\r\n");
-    }
+    for (int i = 10; i < 35; ++i) WriteText(dir / ("lang" + std::to_string(i) + ".lng"), "Language " + std::to_string(i));
     const std::vector<LanguageEntry> list = BuildLanguageList(dir.path());
     ASSERT_EQ(list.size(), 20u);
-    EXPECT_EQ(list.front().name, "Language 00");
-    EXPECT_EQ(list.back().name, "Language 19");
+    EXPECT_EQ(list.front().name, "Language 10");
+    EXPECT_EQ(list.back().name, "Language 29");
 }
 
 TEST(BuildLanguageList, AFileThatCannotBeOpenedEmptiesTheList) {

@@ -59,6 +59,13 @@ std::set<std::size_t> ChangedBytes(const Block& before, const Block& after) {
     return changed;
 }
 
+// Several values as one, so a block of them is compared at once:
+// EXPECT_EQ(Values(r.a, r.b), Values(1, 0)).
+template <class... T>
+std::vector<int> Values(T... values) {
+    return {static_cast<int>(values)...};
+}
+
 // The bytes Save writes for the document, after the preparation Save makes.
 std::vector<std::uint8_t> SavedBytes(TemplateDocument& doc);
 // The NUL-ended text at `offset`.

@@ -8,6 +8,8 @@
 namespace fw {
 namespace {
 
+using test::Values;
+
 // Where the fields of a record stand is the record layout's test; here,
 // what the preparation stores.
 class SavePreparationTest : public ::testing::Test {
@@ -32,40 +34,16 @@ protected:
 };
 
 // A file may hold other values than 0 and 1: such a form gets no key field
-// and no key position.
-TEST_F(SavePreparationTest, AddsTheKeyFieldOnlyForNoKeyLineOne) {
+// and no key position. The record length goes over two bytes.
+TEST_F(SavePreparationTest, AddsTheKeyFieldOnlyForNoKeyLineOneAndSplitsTheLength) {
     MakeThreeLineForm(form(0), 2);
     form(0).noKeyLine = 2;
     form(0).stampMode = kStampTop;
+    form(0).maxLength[0] = 220;
     Prepare();
-    EXPECT_EQ(form(0).recordFieldCount, 4);
-    EXPECT_EQ(form(0).keyFieldPosition, 0);
-    EXPECT_EQ(GetLe16(form(0).recordLength), 80u);
-}
-
-TEST_F(SavePreparationTest, StoresNothingForFormsWithoutInputOrThatOnlyUpdate) {
-    MakeThreeLineForm(form(0), 1);
-    form(0).lastInputLine = 0;
-    MakeThreeLineForm(form(1), 1);
-    form(1).recordAction = kRecordUpdateLookup;
-    form(0).recordFieldCount = 9;
-    Prepare();
-    for (int i : {0, 1}) {
-        EXPECT_EQ(form(i).recordFieldCount, 0);
-        EXPECT_EQ(form(i).keyFieldPosition, 0);
-        EXPECT_EQ(GetLe16(form(i).recordLength), 0u);
-    }
-}
-
-TEST_F(SavePreparationTest, SplitsLongRecordLengthsOverTwoBytes) {
-    FormRecord& f = form(0);
-    MakeThreeLineForm(f, 1);
-    f.maxLength[0] = 140;
-    f.maxLength[1] = 140;
-    f.maxLength[2] = 20;
-    Prepare();
-    EXPECT_EQ(f.recordLength[0], 44);
-    EXPECT_EQ(f.recordLength[1], 1);
+    EXPECT_EQ(Values(form(0).recordFieldCount, form(0).keyFieldPosition, form(0).recordLength[0],
+                     form(0).recordLength[1]),
+              Values(4, 0, 290 % 256, 290 / 256));
 }
 
 TEST_F(SavePreparationTest, MarksFormsReachedFromSavingMenusByTheLastItem) {
@@ -73,9 +51,9 @@ TEST_F(SavePreparationTest, MarksFormsReachedFromSavingMenusByTheLastItem) {
     menu(0).saveCaption = 1;
     menu(0).nextTarget[0] = 5;
     Prepare();
-    EXPECT_EQ(form(4).menuCaptionField, 1);
-    EXPECT_EQ(form(4).recordFieldCount, 4) << "the 160-byte menu field counts";
-    EXPECT_EQ(GetLe16(form(4).recordLength), 220u);
+    EXPECT_EQ(Values(form(4).menuCaptionField, form(4).recordFieldCount, GetLe16(form(4).recordLength)),
+              Values(1, 4, 220))
+        << "the 160-byte menu field counts";
 
     menu(3).nextTarget[2] = 5;  // a later menu with both switches off
     Prepare();
@@ -132,23 +110,17 @@ TEST_F(SavePreparationTest, DerivesTheReaderBytesFromTheReaderTypeAndSettings) {
 
     reader.readerType = kReaderType2D;
     Prepare();
-    EXPECT_EQ(reader.engineCode, 0x40);
-    EXPECT_EQ(reader.engineOptions, 0x00);
-    EXPECT_EQ(reader.twoDImageCaptureOn, 1);
-    EXPECT_EQ(reader.warningBeepCopy, 4);
-    EXPECT_EQ(reader.vibratorOn, 1);
-    EXPECT_EQ(reader.vibratorDurationCopy, 3);
+    EXPECT_EQ(Values(reader.engineCode, reader.engineOptions, reader.twoDImageCaptureOn, reader.warningBeepCopy,
+                     reader.vibratorOn, reader.vibratorDurationCopy),
+              Values(0x40, 0x00, 1, 4, 1, 3));
 
     reader.readerType = kReaderTypeNone;
     Prepare();
-    EXPECT_EQ(reader.engineCode, 0x80);
-    EXPECT_EQ(reader.twoDImageCaptureOn, 0);
-    EXPECT_EQ(settings.protectImageCapture, 0);
+    EXPECT_EQ(Values(reader.engineCode, reader.twoDImageCaptureOn, settings.protectImageCapture), Values(0x80, 0, 0));
 
     reader.readerType = 0x47;
     Prepare();
-    EXPECT_EQ(reader.engineCode, 0x02) << "the ELR bit wins";
-    EXPECT_EQ(reader.engineOptions, 0x07);
+    EXPECT_EQ(Values(reader.engineCode, reader.engineOptions), Values(0x02, 0x07)) << "the ELR bit wins";
 }
 
 TEST_F(SavePreparationTest, LinksZorqFormsToTheKeyOfTheirLookup) {

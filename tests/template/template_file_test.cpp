@@ -157,17 +157,13 @@ TEST(TemplateFile, ARefusedFileChangesNothing) {
     EXPECT_EQ(TemplateImage(t.doc), before);
 }
 
-TEST(TemplateFile, ReportsFilesThatCannotBeOpenedOrCreated) {
+TEST(TemplateFile, AFileThatCannotBeOpenedOrWrittenIsReportedAndAFailedSaveKeepsTheOldFile) {
     test::TestDocument t;
     test::TempDir dir;
     EXPECT_EQ(ReadTemplateFile(t.doc, dir / "missing.QLT"), LoadResult::CannotOpen);
     EXPECT_EQ(ReadTemplateFile(t.doc, dir.path()), LoadResult::CannotOpen);
     EXPECT_FALSE(WriteTemplateFile(t.doc, dir / "no-such-folder" / "x.QLT"));
-}
 
-TEST(TemplateFile, AFailedSaveKeepsTheOldFile) {
-    test::TestDocument t;
-    test::TempDir dir;
     const auto path = dir / "keep.QLT";
     ASSERT_TRUE(WriteTemplateFile(t.doc, path));
     const auto old = test::ReadAll(path);

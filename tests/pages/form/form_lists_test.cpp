@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "template/blocks/form_block.h"
 #include "support/test_document.h"
+#include "template/blocks/form_block.h"
 
 namespace fw {
 namespace {
 
-class FormListsTest : public ::testing::Test {
-protected:
-    test::TestDocument t;
-    const UiStrings& strings() { return t.strings; }
-};
+using test::Values;
 
-TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
+TEST(FormLists, DataTypeEntriesMapToCodesByListShape) {
     using enum TypeListShape;
     EXPECT_EQ(DataTypeEntry(Normal, kTypeImage), 15);
     EXPECT_EQ(DataTypeEntry(Normal, kTypeLargeData), 16);
@@ -40,13 +36,11 @@ TEST_F(FormListsTest, DataTypeEntriesMapToCodesByListShape) {
     EXPECT_EQ(ShapeOf(true, 2), ZorqTail);
 }
 
-TEST_F(FormListsTest, FoldingTurnsSignedFieldsBackIntoTheirNumber) {
-    EXPECT_EQ(FoldLookupCode(0), 0);
-    EXPECT_EQ(FoldLookupCode(12), 12);
-    EXPECT_EQ(FoldLookupCode(13), 1);
-    EXPECT_EQ(FoldLookupCode(24), 12) << "a remainder of 0 is field 12";
-    EXPECT_EQ(FoldLookupCode(27), 3);
-    EXPECT_EQ(FoldLookupCode(36), 12);
+// "-field n" is 12 + n, "+field n" 24 + n; a remainder of 0 is field 12.
+TEST(FormLists, FoldingTurnsSignedFieldsBackIntoTheirNumber) {
+    EXPECT_EQ(Values(FoldLookupCode(0), FoldLookupCode(12), FoldLookupCode(13), FoldLookupCode(24), FoldLookupCode(27),
+                     FoldLookupCode(36)),
+              Values(0, 12, 1, 12, 3, 12));
 }
 
 }  // namespace

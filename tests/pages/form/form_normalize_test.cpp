@@ -11,6 +11,8 @@
 namespace fw {
 namespace {
 
+using test::Values;
+
 class NormalizeFormsTest : public ::testing::Test {
 protected:
     void Normalize(std::uint8_t readerType = kReaderTypeLaser) {
@@ -32,12 +34,10 @@ TEST_F(NormalizeFormsTest, DerivesKeyFlagsAndTidiesTheExportName) {
     form(1).changeExportName = 0;
     Normalize();
 
-    EXPECT_EQ(form(0).keyLine, 0) << "only saving forms keep a key line";
-    EXPECT_EQ(form(0).noKeyLine, 0) << "derived before the key line is dropped";
-    EXPECT_EQ(form(0).menuCaptionField, 0);
+    // Only saving forms keep a key line; "no key line" is derived before it goes.
+    EXPECT_EQ(Values(form(0).keyLine, form(0).noKeyLine, form(0).menuCaptionField), Values(0, 0, 0));
+    EXPECT_EQ(Values(form(1).keyLine, form(1).noKeyLine), Values(2, 0));
     EXPECT_EQ(FieldText(form(0).exportName), "abc");
-    EXPECT_EQ(form(1).keyLine, 2);
-    EXPECT_EQ(form(1).noKeyLine, 0);
     EXPECT_EQ(FieldText(form(1).exportName), "xyz  ") << "a name not in use is left alone";
 }
 
@@ -53,12 +53,10 @@ TEST_F(NormalizeFormsTest, ClampsLengthsAndFindsTheLastInputLine) {
     f.lookupField[5] = 4;
     Normalize(kReaderType2D);
 
-    EXPECT_EQ(f.minLength[0], 100);
-    EXPECT_EQ(f.maxLengthBlocks[3], 12);
-    EXPECT_EQ(f.maxLength[3], 128) << "2120 is cut to 2048";
-    EXPECT_EQ(f.inputSource[3], kSourceReader);
-    EXPECT_EQ(f.lookupField[5], 0);
-    EXPECT_EQ(f.lastInputLine, 4);
+    EXPECT_EQ(Values(f.minLength[0], f.maxLengthBlocks[3], f.maxLength[3], f.inputSource[3], f.lookupField[5],
+                     f.lastInputLine),
+              Values(100, 12, 128, kSourceReader, 0, 4))
+        << "2120 is cut to 2048";
 }
 
 TEST_F(NormalizeFormsTest, ClearsNilAndExtensionLinesThatAFileLeftFilled) {
@@ -75,21 +73,15 @@ TEST_F(NormalizeFormsTest, ClearsNilAndExtensionLinesThatAFileLeftFilled) {
     f.dataType[1] = kTypeExtension;
     Normalize();
 
-    for (int line : {0, 1}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(f.prompt[line][0], 0);
-        EXPECT_EQ(f.prefixOn[line], 0);
-        EXPECT_EQ(f.prefixCode[line][0], 0);
-        EXPECT_EQ(f.inputSource[line], kSourceAll);
-        EXPECT_EQ(f.addedLength[line], 0);
-        EXPECT_EQ(f.checkDigit[line], 3) << "not part of the clearing";
-    }
-    EXPECT_EQ(f.maxLength[0], 160);
-    EXPECT_EQ(f.autoEnter[0], 1);
-    EXPECT_EQ(f.inputMark[0], 0);
-    EXPECT_EQ(f.maxLength[1], 20) << "an extension line keeps its length";
-    EXPECT_EQ(f.autoEnter[1], 2);
-    EXPECT_EQ(f.dataType[1], kTypeExtension);
+    // The check digit is not part of the clearing.
+    for (int line : {0, 1})
+        EXPECT_EQ(Values(f.prompt[line][0], f.prefixOn[line], f.prefixCode[line][0], f.inputSource[line],
+                         f.addedLength[line], f.checkDigit[line]),
+                  Values(0, 0, 0, kSourceAll, 0, 3))
+            << "line " << line;
+    EXPECT_EQ(Values(f.maxLength[0], f.autoEnter[0], f.inputMark[0]), Values(160, 1, 0));
+    EXPECT_EQ(Values(f.maxLength[1], f.autoEnter[1], f.dataType[1]), Values(20, 2, kTypeExtension))
+        << "an extension line keeps its length";
 }
 
 TEST_F(NormalizeFormsTest, DropsTwoDimensionalTypesWithoutTheTwoDReader) {
@@ -98,10 +90,8 @@ TEST_F(NormalizeFormsTest, DropsTwoDimensionalTypesWithoutTheTwoDReader) {
     f.dataType[4] = kTypeReadFrom2D;
     SetFieldText(f.prompt[4], "Part");
     Normalize(kReaderTypeLaser);
-    EXPECT_EQ(f.dataType[2], kTypeNil);
-    EXPECT_EQ(f.dataType[4], kTypeNil);
-    EXPECT_EQ(f.prompt[4][0], 0);
-    EXPECT_EQ(f.lastInputLine, 5) << "measured before the lines were dropped";
+    EXPECT_EQ(Values(f.dataType[2], f.dataType[4], f.prompt[4][0], f.lastInputLine), Values(kTypeNil, kTypeNil, 0, 5))
+        << "the last input line is measured before the lines were dropped";
 }
 
 TEST_F(NormalizeFormsTest, KeepsReadFrom2DStartsInsideTheLargeDataLine) {
@@ -115,11 +105,8 @@ TEST_F(NormalizeFormsTest, KeepsReadFrom2DStartsInsideTheLargeDataLine) {
     Normalize(kReaderType2D);
 
     EXPECT_EQ(SplitTotal(f.partialStartBlocks[1], f.partialStart[1]), 500u);
-    EXPECT_EQ(f.partialStartBlocks[6], 3);
-    EXPECT_EQ(f.partialStart[6], 20);
-    EXPECT_EQ(f.partialRead[6], 1);
-    EXPECT_EQ(f.inputSource[6], kSourceKeypad);
-    EXPECT_EQ(f.autoEnter[6], 0);
+    EXPECT_EQ(Values(f.partialStartBlocks[6], f.partialStart[6], f.partialRead[6], f.inputSource[6], f.autoEnter[6]),
+              Values(3, 20, 1, kSourceKeypad, 0));
 }
 
 TEST_F(NormalizeFormsTest, ForcesImageLinesToTheKeypadAndClearsUnusedPathProperties) {
@@ -135,10 +122,8 @@ TEST_F(NormalizeFormsTest, ForcesImageLinesToTheKeypadAndClearsUnusedPathPropert
     f.fixedLength[1] = 30;
     Normalize();
 
-    EXPECT_EQ(f.inputSource[0], kSourceKeypad);
-    EXPECT_EQ(f.fixedLengthOn[0], 0);
-    EXPECT_EQ(f.initialValue[0][0], 0);
-    EXPECT_EQ(f.addedLength[0], 0);
+    EXPECT_EQ(Values(f.inputSource[0], f.fixedLengthOn[0], f.initialValue[0][0], f.addedLength[0]),
+              Values(kSourceKeypad, 0, 0, 0));
     EXPECT_EQ(f.addedLength[1], 30) << "a saved path keeps its fixed length";
     EXPECT_EQ(f.lastInputLine, 0) << "image lines take input only with an editable path";
 }
@@ -167,9 +152,8 @@ TEST_F(NormalizeFormsTest, LookupLinesTakeTheirLengthFromTheirLookupField) {
     f.dataType[8] = kTypeText;
     f.lookupField[8] = 3;
     Normalize();
-    EXPECT_EQ(f.maxLength[7], 33);
-    EXPECT_EQ(f.maxLengthBlocks[7], 1);
-    EXPECT_EQ(f.maxLength[8], 160) << "only lookup lines take the length";
+    EXPECT_EQ(Values(f.maxLength[7], f.maxLengthBlocks[7], f.maxLength[8]), Values(33, 1, 160))
+        << "only lookup lines take the length";
 }
 
 TEST_F(NormalizeFormsTest, TreatsLinesThirteenToFifteenLikeTheOthers) {

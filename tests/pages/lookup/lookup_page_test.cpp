@@ -108,16 +108,14 @@ TEST_F(LookupPageTest, AppliedLookupReachesTheSavedFile) {
 
     const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
     const std::size_t lookup = kBlocksOffset + offsetof(TemplateBlocks, lookups);
-    EXPECT_EQ(bytes[lookup + 0], 2);
-    EXPECT_EQ(bytes[lookup + 2], 167);
-    EXPECT_EQ(bytes[lookup + 3], 0);
-    EXPECT_EQ(bytes[lookup + 821], 0) << "fieldLengthHigh of field 1";
+    const std::size_t form1 = kBlocksOffset + offsetof(TemplateBlocks, forms);
+    // Field count, record length (2 bytes), length and extension of field 1,
+    // a name slot past the count (cleared), and the form line's length.
+    EXPECT_EQ(Values(bytes[lookup], bytes[lookup + 2], bytes[lookup + 3], bytes[lookup + 807], bytes[lookup + 821],
+                     bytes[lookup + 41 + 6 * 51], bytes[form1 + offsetof(FormRecord, maxLength)]),
+              Values(2, 167, 0, 160, 0, 0, 160));
     EXPECT_EQ(TextAt(bytes, lookup + 5), "Stock");
     EXPECT_EQ(TextAt(bytes, lookup + 41), "Article");
-    EXPECT_EQ(bytes[lookup + 41 + 6 * 51], 0) << "a slot past the count is cleared";
-    EXPECT_EQ(bytes[lookup + 807], 160);
-    const std::size_t form1 = kBlocksOffset + offsetof(TemplateBlocks, forms);
-    EXPECT_EQ(bytes[form1 + offsetof(FormRecord, maxLength)], 160);
 }
 
 }  // namespace

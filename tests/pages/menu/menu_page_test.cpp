@@ -38,12 +38,10 @@ TEST_F(MenuPageTest, ItemNamesEnableTheirTargetsAndEveryNamedSlotCounts) {
     sheet().Ok();
 
     const MenuRecord& m = menuBlock(0);
-    EXPECT_EQ(m.itemCount, 3) << "slots 1, 3 (spaces) and 13";
-    EXPECT_EQ(m.nextTarget[0], 22);
+    // Slots 1, 3 (spaces) and 13 count; a cleared name keeps its target.
+    EXPECT_EQ(Values(m.itemCount, m.nextTarget[0], m.nextTarget[3], m.nextTarget[12]), Values(3, 22, 4, 7));
     EXPECT_EQ(FieldText(m.itemName[2]), "   ");
-    EXPECT_EQ(m.nextTarget[3], 4) << "a cleared name keeps its target";
     EXPECT_EQ(FieldText(m.itemName[12]), "Stocktake");
-    EXPECT_EQ(m.nextTarget[12], 7);
     EXPECT_TRUE(t.doc.modified);
 }
 
@@ -81,12 +79,11 @@ TEST_F(MenuPageTest, AppliedMenuReachesTheSavedFile) {
     const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
     const std::size_t menu = kBlocksOffset + offsetof(TemplateBlocks, menus);
     EXPECT_EQ(TextAt(bytes, menu + 52 + 51), "Receive goods");
-    EXPECT_EQ(bytes[menu + 817], 23) << "Esc";
-    EXPECT_EQ(bytes[menu + 818 + 1], 2);
-    EXPECT_EQ(bytes[menu + 833], 1);
-    EXPECT_EQ(bytes[menu + 835], 1) << "itemCount";
     const std::size_t form2 = kBlocksOffset + offsetof(TemplateBlocks, forms) + sizeof(FormRecord);
-    EXPECT_EQ(bytes[form2 + 25], 1) << "the form the item leads to stores the menu caption";
+    // Esc, item 2's target, save caption, item count, and the menu caption
+    // field of the form the item leads to.
+    EXPECT_EQ(Values(bytes[menu + 817], bytes[menu + 819], bytes[menu + 833], bytes[menu + 835], bytes[form2 + 25]),
+              Values(23, 2, 1, 1, 1));
 }
 
 }  // namespace

@@ -211,11 +211,9 @@ TEST_F(ReaderDialogTest, LengthModeOkKeepsTheSmallerAsMinimumAndRefusesZero) {
         });
     };
     EXPECT_EQ(enter(kRange, "30", "10"), 1);
-    EXPECT_EQ(reader().laserCode39Len1, 10);
-    EXPECT_EQ(reader().laserCode39Len2, 30);
+    EXPECT_EQ(Values(reader().laserCode39Len1, reader().laserCode39Len2), Values(10, 30));
     EXPECT_EQ(enter(kTwoLengths, "30", "10"), 1);
-    EXPECT_EQ(reader().laserCode39Len1, 30);
-    EXPECT_EQ(reader().laserCode39Len2, 10);
+    EXPECT_EQ(Values(reader().laserCode39Len1, reader().laserCode39Len2), Values(30, 10));
 
     Open("INTERLEAVE25DLG_2D", [&](FakeDialog& d) {
         d.Choose(IDC_SYM_LENGTH_MODE, kOneLength);
@@ -228,12 +226,10 @@ TEST_F(ReaderDialogTest, LengthModeOkKeepsTheSmallerAsMinimumAndRefusesZero) {
         EXPECT_FALSE(d.ended());
         EXPECT_EQ(d.focus(), IDC_SYM_LENGTH1);
         // What OK stored before it stopped stays until Cancel.
-        EXPECT_EQ(reader().twoDIntl25LenMode, kOneLength);
-        EXPECT_EQ(reader().twoDIntl25ToEan13, 1);
+        EXPECT_EQ(Values(reader().twoDIntl25LenMode, reader().twoDIntl25ToEan13), Values(kOneLength, 1));
         d.Cancel();
     });
-    EXPECT_EQ(reader().twoDIntl25LenMode, kRange);
-    EXPECT_EQ(reader().twoDIntl25ToEan13, 0);
+    EXPECT_EQ(Values(reader().twoDIntl25LenMode, reader().twoDIntl25ToEan13), Values(kRange, 0));
 }
 
 TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRangeOnceTyped) {
@@ -261,8 +257,7 @@ TEST_F(ReaderDialogTest, AddonsRedundancyStaysWithinItsRangeOnceTyped) {
         EXPECT_FALSE(d.IsEnabled(IDC_SYM_EDIT1));
         d.Ok();
     });
-    EXPECT_EQ(reader().laserUpcAddonRedund, 30);
-    EXPECT_EQ(reader().laserUpcAddons, 0);
+    EXPECT_EQ(Values(reader().laserUpcAddonRedund, reader().laserUpcAddons), Values(30, 0));
 }
 
 // ---- Coupon code -----------------------------------------------------------------------
@@ -318,12 +313,9 @@ TEST_F(CouponTest, UpcaCouponLowersThePreambleAndSwitchesGs1128OnUnlessCancelled
                        d.Ok();
                    }),
               1);
-    EXPECT_EQ(reader().laserUpcaPreamble, 1);
-    EXPECT_EQ(reader().laserUpcaOn, 1);
-    EXPECT_EQ(reader().laserEan13On, 0);
-    EXPECT_EQ(reader().laserCouponOn, 1);
-    EXPECT_EQ(reader().laserGs1128On, 1);
-    EXPECT_EQ(reader().twoDCouponOn, 0);
+    const ReaderBlock& r = reader();
+    EXPECT_EQ(Values(r.laserUpcaPreamble, r.laserUpcaOn, r.laserEan13On, r.laserCouponOn, r.laserGs1128On, r.twoDCouponOn),
+              Values(1, 1, 0, 1, 1, 0));
     EXPECT_EQ(page.calls, (std::vector<std::string>{"coupon on", "gs1-128"}));
 }
 
@@ -342,10 +334,8 @@ TEST_F(CouponTest, TwoDEan13CouponTakesUpcaOff) {
         d.Click(IDC_COUPON_EAN13);
         d.Ok();
     });
-    EXPECT_EQ(reader().twoDUpcaOn, 0);
-    EXPECT_EQ(reader().twoDEan13On, 1);
-    EXPECT_EQ(reader().twoDCouponOn, 1);
-    EXPECT_EQ(reader().laserCouponOn, 0);
+    const ReaderBlock& r = reader();
+    EXPECT_EQ(Values(r.twoDUpcaOn, r.twoDEan13On, r.twoDCouponOn, r.laserCouponOn), Values(0, 1, 1, 0));
 }
 
 TEST_F(CouponTest, UpcaPreambleWithCountryCodeAsksWhileTheCouponIsOn) {
@@ -425,10 +415,8 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
                        d.Ok();
                    }),
               1);
-    EXPECT_EQ(reader().rfidStartPos, 255);
-    EXPECT_EQ(reader().rfidReadLength, 255);
+    EXPECT_EQ(Values(reader().rfidStartPos, reader().rfidReadLength, reader().rfidDelimiterOn), Values(255, 255, 1));
     EXPECT_EQ(FieldText(reader().rfidDelimiter), ";");
-    EXPECT_EQ(reader().rfidDelimiterOn, 1);
     EXPECT_TRUE(t.doc.modified);
 }
 

@@ -26,37 +26,6 @@ protected:
     LookupRecord lookups[kLookupCount] = {};
 };
 
-TEST_F(LookupBlockTest, ResetWritesTheDefaultsAndLeavesUnresetBytesAlone) {
-    LookupRecord lookup;
-    std::memset(&lookup, 0xAA, sizeof lookup);
-    ResetLookupRecord(lookup, 2, strings);
-    const unsigned char* b = Bytes(lookup);
-
-    for (int i : {0, 1, 2, 3}) EXPECT_EQ(b[i], 0) << "byte " << i;
-    EXPECT_EQ(b[4], 1) << "changeExportName";
-    EXPECT_EQ(FieldText(lookup.exportName), "3rd lookup file");
-    for (int i = 5 + 15; i < 26; ++i) EXPECT_EQ(b[i], 0) << "no tail left in the name, byte " << i;
-    for (int i = 26; i < 821; ++i) ASSERT_EQ(b[i], 0) << "types, names, lengths: byte " << i;
-    for (int i = 821; i < 836; ++i) ASSERT_EQ(b[i], 0xAA) << "fieldLengthHigh: byte " << i;
-    for (int i = 836; i <= 840; ++i) EXPECT_EQ(b[i], 0) << "byte " << i;
-    for (int i = 841; i < 850; ++i) ASSERT_EQ(b[i], 0xAA) << "byte " << i;
-    EXPECT_EQ(b[850], 1) << "autoDelete";
-    for (int i = 851; i < 1324; ++i) ASSERT_EQ(b[i], 0xAA) << "byte " << i;
-}
-
-TEST_F(LookupBlockTest, ResetTakesTheLabelOfItsIndexAsItStandsCutTo20) {
-    EXPECT_EQ(FieldText(lookups[0].exportName), "1st lookup file");
-    EXPECT_EQ(FieldText(lookups[4].exportName), "5th lookup file");
-
-    strings.table().SetSlot(1321, "Artikel   ");
-    strings.table().SetSlot(1322, "Kundenstammdatei  Nord");
-    strings.SetLanguageActive(true);
-    ResetLookupRecord(lookups[0], 0, strings);
-    ResetLookupRecord(lookups[1], 1, strings);
-    EXPECT_EQ(FieldText(lookups[0].exportName), "Artikel   ") << "trailing blanks kept";
-    EXPECT_EQ(FieldText(lookups[1].exportName), "Kundenstammdatei  No");
-}
-
 TEST_F(LookupBlockTest, NormaliseClearsUnusedSlotsButKeepsTheirLengthExtension) {
     LookupRecord& lookup = lookups[1];
     for (int slot = 0; slot < kLookupSlotCount; ++slot) {

@@ -9,18 +9,6 @@
 namespace fw {
 namespace {
 
-const unsigned char* Bytes(const MenuRecord& menu) {
-    return reinterpret_cast<const unsigned char*>(&menu);
-}
-
-TEST(MenuRecord, ResetZeroesTheEditedBytesAndKeepsTheReservedTail) {
-    MenuRecord menu;
-    std::memset(&menu, 0xAA, sizeof menu);
-    ResetMenuRecord(menu, 3);
-    for (int i = 0; i <= 836; ++i) ASSERT_EQ(Bytes(menu)[i], 0) << "byte " << i;
-    for (int i = 837; i < 1337; ++i) ASSERT_EQ(Bytes(menu)[i], 0xAA) << "byte " << i;
-}
-
 TEST(MenuRecord, BlankMeansEmptyOrSpacesOnly) {
     EXPECT_FALSE(IsNonBlank(""));
     EXPECT_FALSE(IsNonBlank("     "));

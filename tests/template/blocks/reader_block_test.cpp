@@ -2,43 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <utility>
-
 namespace fw {
 namespace {
-
-constexpr std::uint8_t kFill = 0xAA;
-
-std::uint8_t At(const ReaderBlock& block, std::size_t offset) {
-    return reinterpret_cast<const std::uint8_t*>(&block)[offset];
-}
-
-// Byte runs the defaults must not touch: reserved areas and byte 220.
-bool IsUntouched(std::size_t offset) {
-    constexpr std::pair<std::size_t, std::size_t> kRuns[] = {
-        {84, 111}, {180, 201}, {220, 220}, {343, 361}, {371, 380},
-        {382, 391}, {399, 414}, {748, 776}};
-    for (auto [first, last] : kRuns) {
-        if (offset >= first && offset <= last) return true;
-    }
-    return false;
-}
-
-// Over a block whose every byte is kFill, the defaults must write every
-// field and leave the reserved bytes alone.
-TEST(ReaderBlockDefaults, WriteEveryFieldAndLeaveReservedBytesAlone) {
-    ReaderBlock block;
-    std::memset(&block, kFill, sizeof block);
-    ResetReaderBlock(block);
-    for (std::size_t offset = 0; offset < sizeof block; ++offset) {
-        if (IsUntouched(offset)) {
-            EXPECT_EQ(At(block, offset), kFill) << "reserved byte " << offset << " was written";
-        } else {
-            EXPECT_NE(At(block, offset), kFill) << "byte " << offset << " kept its old value";
-        }
-    }
-}
 
 struct StateCase {
     std::uint8_t readerType;
