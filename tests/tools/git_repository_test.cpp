@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include <sys/wait.h>
@@ -56,6 +57,10 @@ private:
 
 void LongerItems(TemplateBlocks& b) { b.forms[0].maxLength[0] = 16; }
 void LongerQuantities(TemplateBlocks& b) { b.forms[0].maxLength[1] = 6; }
+void NameLookup(TemplateBlocks& b, const char* name) {
+    b.lookups[0].changeExportName = 1;
+    std::strcpy(b.lookups[0].exportName, name);
+}
 
 TEST(GitRepository, DiffsAndMergesTemplatesFieldByField) {
     const ScratchRepository repo;
@@ -84,8 +89,7 @@ TEST(GitRepository, DiffsAndMergesTemplatesFieldByField) {
     EXPECT_NE(log.find("\n-form 1 line 2 max length = 5\n+form 1 line 2 max length = 6\n"), std::string::npos);
 
     // Different lines of one form merge cleanly; the record length both
-    // sides changed is worked out anew. (Conflicts are the merge command's
-    // own test: to git they are only its exit code.)
+    // sides changed is worked out anew.
     repo.Ok("git merge --no-edit items");
     const auto merged = repo.Stock();
     repo.Save([](TemplateBlocks& b) {
@@ -93,6 +97,32 @@ TEST(GitRepository, DiffsAndMergesTemplatesFieldByField) {
         LongerQuantities(b);
     });
     EXPECT_EQ(merged, repo.Stock());
+
+    // The same lookup file named differently is a conflict in words; the
+    // file keeps ours, merged with the rest.
+    repo.Ok("git checkout -qb prices");
+    repo.Save([](TemplateBlocks& b) {
+        LongerItems(b);
+        LongerQuantities(b);
+        NameLookup(b, "Prices");
+    });
+    repo.Ok("git commit -qam 'Lookup file Prices'");
+    repo.Ok("git checkout -q main");
+    repo.Save([](TemplateBlocks& b) {
+        LongerItems(b);
+        LongerQuantities(b);
+        NameLookup(b, "PriceList");
+    });
+    repo.Ok("git commit -qam 'Lookup file PriceList'");
+    const auto ours = repo.Stock();
+    const ShellRun conflict = repo.Run("git merge --no-edit prices");
+    EXPECT_EQ(conflict.code, 1);
+    EXPECT_NE(conflict.out.find("conflict: lookup file 1 export name: \"1st lookup file\" \xE2\x86\x92 \"PriceList\" / "
+                                "\"Prices\"\n"),
+              std::string::npos)
+        << conflict.out;
+    EXPECT_NE(conflict.out.find("CONFLICT (content): Merge conflict in stock.QLT"), std::string::npos);
+    EXPECT_EQ(repo.Stock(), ours);
 }
 
 }  // namespace
