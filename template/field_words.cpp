@@ -81,6 +81,16 @@ std::string KeyCodesWords(std::string_view codes) {
 
 }  // namespace
 
+void ByteCodeLists::Add(const ByteCodeList& list) { lists_.try_emplace({list.part, list.offset}, list); }
+
+std::string ByteCodeLists::Words(std::string_view part, std::size_t offset, unsigned code) const {
+    const auto it = lists_.find({std::string(part), offset});
+    if (it == lists_.end()) return {};
+    const auto& entries = it->second.entries;
+    const auto entry = std::find_if(entries.begin(), entries.end(), [code](const auto& e) { return e.first == code; });
+    return entry == entries.end() ? std::string() : entry->second;
+}
+
 std::string HexWords(std::span<const std::uint8_t> bytes, std::size_t shown) {
     std::string text;
     char pair[4];
@@ -92,12 +102,14 @@ std::string HexWords(std::span<const std::uint8_t> bytes, std::size_t shown) {
     return text;
 }
 
-std::string ElementWords(const FieldElement& element, std::span<const std::uint8_t> bytes) {
+std::string ElementWords(const FieldElement& element, std::span<const std::uint8_t> bytes,
+                         const ByteCodeLists& lists) {
     switch (element.field->kind) {
     case FieldKind::Number:
     case FieldKind::Number16: {
         const unsigned code = ReadNumber(*element.field, bytes.data());
-        const std::string words = CodeWords(element, code);
+        std::string words = CodeWords(element, code);
+        if (words.empty()) words = lists.Words(element.part->key, element.recordOffset, code);
         return words.empty() ? std::to_string(code) : words;
     }
     case FieldKind::CharCode: return CharCodeWords(bytes[0]);

@@ -12,7 +12,7 @@ constexpr std::size_t kBytesPerLine = 16;
 
 }  // namespace
 
-std::string FlatDump(std::span<const std::uint8_t> image) {
+std::string FlatDump(std::span<const std::uint8_t> image, const ByteCodeLists& lists) {
     std::string text;
     for (const FieldElement& e : TemplateElements()) {
         const auto bytes = e.In(image);
@@ -29,7 +29,7 @@ std::string FlatDump(std::span<const std::uint8_t> image) {
             }
             continue;
         }
-        text += e.label + " = " + ElementWords(e, bytes) + "\n";
+        text += e.label + " = " + ElementWords(e, bytes, lists) + "\n";
         if (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes) {
             const SplitField split = SplitTerminated(bytes);
             if (!split.plain) text += e.label + " bytes behind the text = " + HexWords(split.rest) + "\n";

@@ -9,9 +9,11 @@
 #include <span>
 #include <string>
 
+#include "template/field_words.h"
+
 namespace fw {
 
-// `image` is a whole template file.
-std::string FlatDump(std::span<const std::uint8_t> image);
+// `image` is a whole template file; `lists` as for DiffTemplates.
+std::string FlatDump(std::span<const std::uint8_t> image, const ByteCodeLists& lists = {});
 
 }  // namespace fw

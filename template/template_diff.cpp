@@ -35,12 +35,13 @@ void ByteRuns(std::vector<std::string>& lines, const std::string& label, std::si
 
 }  // namespace
 
-std::vector<std::string> DiffTemplates(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+std::vector<std::string> DiffTemplates(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b,
+                                       const ByteCodeLists& lists) {
     std::vector<std::string> lines;
     for (const FieldElement& e : TemplateElements()) {
         const auto x = e.In(a), y = e.In(b);
         if (std::equal(x.begin(), x.end(), y.begin())) continue;
-        const std::string from = ElementWords(e, x), to = ElementWords(e, y);
+        const std::string from = ElementWords(e, x, lists), to = ElementWords(e, y, lists);
         if (e.field->kind == FieldKind::Bytes)
             ByteRuns(lines, e.label, e.recordOffset, x, y);
         else if (from != to)

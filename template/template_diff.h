@@ -11,10 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "template/field_words.h"
+
 namespace fw {
 
 // Both images are whole template files (kTemplateFileSize bytes). Reserved
 // runs report their offsets inside their record (in the file for the gap).
-std::vector<std::string> DiffTemplates(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
+// `lists` words the codes of the bytes the core has no lists for.
+std::vector<std::string> DiffTemplates(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b,
+                                       const ByteCodeLists& lists = {});
 
 }  // namespace fw

@@ -25,7 +25,8 @@ void Put(std::vector<std::uint8_t>& image, const FieldElement& e, std::span<cons
 // show the stretch in which the sides differ, by its offsets in the record;
 // texts whose words look alike show what lies behind their NUL.
 std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> base,
-                         std::span<const std::uint8_t> ours, std::span<const std::uint8_t> theirs) {
+                         std::span<const std::uint8_t> ours, std::span<const std::uint8_t> theirs,
+                         const ByteCodeLists& lists) {
     std::span<const std::uint8_t> sides[] = {base, ours, theirs};
     std::string label = e.label, words[3];
     if (e.field->kind == FieldKind::Bytes) {
@@ -39,7 +40,7 @@ std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> ba
         if (last > first) label += "-" + std::to_string(e.recordOffset + last);
         for (int i = 0; i < 3; ++i) words[i] = HexWords(sides[i].subspan(first, last - first + 1), kShownBytes);
     } else {
-        for (int i = 0; i < 3; ++i) words[i] = ElementWords(e, sides[i]);
+        for (int i = 0; i < 3; ++i) words[i] = ElementWords(e, sides[i], lists);
         const bool alike = words[0] == words[1] || words[1] == words[2] || words[0] == words[2];
         if (alike && (e.field->kind == FieldKind::Text || e.field->kind == FieldKind::KeyCodes))
             for (int i = 0; i < 3; ++i)
@@ -51,7 +52,7 @@ std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> ba
 }  // namespace
 
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs) {
+                           std::span<const std::uint8_t> theirs, const ByteCodeLists& lists) {
     std::vector<std::uint8_t> merged(ours.begin(), ours.end());
     std::vector<const FieldElement*> bothChanged;
     for (const FieldElement& e : TemplateElements()) {
@@ -72,7 +73,7 @@ MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const s
             Put(withTheirs, *e, e->In(theirs));
             if (Same(e->In(WithDerivedValues(withTheirs)), e->In(result.image))) continue;
         }
-        result.conflicts.push_back(ConflictLine(*e, e->In(base), e->In(ours), e->In(theirs)));
+        result.conflicts.push_back(ConflictLine(*e, e->In(base), e->In(ours), e->In(theirs), lists));
     }
     return result;
 }

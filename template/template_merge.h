@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "template/field_words.h"
+
 namespace fw {
 
 struct MergeResult {
@@ -19,8 +21,9 @@ struct MergeResult {
     std::vector<std::string> conflicts;  // "form 1 line 2 prompt: "Qty" → "Amount" / "Count""
 };
 
-// All three are whole template images.
+// All three are whole template images; `lists` words the conflicts' codes
+// as for DiffTemplates.
 MergeResult MergeTemplates(std::span<const std::uint8_t> base, std::span<const std::uint8_t> ours,
-                           std::span<const std::uint8_t> theirs);
+                           std::span<const std::uint8_t> theirs, const ByteCodeLists& lists = {});
 
 }  // namespace fw

@@ -4,16 +4,16 @@
 
 namespace fw {
 
+ListEntries ListByteEntries(const UiStrings& strings, const ListByte& list) {
+    if (list.entries != nullptr) return list.entries(strings);
+    if (list.firstText != 0) return TextRun(strings, list.firstText, list.count);
+    ListEntries numbers;
+    for (std::uint8_t code : list.codes) numbers.push_back(NumberText(code));
+    return numbers;
+}
+
 void FillListByte(Dialog& dialog, const UiStrings& strings, const ListByte& list) {
-    if (list.entries != nullptr) {
-        FillList(dialog, list.control, list.entries(strings));
-    } else if (list.firstText != 0) {
-        FillList(dialog, list.control, TextRun(strings, list.firstText, list.count));
-    } else {
-        ListEntries numbers;
-        for (std::uint8_t code : list.codes) numbers.push_back(NumberText(code));
-        FillList(dialog, list.control, numbers);
-    }
+    FillList(dialog, list.control, ListByteEntries(strings, list));
 }
 
 void ShowListByte(Dialog& dialog, const ListByte& list, const std::uint8_t* block) {

@@ -30,6 +30,8 @@ struct ListByte {
     EntryMaker entries = nullptr;              // texts of the page's own making, instead of the above
 };
 
+// The texts of the list's entries, in order.
+ListEntries ListByteEntries(const UiStrings& strings, const ListByte& list);
 void FillListByte(Dialog& dialog, const UiStrings& strings, const ListByte& list);
 void ShowListByte(Dialog& dialog, const ListByte& list, const std::uint8_t* block);
 // The code of the chosen entry; nothing while no entry is chosen.

@@ -17,8 +17,6 @@ namespace {
 constexpr int kOneLength = 1;
 constexpr int kTwoLengths = 2;
 constexpr int kRange = 3;
-constexpr int kLengthModeTexts = 2041;
-constexpr int kLengthModeCount = 4;
 constexpr unsigned kMaxLength = 55;
 
 constexpr LanguageLabel kLengthModeLabel[] = {{IDC_SYM_LENGTH_MODE_LABEL, 1154}};  // "Select Length :"

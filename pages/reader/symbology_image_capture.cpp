@@ -54,6 +54,8 @@ constexpr int kTitleLimit = sizeof ReaderBlock::imageFileTitle - 1;
 
 }  // namespace
 
+std::span<const ListByte> ImageCaptureLists() { return kListTable; }
+
 void ImageCaptureDialog::OnInit(Dialog& dialog) {
     ApplyLanguageLabels(dialog, context_.strings, kTitleLanguageId, kLabels);
     ReaderBlock& w = context_.doc.readerWorking;

@@ -3,11 +3,17 @@
 // copy at once, OK only closes, and Cancel puts back the 2D backup.
 #pragma once
 
+#include <span>
+
 #include "pages/reader/reader_dialog.h"
 #include "ui/control_rules.h"
 #include "ui/dialog.h"
+#include "ui/list_byte.h"
 
 namespace fw {
+
+// Its lists: exposure, resolution, image format, BMP bits.
+std::span<const ListByte> ImageCaptureLists();
 
 class ImageCaptureDialog final : public DialogHandler {
 public:

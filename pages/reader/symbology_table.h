@@ -16,6 +16,11 @@
 
 namespace fw {
 
+// The length-mode list of the dialogs with a length mode: "Any Length" ...
+// "Range", the entry's index its code.
+constexpr int kLengthModeTexts = 2041;
+constexpr int kLengthModeCount = 4;
+
 // Whose backup a dialog takes, and which length labels it shows.
 enum class SymbologyFamily { Laser, Elr, TwoD };
 

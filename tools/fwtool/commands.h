@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "template/field_words.h"
+
 namespace fw {
 
 struct Streams {
@@ -29,7 +31,8 @@ int RunPrepare(const std::string& source, const std::string& target, const std::
 int RunDump(const std::string& source, const std::string& target, Streams io);  // target "" -> out
 int RunBuild(const std::string& source, const std::string& target, bool prepare, Streams io);
 int RunCheck(const std::string& source, Streams io);
-int RunDiff(const std::string& first, const std::string& second, Streams io);
+// `words`: the reader's codes in words, for diff, dump --flat and merge.
+int RunDiff(const std::string& first, const std::string& second, const ByteCodeLists& words, Streams io);
 int RunLayout(const std::string& source, LayoutFormat format, Streams io);
 int RunLookupCheck(const std::string& source, int lookupNumber, const std::string& data, Streams io);
 int RunLangTemplate(const std::string& target, const std::string& from, Streams io);
@@ -38,10 +41,10 @@ int RunPreview(const std::string& source, const PreviewOptions& options, Streams
 
 // For git: the textconv, the external diff (git's own arguments), the merge
 // driver (target "" -> over ours) and the set-up of a repository.
-int RunDumpFlat(const std::string& source, Streams io);
-int RunGitDiff(const std::vector<std::string>& args, Streams io);
+int RunDumpFlat(const std::string& source, const ByteCodeLists& words, Streams io);
+int RunGitDiff(const std::vector<std::string>& args, const ByteCodeLists& words, Streams io);
 int RunMerge(const std::string& base, const std::string& ours, const std::string& theirs, const std::string& target,
-             Streams io);
+             const ByteCodeLists& words, Streams io);
 int RunGitSetup(Streams io);
 
 }  // namespace fw

@@ -4,6 +4,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "pages/reader/reader_code_lists.h"
+#include "strings/string_source.h"
+#include "strings/ui_strings.h"
 #include "template/blocks/lookup_block.h"
 #include "tools/fwtool/argument_errors.h"
 #include "tools/fwtool/commands.h"
@@ -11,6 +14,16 @@
 #include "tools/fwtool/tool_files.h"
 
 namespace fw {
+namespace {
+
+// The reader's codes as the pages list them, in the program's own texts.
+ByteCodeLists ReaderWords() {
+    const CompiledStringTable builtin;
+    const UiStrings strings{builtin};
+    return ReaderCodeLists(strings);
+}
+
+}  // namespace
 
 int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in) {
     CLI::App app{"fwtool: Formwright templates (*.QLT) on the command line", "fwtool"};
@@ -113,15 +126,15 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const Streams io{out, err, &in};
     if (newCmd->parsed()) return RunNew(target, language, io);
     if (prepareCmd->parsed()) return RunPrepare(source, target, language, io);
-    if (dump->parsed()) return RunDumpCommand(files, flat, io);
+    if (dump->parsed()) return RunDumpCommand(files, flat, ReaderWords(), io);
     if (build->parsed()) return RunBuild(source, target, prepare, io);
     if (check->parsed()) return ForEachFile(files, io, RunCheck);
-    if (diff->parsed()) return RunDiffCommand(files, gitDiff, io);
+    if (diff->parsed()) return RunDiffCommand(files, gitDiff, ReaderWords(), io);
     if (layout->parsed()) return RunLayoutCommand(files, format, io);
     if (lookupCheck->parsed()) return RunLookupCheck(source, lookupNumber, data, io);
     if (langTemplate->parsed()) return RunLangTemplate(target, from, io);
     if (preview->parsed()) return RunPreview(source, previewOptions, io);
-    if (merge->parsed()) return RunMerge(base, ours, theirs, output, io);
+    if (merge->parsed()) return RunMerge(base, ours, theirs, output, ReaderWords(), io);
     if (gitSetup->parsed()) return RunGitSetup(io);
     return RunLangCheck(source, io);
 }

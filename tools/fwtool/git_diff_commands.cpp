@@ -15,14 +15,14 @@ constexpr const char* kArrow = " \xE2\x86\x92 ";
 
 }  // namespace
 
-int RunDumpFlat(const std::string& source, Streams io) {
+int RunDumpFlat(const std::string& source, const ByteCodeLists& words, Streams io) {
     std::vector<std::uint8_t> image;
     if (const int code = ReadTemplateBytes(source, image, io.err); code != kExitOk) return code;
-    io.out << FlatDump(image);
+    io.out << FlatDump(image, words);
     return kExitOk;
 }
 
-int RunGitDiff(const std::vector<std::string>& args, Streams io) {
+int RunGitDiff(const std::vector<std::string>& args, const ByteCodeLists& words, Streams io) {
     // git passes: path, and for a path it can compare old-file old-hex
     // old-mode new-file new-hex new-mode, and for a rename the new path and
     // its header lines.
@@ -48,7 +48,7 @@ int RunGitDiff(const std::vector<std::string>& args, Streams io) {
     std::vector<std::uint8_t> a, b;
     if (ReadTemplateBytes(oldFile, a, io.out) != kExitOk || ReadTemplateBytes(newFile, b, io.out) != kExitOk)
         return kExitOk;
-    for (const std::string& line : DiffTemplates(a, b)) io.out << line << "\n";
+    for (const std::string& line : DiffTemplates(a, b, words)) io.out << line << "\n";
     return kExitOk;
 }
 

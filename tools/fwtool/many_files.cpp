@@ -21,8 +21,9 @@ int ForEachFile(const std::vector<std::string>& files, Streams io,
     return worst;
 }
 
-int RunDumpCommand(const std::vector<std::string>& files, bool flat, Streams io) {
-    if (flat) return ForEachFile(files, io, RunDumpFlat);
+int RunDumpCommand(const std::vector<std::string>& files, bool flat, const ByteCodeLists& words, Streams io) {
+    if (flat)
+        return ForEachFile(files, io, [&words](const std::string& file, Streams s) { return RunDumpFlat(file, words, s); });
     if (files.size() > 2) {
         io.err << "fwtool: dump writes the JSON of one template (IN.QLT [OUT.json]); dump --flat takes many\n";
         return kExitRefused;
@@ -30,15 +31,15 @@ int RunDumpCommand(const std::vector<std::string>& files, bool flat, Streams io)
     return RunDump(files[0], files.size() == 2 ? files[1] : "", io);
 }
 
-int RunDiffCommand(const std::vector<std::string>& files, bool git, Streams io) {
-    if (git) return RunGitDiff(files, io);
+int RunDiffCommand(const std::vector<std::string>& files, bool git, const ByteCodeLists& words, Streams io) {
+    if (git) return RunGitDiff(files, words, io);
     if (files.size() < 2) {
         io.err << "fwtool: diff compares A.QLT with B.QLT, or a base with several\n";
         return kExitRefused;
     }
     const std::string& base = files.front();
     return ForEachFile({files.begin() + 1, files.end()}, io,
-                       [&base](const std::string& file, Streams s) { return RunDiff(base, file, s); });
+                       [&](const std::string& file, Streams s) { return RunDiff(base, file, words, s); });
 }
 
 int RunLayoutCommand(const std::vector<std::string>& files, LayoutFormat format, Streams io) {

@@ -20,8 +20,8 @@ int ForEachFile(const std::vector<std::string>& files, Streams io,
 // The commands whose file lists take a shape: dump (IN [OUT], or with --flat
 // many), diff (a base and one or more, or git's arguments), layout (one
 // HTML page is one template).
-int RunDumpCommand(const std::vector<std::string>& files, bool flat, Streams io);
-int RunDiffCommand(const std::vector<std::string>& files, bool git, Streams io);
+int RunDumpCommand(const std::vector<std::string>& files, bool flat, const ByteCodeLists& words, Streams io);
+int RunDiffCommand(const std::vector<std::string>& files, bool git, const ByteCodeLists& words, Streams io);
 int RunLayoutCommand(const std::vector<std::string>& files, LayoutFormat format, Streams io);
 
 }  // namespace fw

@@ -27,14 +27,14 @@ int ReadSide(const std::string& path, std::vector<std::uint8_t>& image, std::ost
 }  // namespace
 
 int RunMerge(const std::string& base, const std::string& ours, const std::string& theirs, const std::string& target,
-             Streams io) {
+             const ByteCodeLists& words, Streams io) {
     std::vector<std::uint8_t> b, o, t;
     // Any side unreadable or refused stops the merge before anything is written.
     if (ReadSide(base, b, io.err) != kExitOk || ReadSide(ours, o, io.err) != kExitOk ||
         ReadSide(theirs, t, io.err) != kExitOk)
         return kExitRefused;
 
-    const MergeResult result = MergeTemplates(b, o, t);
+    const MergeResult result = MergeTemplates(b, o, t, words);
     const std::string& out = target.empty() ? ours : target;
     const std::string bytes(result.image.begin(), result.image.end());
     if (!WriteFileBytes(out, bytes)) {

@@ -110,12 +110,12 @@ int RunCheck(const std::string& source, Streams io) {
     return errors ? kExitFindings : kExitOk;
 }
 
-int RunDiff(const std::string& first, const std::string& second, Streams io) {
+int RunDiff(const std::string& first, const std::string& second, const ByteCodeLists& words, Streams io) {
     std::vector<std::uint8_t> a, b;
     // Any trouble with either file is 2, as diff has it.
     if (ReadTemplateBytes(first, a, io.err) != kExitOk || ReadTemplateBytes(second, b, io.err) != kExitOk)
         return kExitRefused;
-    const std::vector<std::string> lines = DiffTemplates(a, b);
+    const std::vector<std::string> lines = DiffTemplates(a, b, words);
     for (const std::string& line : lines) io.out << line << "\n";
     return lines.empty() ? kExitOk : kExitDiffers;
 }
