@@ -62,6 +62,20 @@ void DeriveAsThePagesDo(TemplateBlocks& blocks) {
     for (LookupRecord& lookup : blocks.lookups) SetLe16(lookup.recordLength, LookupRecordLength(lookup));
 }
 
+// A derived field of a record, with what derives it: looked up once a part,
+// since a check walks every record of every file it is given.
+struct DerivedSpec {
+    const FieldSpec* field;
+    Deriver by;
+};
+
+std::vector<DerivedSpec> DerivedFieldsOf(std::string_view part, std::span<const FieldSpec> fields) {
+    std::vector<DerivedSpec> derived;
+    for (const FieldSpec& field : fields)
+        if (const Deriver* by = DeriverOf(part, field.name)) derived.push_back({&field, *by});
+    return derived;
+}
+
 class Comparer {
 public:
     Comparer(const TemplateBlocks& file, const TemplateBlocks& saved, const TemplateBlocks& applied)
@@ -70,18 +84,22 @@ public:
     std::vector<StaleValue> Run() {
         for (const TemplatePart& part : TemplateParts()) {
             if (part.record == nullptr || part.key == kDeviceTextsKey) continue;
+            const std::vector<DerivedSpec> fields = DerivedFieldsOf(part.key, part.record->fields);
+            const std::vector<DerivedSpec> groupFields = DerivedFieldsOf(part.key, part.record->groupFields);
             const std::size_t records = part.recordCount == 0 ? 1 : part.recordCount;
             for (std::size_t r = 0; r < records; ++r) {
-                const std::string place =
-                    part.recordCount == 0 ? part.place : part.place + (" " + std::to_string(r + 1));
+                const auto place = [&] {
+                    return part.recordCount == 0 ? std::string(part.place) : part.place + (" " + std::to_string(r + 1));
+                };
                 const std::size_t base = part.offset - kBlocksOffset + r * part.recordSize;
-                for (const FieldSpec& field : part.record->fields)
-                    for (std::size_t e = 0; e < field.count; ++e)
-                        Compare(part.key, place, field, base + field.offset + e * field.width);
+                for (const DerivedSpec& d : fields)
+                    for (std::size_t e = 0; e < d.field->count; ++e)
+                        Compare(d, base + d.field->offset + e * d.field->width, place);
                 for (std::size_t g = 0; g < part.record->groupCount; ++g)
-                    for (const FieldSpec& field : part.record->groupFields)
-                        Compare(part.key, place + " " + part.record->groupPlace + " " + std::to_string(g + 1), field,
-                                base + field.offset + g * field.width);
+                    for (const DerivedSpec& d : groupFields)
+                        Compare(d, base + d.field->offset + g * d.field->width, [&] {
+                            return place() + " " + part.record->groupPlace + " " + std::to_string(g + 1);
+                        });
             }
         }
         return std::move(stale_);
@@ -92,13 +110,12 @@ private:
         return reinterpret_cast<const std::uint8_t*>(&blocks);
     }
 
-    void Compare(std::string_view part, const std::string& place, const FieldSpec& field, std::size_t at) {
-        const Deriver* by = DeriverOf(part, field.name);
-        if (by == nullptr) return;
-        const unsigned inFile = ReadNumber(field, file_ + at);
-        const unsigned derived = ReadNumber(field, (*by == Deriver::Save ? saved_ : applied_) + at);
+    template <class Place>
+    void Compare(const DerivedSpec& d, std::size_t at, const Place& place) {
+        const unsigned inFile = ReadNumber(*d.field, file_ + at);
+        const unsigned derived = ReadNumber(*d.field, (d.by == Deriver::Save ? saved_ : applied_) + at);
         if (inFile != derived)
-            stale_.push_back({place, FieldWords(field.name), inFile, derived, kDeriverWords[static_cast<int>(*by)]});
+            stale_.push_back({place(), FieldWords(d.field->name), inFile, derived, kDeriverWords[static_cast<int>(d.by)]});
     }
 
     const std::uint8_t* file_;

@@ -356,13 +356,18 @@ std::vector<Finding> CheckTemplateFile(std::span<const std::uint8_t> file, const
     std::vector<Finding> findings;
     if (const std::string problem = FileSizeProblem(file.size()); !problem.empty())
         findings.push_back({Severity::Error, "file", problem});
-    const auto fresh = std::make_unique<TemplateDocument>(strings);
-    fresh->FillDeviceTexts();
-    fresh->Reset();
-    std::vector<std::uint8_t> image = TemplateImage(*fresh);
-    std::copy_n(file.begin(), std::min(file.size(), image.size()), image.begin());
     auto blocks = std::make_unique<TemplateBlocks>();
-    std::memcpy(blocks.get(), image.data() + kBlocksOffset, sizeof(TemplateBlocks));
+    if (file.size() >= kBlocksOffset + sizeof(TemplateBlocks)) {
+        std::memcpy(blocks.get(), file.data() + kBlocksOffset, sizeof(TemplateBlocks));
+    } else {
+        // A short file reads as far as it goes, the rest as a new template.
+        const auto fresh = std::make_unique<TemplateDocument>(strings);
+        fresh->FillDeviceTexts();
+        fresh->Reset();
+        std::vector<std::uint8_t> image = TemplateImage(*fresh);
+        std::copy(file.begin(), file.end(), image.begin());
+        std::memcpy(blocks.get(), image.data() + kBlocksOffset, sizeof(TemplateBlocks));
+    }
     for (Finding& finding : CheckTemplate(*blocks, strings)) findings.push_back(std::move(finding));
     return findings;
 }

@@ -23,14 +23,5 @@ x=225 y=350
 
 time_once() { wine "$timer" "$1" "$x" "$y" 1 2>/dev/null | sed -n 's/^run 1: \([0-9]*\) ms/\1/p'; }
 
-time_once "$program/minimal_window.exe" >/dev/null  # warm the Wine server and the disk cache
-designer=() minimal=()
-for _ in $(seq "$runs"); do
-    designer+=("$(time_once "$program/formwright.exe")")
-    minimal+=("$(time_once "$program/minimal_window.exe")")
-done
-d=$(fw_median "${designer[@]}")
-m=$(fw_median "${minimal[@]}")
-echo "designer:       ${designer[*]} ms (median $d)"
-echo "minimal window: ${minimal[*]} ms (median $m)"
-awk -v d="$d" -v m="$m" 'BEGIN { printf "ratio designer / minimal: %.2f\n", d / m }'
+fw_bench_pair "$runs" ms time_once designer "minimal window" -- "$program/formwright.exe" -- \
+    "$program/minimal_window.exe"

@@ -42,14 +42,5 @@ time_once() {  # command...
 }
 
 files=("$work"/*.QLT)
-time_once "$fwtool" check "${files[@]}" >/dev/null  # warm the disk cache
-check=() cat=()
-for _ in $(seq "$runs"); do
-    check+=("$(time_once "$fwtool" check "${files[@]}")")
-    cat+=("$(time_once cat "${files[@]}")")
-done
-c=$(fw_median "${check[@]}")
-k=$(fw_median "${cat[@]}")
-echo "fwtool check, $count templates: ${check[*]} us (median $c)"
-echo "cat, the same files:           ${cat[*]} us (median $k)"
-awk -v c="$c" -v k="$k" 'BEGIN { printf "ratio check / cat: %.2f (goal: under 3)\n", c / k }'
+fw_bench_pair "$runs" us time_once "fwtool check" cat -- "$fwtool" check "${files[@]}" -- cat "${files[@]}"
+echo "(goal: under 3 for $count templates)"

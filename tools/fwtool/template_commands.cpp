@@ -100,10 +100,11 @@ int RunBuild(const std::string& source, const std::string& target, bool prepare,
 int RunCheck(const std::string& source, Streams io) {
     std::string bytes;
     if (const int code = ReadTemplateFileBytes(source, bytes, io.err); code != kExitOk) return code;
-    const ToolDocument tool;
+    const CompiledStringTable builtin;
+    const UiStrings strings(builtin);
     const std::span file(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     bool errors = false;
-    for (const Finding& finding : CheckTemplateFile(file, tool.strings)) {
+    for (const Finding& finding : CheckTemplateFile(file, strings)) {
         io.out << FindingLine(finding) << "\n";
         errors = errors || finding.severity == Severity::Error;
     }

@@ -9,8 +9,31 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 fw_log() { printf '== %s\n' "$*" >&2; }
 
-# The median of whole numbers, for the benchmarks.
+# The median of whole numbers.
 fw_median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
+# Times two commands in turns, each run by `timer` (a function that runs its
+# arguments and prints one time), and prints both medians and their ratio.
+fw_bench_pair() {  # runs unit timer "name a" "name b" -- command-a... -- command-b...
+    local runs=$1 unit=$2 timer=$3 name_a=$4 name_b=$5
+    shift 6
+    local a_cmd=() b_cmd=()
+    while [ "$1" != "--" ]; do a_cmd+=("$1"); shift; done
+    shift
+    b_cmd=("$@")
+    "$timer" "${b_cmd[@]}" >/dev/null  # warm the caches
+    local a=() b=() _
+    for _ in $(seq "$runs"); do
+        a+=("$("$timer" "${a_cmd[@]}")")
+        b+=("$("$timer" "${b_cmd[@]}")")
+    done
+    local ma mb
+    ma=$(fw_median "${a[@]}")
+    mb=$(fw_median "${b[@]}")
+    printf '%-16s %s %s (median %s)\n' "$name_a:" "${a[*]}" "$unit" "$ma"
+    printf '%-16s %s %s (median %s)\n' "$name_b:" "${b[*]}" "$unit" "$mb"
+    awk -v a="$ma" -v b="$mb" -v n="$name_a / $name_b" 'BEGIN { printf "ratio %s: %.2f\n", n, a / b }'
+}
 
 # Installs what the build and the tests need when a piece is missing.
 fw_ensure_packages() {
