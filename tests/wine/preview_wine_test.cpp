@@ -66,7 +66,7 @@ class PreviewOnTheFace : public testing::Test {
 protected:
     void SetUp() override {
         const auto counting = [](TemplateDocument& doc) { test::CountingTemplate(doc.blocks); };
-        const std::string arguments = TemplateFileArgument("walk.QLT", counting)(run_);
+        const std::string arguments = TemplateFileArgument(run_, "walk.QLT", counting);
         ASSERT_TRUE(run_.Start(arguments));
         main_ = run_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
