@@ -92,15 +92,21 @@ const std::map<std::string, DialogTemplate>& TestTemplates() {
     return templates;
 }
 
+namespace {
+
+const DialogTemplate* Lookup(const std::map<std::string, DialogTemplate>& templates, const std::string& name) {
+    const auto it = templates.find(Upper(name));
+    if (it != templates.end()) return &it->second;
+    ADD_FAILURE() << "there is no dialog template " << name;
+    return nullptr;
+}
+
+}  // namespace
+
 const DialogTemplate& TestTemplate(const std::string& name) {
     static const DialogTemplate kEmpty;
-    const auto& templates = TestTemplates();
-    const auto it = templates.find(Upper(name));
-    if (it == templates.end()) {
-        ADD_FAILURE() << "the program's resources have no dialog template " << name;
-        return kEmpty;
-    }
-    return it->second;
+    const DialogTemplate* found = Lookup(TestTemplates(), name);
+    return found ? *found : kEmpty;
 }
 
 // ------------------------------------------------------------------- FakeUi
@@ -127,13 +133,7 @@ Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Button
 }
 
 const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const {
-    const auto& templates = templates_ ? *templates_ : TestTemplates();
-    const auto it = templates.find(Upper(name));
-    if (it == templates.end()) {
-        ADD_FAILURE() << "there is no dialog template " << name;
-        return nullptr;
-    }
-    return &it->second;
+    return Lookup(templates_ ? *templates_ : TestTemplates(), name);
 }
 
 int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner) {
@@ -165,9 +165,6 @@ int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialo
 }
 
 // --------------------------------------------------------------- FakeDialog
-
-FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler)
-    : FakeDialog(dialogTemplate, handler, FakeUi::Create()) {}
 
 FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui)
     : name_(dialogTemplate.name),

@@ -87,10 +87,9 @@ private:
 
 class FakeDialog final : public Dialog {
 public:
-    // A dialog with a FakeUi of its own (on the program's templates).
-    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler);
-    // A dialog that shares the scripts, answers and messages of others.
-    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui);
+    // With a FakeUi, the dialog shares the scripts, answers and messages of
+    // others; without, it has one of its own (on the program's templates).
+    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui = nullptr);
     FakeDialog(const FakeDialog&) = delete;
     FakeDialog& operator=(const FakeDialog&) = delete;
 
