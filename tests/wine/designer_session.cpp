@@ -69,11 +69,6 @@ int ChooseEntry(HWND dialog, int listId, const std::string& text) {
 
 std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 
-std::string Typed(HWND dialog, int id, const std::string& text) {
-    SetText(GetDlgItem(dialog, id), text);
-    return ControlText(dialog, id);
-}
-
 void PostCommand(HWND hwnd, int id) { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 std::string TypedKeys(HWND dialog, int id, const std::string& keys) {

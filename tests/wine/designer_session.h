@@ -38,8 +38,6 @@ std::string SheetCaption(const std::string& path);
 // or -1 when the list has no such entry.
 int ChooseEntry(HWND dialog, int listId, const std::string& text);
 std::string ControlText(HWND dialog, int id);
-// Typed into a number box: the text, then what the box shows afterwards.
-std::string Typed(HWND dialog, int id, const std::string& text);
 // Keys typed one by one into a box that has the focus, as the keyboard
 // would deliver them ('\b' is Backspace); what the box shows afterwards.
 std::string TypedKeys(HWND dialog, int id, const std::string& keys);

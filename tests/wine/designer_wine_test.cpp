@@ -182,19 +182,6 @@ protected:
         return asked && WaitUntilGone(sheet);
     }
 
-    // Edit and OK: the pages apply, which marks the template modified.
-    // Through the command, so the prompt tests do not depend on the
-    // accelerators, which have a test of their own.
-    void EditAndApply() {
-        PostCommand(main(), IDM_EDIT);
-        HWND sheet = WaitForSheet();
-        ASSERT_NE(sheet, nullptr) << "Edit opened no sheet";
-        PostCommand(sheet, IDOK);
-        ASSERT_TRUE(WaitUntilGone(sheet));
-    }
-
-    HWND WaitForSavePrompt() { return WaitForTopLevel(pid(), kDialogClass, "Varnok Formwright"); }
-
     static std::unique_ptr<DesignerRun> run_;
     static HWND main_;
 };
@@ -259,7 +246,8 @@ TEST_F(DesignerShell, FormLengthBoxWritesBackAndKeepsTheCaretBehindIt) {
     HWND page = OpenFormPage(sheet);
     ASSERT_NE(page, nullptr) << "Edit opened no Form page";
     ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
-    EXPECT_EQ(Typed(page, IDC_FORM_MAX_FIRST, "200"), "160");
+    SetText(GetDlgItem(page, IDC_FORM_MAX_FIRST), "200");
+    EXPECT_EQ(ControlText(page, IDC_FORM_MAX_FIRST), "160");
     EXPECT_EQ(TypedKeys(page, IDC_FORM_MAX_FIRST, "\b20"), "20");
     EXPECT_TRUE(DiscardSheet(sheet));
 }
@@ -371,10 +359,14 @@ TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
     EXPECT_TRUE(WaitUntilGone(sheet));
 }
 
+// Edit and OK: the pages apply, which marks the template modified.
 TEST_F(DesignerShell, ExitWithUnsavedChangesAndNoEndsTheProgram) {
-    ASSERT_NO_FATAL_FAILURE(EditAndApply());
+    HWND sheet = nullptr;
+    ASSERT_NE(OpenFormPage(sheet), nullptr) << "Edit opened no sheet";
+    PostCommand(sheet, IDOK);
+    ASSERT_TRUE(WaitUntilGone(sheet));
     PostCommand(main(), IDM_EXIT);
-    HWND prompt = WaitForSavePrompt();
+    HWND prompt = WaitForTopLevel(pid(), kDialogClass, "Varnok Formwright");
     ASSERT_NE(prompt, nullptr) << "no save prompt";
     EXPECT_TRUE(FindDescendant(prompt, [](HWND c) { return TextOf(c) == "Save current program ?"; }));
     PostCommand(prompt, IDNO);
