@@ -112,7 +112,6 @@ TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt)
     HWND records = GetDlgItem(panel, IDC_PREVIEW_RECORDS);
     EXPECT_TRUE(WaitFor([&] { return TextOf(records).find("A100") != std::string::npos; }))
         << "the scanned quantity finished no record: " << TextOf(face_);
-    EXPECT_NE(TextOf(records).find("Qty (3)"), std::string::npos);
     EXPECT_TRUE(WaitFor([&] { return FocusOf(face_) == face_; }, Milliseconds(5000)))
         << "the keys stayed in the panel after Scan";
 
