@@ -39,17 +39,15 @@ TEST_F(BarcodeMoreButtons, EveryOneOfEveryReaderFamilyOpensADialog) {
         SCOPED_TRACE(family.reader ? family.reader : "ELR engine");
         if (family.reader) page().Choose(IDC_BARCODE_READER_LIST, family.reader);
         int opened = 0;
-        std::vector<int> silent;
         for (const auto& [more, box] : buttons) {
             if (!page().IsVisible(more)) continue;
             if (!page().IsEnabled(more) && box && page().IsEnabled(box)) page().Click(box);
             if (!page().IsEnabled(more)) continue;
             const std::size_t before = sheet().ui().modalsRun().size();
             page().Click(more);
-            if (sheet().ui().modalsRun().size() > before) ++opened;
-            else silent.push_back(more);
+            EXPECT_GT(sheet().ui().modalsRun().size(), before) << "button " << more << " opened nothing";
+            ++opened;
         }
-        EXPECT_EQ(silent, std::vector<int>{});
         EXPECT_EQ(opened, family.dialogs);
     }
 }
