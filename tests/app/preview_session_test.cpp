@@ -116,8 +116,8 @@ TEST_F(PreviewPanel, ScansLooksUpStoresAndExportsAsTheFormSays) {
 }
 
 // Which records of the data the terminal refuses and why, in the words of
-// fwtool lookup-check.
-TEST_F(PreviewPanel, RefusedLookupRecordsAreNamedWithTheirReason) {
+// fwtool lookup-check; a file that cannot be read is reported.
+TEST_F(PreviewPanel, RefusedLookupRecordsAreNamedWithTheirReasonAndAnUnreadableFileIsReported) {
     t.doc.blocks.lookups[0].dataType[1] = kLookupReal;
     t.doc.blocks.lookups[0].wrongFormatAction = kSkipRecord;
     test::WriteText(dir / "prices.txt", "A100;2.50\r\nB200;x\r\nC300;1.00\r\n");
@@ -128,32 +128,17 @@ TEST_F(PreviewPanel, RefusedLookupRecordsAreNamedWithTheirReason) {
               "line 2: field 2 \"x\" is not a real number \x97 the terminal skips the record");
     panel->Choose(IDC_PREVIEW_LOOKUP, 1);
     EXPECT_EQ(panel->GetText(IDC_PREVIEW_LOOKUP_REFUSED), "");
-}
 
-// Esc on the terminal's main screen ends the preview; kept, it starts again.
-TEST_F(PreviewPanel, AKeptPreviewPlaysOnFromItsStart) {
-    Open();
-    Keys({kFace1, kFace1, kFaceEnt, kFace5, kFaceEnt});
-    session->TimeUp();
-    Keys({kFaceEsc, kFaceEsc, kFaceEsc});
-    ASSERT_TRUE(session->preview().ended());
-    panel->ui().QueueAnswer(Answer::No);
-    EXPECT_FALSE(session->MayEnd(*panel));
-    EXPECT_FALSE(session->preview().ended());
-    EXPECT_EQ(session->preview().screen().rows[1].text, "1. Count");
-    EXPECT_EQ(session->preview().records().size(), 1u);
-}
-
-TEST_F(PreviewPanel, ALookupDataFileThatCannotBeReadIsReported) {
     host.lookupFile = (dir / "gone.txt").string();
-    Open();
     panel->Click(IDC_PREVIEW_LOOKUP_CHOOSE);
     ASSERT_EQ(panel->messages().size(), 1u);
     EXPECT_EQ(panel->messages()[0].text, "Cannot open this file!");
-    EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 0), "1st lookup file: no data");
+    EXPECT_EQ(panel->ListText(IDC_PREVIEW_LOOKUP, 1), "2nd lookup file: no data");
 }
 
-TEST_F(PreviewPanel, TimersFollowTheNoticesAndTheKeypadLetters) {
+// Esc on the terminal's main screen ends the preview; kept, it plays on from
+// its start.
+TEST_F(PreviewPanel, TimersFollowTheNoticesAndTheKeypadLettersAndAKeptPreviewPlaysOn) {
     Open();
     Keys({kFace1, kFace1, kFaceEnt, kFace5, kFaceEnt});
     EXPECT_EQ(host.timer, 600) << "the record count stays 600 ms";
@@ -165,6 +150,11 @@ TEST_F(PreviewPanel, TimersFollowTheNoticesAndTheKeypadLetters) {
     EXPECT_FALSE(host.ended) << "Esc leads from form 1 to menu 1, and on to main";
     Keys({kFaceEsc});
     EXPECT_TRUE(host.ended);
+    panel->ui().QueueAnswer(Answer::No);
+    EXPECT_FALSE(session->MayEnd(*panel));
+    EXPECT_FALSE(session->preview().ended());
+    EXPECT_EQ(session->preview().screen().rows[1].text, "1. Count");
+    EXPECT_EQ(session->preview().records().size(), 1u);
 }
 
 TEST_F(PreviewPanel, AChangedTemplateStartsAgainWithTheLookupDataButNotTheRecords) {

@@ -52,7 +52,6 @@ TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
     GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
     CharacterGrid grid(owner, opener);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        EXPECT_EQ(dialog.title(), "The Grid Control");
         EXPECT_EQ(ResultLineText(dialog), "F2 ");
         test::ClickGridCode(dialog, 0x26);
         test::ClickGridCode(dialog, 0x0D);  // Enter: refused
@@ -68,26 +67,14 @@ TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
     EXPECT_TRUE(owner.messages().empty());
 }
 
-TEST_F(GridDialogTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
-    buffers.suffixCodes = Codes({0x26, 0x80});
-    GridOpener opener(IDC_FPROP_SUFFIX_EDIT, GridSlot::Suffix, buffers, strings);
-    CharacterGrid grid(owner, opener);
+// Cancel puts back the box's opening text and leaves the buffer; the
+// delimiter takes a pick in place of its code.
+TEST_F(GridDialogTest, AFullListWarnsCancelPutsItBackAndTheDelimiterTakesOnePick) {
+    buffers.suffixCodes = Codes({0x26, 0x80, 0x41, 0x41, 0x41, 0x41, 0x41, 0x41, 0x41, 0x41});
+    const auto opening = buffers.suffixCodes;
+    GridOpener suffix(IDC_FPROP_SUFFIX_EDIT, GridSlot::Suffix, buffers, strings);
+    CharacterGrid full(owner, suffix);
     owner.SetText(IDC_FPROP_SUFFIX_EDIT, "whatever the box showed");
-    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        test::ClickGridCode(dialog, 0x41);
-        dialog.Click(IDC_GRID_CLEAR);
-        EXPECT_EQ(ResultLineText(dialog), "");
-        dialog.Cancel();
-    });
-    EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
-    EXPECT_EQ(owner.GetText(IDC_FPROP_SUFFIX_EDIT), "& 128 ");
-    EXPECT_EQ(buffers.suffixCodes, Codes({0x26, 0x80}));
-}
-
-TEST_F(GridDialogTest, AFullListWarnsAndTheDelimiterTakesAPickInPlaceOfItsCode) {
-    buffers.prefixCodes.fill(0x41);
-    GridOpener prefix(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
-    CharacterGrid full(owner, prefix);
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         test::ClickGridCode(dialog, 0x2E);
         ASSERT_EQ(dialog.messages().size(), 1u);
@@ -100,7 +87,9 @@ TEST_F(GridDialogTest, AFullListWarnsAndTheDelimiterTakesAPickInPlaceOfItsCode) 
         EXPECT_EQ(ResultLineText(dialog), ". ") << "Clear makes room again";
         dialog.Cancel();
     });
-    owner.RunModal(GRIDDLG_NAME, full);
+    EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, full), 1);
+    EXPECT_EQ(owner.GetText(IDC_FPROP_SUFFIX_EDIT), "& 128 A A A A A A A A ");
+    EXPECT_EQ(buffers.suffixCodes, opening);
 
     buffers.delimiterText = {',', 'x'};  // only the first character is the code
     GridOpener delimiter(IDC_FPROP_SUFFIX_EDIT, GridSlot::Delimiter, buffers, strings);

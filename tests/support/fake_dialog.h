@@ -35,7 +35,7 @@ namespace fw::test {
 const std::map<std::string, DialogTemplate>& TestTemplates();
 const DialogTemplate& TestTemplate(const std::string& name);
 
-enum class ControlKind { PushButton, CheckBox, RadioButton, GroupBox, Edit, Static, ComboBox, ListBox, Other };
+enum class ControlKind { PushButton, CheckBox, RadioButton, Edit, ComboBox, Other };
 
 struct MessageRecord {
     std::string text;
@@ -87,10 +87,9 @@ private:
 
 class FakeDialog final : public Dialog {
 public:
-    // A dialog with a FakeUi of its own (on the program's templates).
-    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler);
-    // A dialog that shares the scripts, answers and messages of others.
-    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui);
+    // With a FakeUi, the dialog shares the scripts, answers and messages of
+    // others; without, it has one of its own (on the program's templates).
+    FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui = nullptr);
     FakeDialog(const FakeDialog&) = delete;
     FakeDialog& operator=(const FakeDialog&) = delete;
 
@@ -127,8 +126,8 @@ public:
     // What the user does. Each refuses (fails the test) a control that is
     // disabled or hidden, or a dialog that has ended or is blocked by a modal
     // dialog it opened. Each moves the focus to the control first: KillFocus
-    // on the control that had it, Other on the one that gets it (edits, lists,
-    // and buttons with BS_NOTIFY report focus changes; others do not).
+    // on the control that had it, Other on the one that gets it (edits and
+    // lists report focus changes; the templates' buttons do not).
     void Type(int id, std::string_view text);  // an edit's whole text, then Changed once
     // Type, then what the edit shows: what the user sees after typing.
     std::string Typed(int id, std::string_view text);
@@ -139,9 +138,8 @@ public:
     void PressKey(int id, CanvasKey key);
     void PressCharacter(int id, char c);
     void Click(int id);                        // buttons, check boxes, radio buttons
-    // A list entry. A combo box reports its drop-down opening (Other), then
-    // SelChange, then its closing (Other); a list box reports SelChange only
-    // with LBS_NOTIFY.
+    // A list entry: the combo box reports its drop-down opening (Other), then
+    // SelChange, then its closing (Other).
     void Choose(int id, int index);
     // The entry with this text, as the user reads it; fails without one.
     void Choose(int id, std::string_view text);
@@ -196,16 +194,20 @@ private:
         int invalidations = 0;
     };
 
-    Control* Find(int id, const char* call);
-    const Control* Find(int id, const char* call) const;
-    bool Expect(const Control& control, bool ok, const char* call, const char* need) const;
+    // What a call needs of the control it names, in the order of Find's table.
+    enum class Need { Any, List, Checkable, Button, Edit, Canvas };
+    // The control; nullptr (and a failure) when the template lacks it or it
+    // is not what the call needs.
+    Control* Find(int id, const char* call, Need need = Need::Any);
+    const Control* Find(int id, const char* call, Need need = Need::Any) const;
     bool AcceptsInput(const char* action);
-    bool UserCanReach(const Control* control, const char* action);
+    // Find, for the user: also fails on a hidden or disabled control.
+    Control* Reach(int id, const char* action, Need need);
     void MoveFocus(int id);
     void LoseFocus();
     void Raise(int id, Notify code);
-    bool NotifiesFocus(const Control& control) const;
-    bool TakesKey(const Control& control, char& c) const;
+    static bool NotifiesFocus(const Control& control);
+    static bool TakesKey(const Control& control, char c);
     Control* EditToType(int id, const char* action);
 
     std::string name_;

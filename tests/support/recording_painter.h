@@ -16,7 +16,6 @@ struct PaintCall {
     Rgb colour;                    // fill, line or text colour
     Rgb outline{};                 // Rectangle only
     std::string text;              // Text only
-    TextPlacement placement = TextPlacement::Centred;
 };
 
 class RecordingPainter final : public Painter {
@@ -30,10 +29,8 @@ public:
     void Line(int x0, int y0, int x1, int y1, Rgb colour) override {
         calls.push_back({PaintCall::Kind::Line, x0, y0, x1, y1, colour});
     }
-    void Text(int left, int top, int right, int bottom, std::string_view text, Rgb colour,
-              TextPlacement placement) override {
-        calls.push_back(
-            {PaintCall::Kind::Text, left, top, right, bottom, colour, {}, std::string(text), placement});
+    void Text(int left, int top, int right, int bottom, std::string_view text, Rgb colour, TextPlacement) override {
+        calls.push_back({PaintCall::Kind::Text, left, top, right, bottom, colour, {}, std::string(text)});
     }
 
     // Index of the last text call drawing `text`, or -1.

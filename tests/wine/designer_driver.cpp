@@ -74,7 +74,7 @@ std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
 
 HWND FindTopLevel(DWORD processId, const char* className, const std::string& title) {
     for (HWND hwnd : VisibleTopLevelWindows(processId))
-        if ((!className || ClassOf(hwnd) == className) && TitleOf(hwnd) == title) return hwnd;
+        if (ClassOf(hwnd) == className && TitleOf(hwnd) == title) return hwnd;
     return nullptr;
 }
 

@@ -40,8 +40,8 @@ std::string TextOf(HWND hwnd);
 // A window's caption as the system keeps it, without asking its process.
 std::string TitleOf(HWND hwnd);
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
-// A visible top-level window of the process with this class (nullptr: any)
-// and exact title; nullptr when there is none.
+// A visible top-level window of the process with this class and exact
+// title; nullptr when there is none.
 HWND FindTopLevel(DWORD processId, const char* className, const std::string& title);
 HWND WaitForTopLevel(DWORD processId, const char* className, const std::string& title);
 // The first descendant for which accept is true, depth first.

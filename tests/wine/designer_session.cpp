@@ -1,12 +1,7 @@
 #include "wine/designer_session.h"
 
-#include <commctrl.h>
-#include <prsht.h>
-
 #include <gtest/gtest.h>
 
-#include "app/app_ids.h"
-#include "pages/form/form_ids.h"
 #include "strings/string_source.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
@@ -50,17 +45,16 @@ std::string TemplateTitle(const char* name) {
 
 std::string SheetCaption(const std::string& path) { return "Formwright - [ " + path + " ]"; }
 
-Prepare TemplateFileArgument(const std::string& name, std::function<void(TemplateDocument&)> edit) {
-    return [name, edit](DesignerRun& run) {
-        CompiledStringTable builtin;
-        UiStrings strings(builtin);
-        TemplateDocument doc(strings);
-        doc.FillDeviceTexts();
-        doc.Reset();
-        edit(doc);
-        EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(name)));
-        return "\"" + run.PathOf(name) + "\"";
-    };
+std::string TemplateFileArgument(DesignerRun& run, const std::string& name,
+                                 const std::function<void(TemplateDocument&)>& edit) {
+    CompiledStringTable builtin;
+    UiStrings strings(builtin);
+    TemplateDocument doc(strings);
+    doc.FillDeviceTexts();
+    doc.Reset();
+    edit(doc);
+    EXPECT_TRUE(WriteTemplateFile(doc, run.PathOf(name)));
+    return "\"" + run.PathOf(name) + "\"";
 }
 
 int ChooseEntry(HWND dialog, int listId, const std::string& text) {
@@ -75,11 +69,6 @@ int ChooseEntry(HWND dialog, int listId, const std::string& text) {
 
 std::string ControlText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 
-std::string Typed(HWND dialog, int id, const std::string& text) {
-    SetText(GetDlgItem(dialog, id), text);
-    return ControlText(dialog, id);
-}
-
 void PostCommand(HWND hwnd, int id) { PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 std::string TypedKeys(HWND dialog, int id, const std::string& keys) {
@@ -92,49 +81,6 @@ std::string TypedKeys(HWND dialog, int id, const std::string& keys) {
 void CancelDialog(HWND dialog) {
     PostCommand(dialog, IDCANCEL);
     WaitUntilGone(dialog);
-}
-
-bool SharedDesigner::Ensure(const Prepare& prepare) {
-    if (run_ && run_->running() && IsWindow(main_)) return true;
-    Reset();
-    run_ = std::make_unique<DesignerRun>();
-    const std::string arguments = prepare ? prepare(*run_) : std::string();
-    main_ = run_->Start(arguments) ? run_->WaitForMainWindow() : nullptr;
-    return main_ != nullptr;
-}
-
-bool SharedDesigner::EnsureFormPage(const Prepare& prepare, bool openWithEdit, const std::string& captionFile) {
-    if (sheet_ && IsWindow(sheet_) && run_ && run_->running()) return true;
-    Reset();
-    if (!Ensure(prepare)) return false;
-    if (openWithEdit) PostCommand(main_, IDM_EDIT);
-    const std::string caption =
-        captionFile.empty() ? std::string(kNewFileCaption) : SheetCaption(run_->PathOf(captionFile));
-    sheet_ = WaitForTopLevel(pid(), kDialogClass, caption);
-    page_ = sheet_ ? WaitFor([this] { return FindChildDialogWith(sheet_, IDC_FORM_ID_LIST); }) : nullptr;
-    // Answered once the page has filled its lists.
-    if (page_) Send(page_, WM_NULL);
-    return page_ != nullptr;
-}
-
-HWND SharedDesigner::ShowPage(int index, int controlId) {
-    if (!sheet_ || !IsWindow(sheet_)) return nullptr;
-    Send(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    page_ = WaitFor([&] {
-        HWND page = FindChildDialogWith(sheet_, controlId);
-        return page && IsWindowVisible(page) ? page : nullptr;
-    });
-    if (page_) Send(page_, WM_NULL);
-    return page_;
-}
-
-void SharedDesigner::Reset() {
-    run_.reset();
-    main_ = sheet_ = page_ = nullptr;
-}
-
-void SharedDesigner::CancelDialogs() {
-    if (run_ && run_->running()) run_->CancelDialogsExcept({main_, sheet_});
 }
 
 }  // namespace fw::wine

@@ -1,12 +1,11 @@
 // What the tests of the real program share: the executable's resources read
-// as data, and one running program per suite with its editor sheet open.
+// as data, and the steps that play the user in its dialogs.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -39,8 +38,6 @@ std::string SheetCaption(const std::string& path);
 // or -1 when the list has no such entry.
 int ChooseEntry(HWND dialog, int listId, const std::string& text);
 std::string ControlText(HWND dialog, int id);
-// Typed into a number box: the text, then what the box shows afterwards.
-std::string Typed(HWND dialog, int id, const std::string& text);
 // Keys typed one by one into a box that has the focus, as the keyboard
 // would deliver them ('\b' is Backspace); what the box shows afterwards.
 std::string TypedKeys(HWND dialog, int id, const std::string& keys);
@@ -48,41 +45,9 @@ void PostCommand(HWND hwnd, int id);
 // A dialog's Cancel, and the wait until it has gone.
 void CancelDialog(HWND dialog);
 
-// Writes what the program finds at its start into its folder and gives the
-// command line's arguments.
-using Prepare = std::function<std::string(DesignerRun&)>;
-
-// A new template, changed by `edit`, written into the folder as `name` and
-// named on the command line, so that the program opens it.
-Prepare TemplateFileArgument(const std::string& name, std::function<void(TemplateDocument&)> edit);
-
-// One program shared by the tests of a suite, started again when a test has
-// ended it or lost its sheet; each test leaves it with no dialog open but
-// the sheet, when the suite works in one.
-class SharedDesigner {
-public:
-    // Starts the program when none runs; false when it does not come up.
-    bool Ensure(const Prepare& prepare = nullptr);
-    // The program with its sheet open on the Form page: opened by Edit, or
-    // by the program itself when it starts on a file.
-    bool EnsureFormPage(const Prepare& prepare, bool openWithEdit, const std::string& captionFile);
-    // Turns the open sheet to page `index` (0 Form ... 4 Settings) and gives
-    // the page once it holds `controlId`; nullptr when it does not appear.
-    HWND ShowPage(int index, int controlId);
-    void Reset();
-    void CancelDialogs();
-
-    DesignerRun& run() { return *run_; }
-    HWND main() const { return main_; }
-    HWND sheet() const { return sheet_; }
-    HWND page() const { return page_; }
-    DWORD pid() const { return run_->processId(); }
-
-private:
-    std::unique_ptr<DesignerRun> run_;
-    HWND main_ = nullptr;
-    HWND sheet_ = nullptr;
-    HWND page_ = nullptr;
-};
+// A new template, changed by `edit`, written into the run's folder as `name`:
+// the command line's argument that makes the program open it.
+std::string TemplateFileArgument(DesignerRun& run, const std::string& name,
+                                 const std::function<void(TemplateDocument&)>& edit);
 
 }  // namespace fw::wine

@@ -16,15 +16,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/app_ids.h"
 #include "app/device_face.h"
+#include "grid/grid_ids.h"
 #include "pages/form/form_ids.h"
 #include "strings/string_source.h"
-#include "template/blocks/reader_block.h"
-#include "template/template_document.h"
 #include "ui/dialog_template.h"
 #include "wine/designer_driver.h"
 #include "wine/designer_session.h"
@@ -63,25 +63,10 @@ TEST_F(ExeResources, StringTableHoldsTheCompiledTexts) {
 
 TEST_F(ExeResources, IconAndFaceBitmapsLoad) {
     EXPECT_NE(FindResourceA(module(), QELTAR_ICON_NAME, RT_GROUP_ICON), nullptr);
-
-    // The headers as stored: each key pair shares its size.
-    auto header = [this](int id) {
-        BITMAPINFOHEADER info{};
-        const auto bytes = ResourceBytes(module(), MAKEINTRESOURCEA(id), RT_BITMAP);
-        if (bytes.size() >= sizeof info) std::memcpy(&info, bytes.data(), sizeof info);
-        return info;
-    };
     for (int id = IDB_FACE; id <= IDB_KEY_PRESSED_LAST; ++id) {
         HBITMAP bitmap = LoadBitmapA(module(), MAKEINTRESOURCEA(id));
         EXPECT_NE(bitmap, nullptr) << "bitmap " << id;
         if (bitmap) DeleteObject(bitmap);
-    }
-    for (int key = 0; key < 27; ++key) {
-        const BITMAPINFOHEADER up = header(IDB_KEY_FIRST + key);
-        const BITMAPINFOHEADER down = header(IDB_KEY_PRESSED_FIRST + key);
-        EXPECT_GT(up.biWidth, 0) << "key " << key + 1;
-        EXPECT_EQ(up.biWidth, down.biWidth) << "key " << key + 1;
-        EXPECT_EQ(up.biHeight, down.biHeight) << "key " << key + 1;
     }
 }
 
@@ -124,19 +109,33 @@ TEST_F(ExeResources, EveryDialogTemplateOpensWithItsControls) {
     DestroyWindow(host);
 }
 
-// ---- Main window, sheet, Save As and the save prompt -------------------------------
+// ---- The program: start-up, keys, menus, the sheet, Save As and the save prompt ----
 
+// One program for the suite, started again when a test has ended it. Its ini
+// asks for the window on top.
 class DesignerShell : public testing::Test {
 protected:
-    static void TearDownTestSuite() { designer_.Reset(); }
+    static constexpr const char* kIni = "Unknow\r0\r1\r0\r";
+    static void TearDownTestSuite() { run_.reset(); }
     void SetUp() override {
-        ASSERT_TRUE(designer_.Ensure(nullptr)) << "no visible window of class QELTAR titled Formwright";
+        if (!run_ || !run_->running() || !IsWindow(main_)) {
+            run_ = std::make_unique<DesignerRun>();
+            run_->WriteFile("QELTAR.ini", kIni);
+            main_ = run_->Start() ? run_->WaitForMainWindow() : nullptr;
+        }
+        ASSERT_NE(main_, nullptr) << "no visible window of class QELTAR titled Formwright";
     }
-    void TearDown() override { designer_.CancelDialogs(); }
+    // A failed test may leave a question no Cancel answers: then the next
+    // test starts a new program.
+    void TearDown() override {
+        if (!run_->running()) return;
+        run_->CancelDialogsExcept({main_});
+        if (VisibleTopLevelWindows(pid()).size() > 1) run_.reset();
+    }
 
-    DesignerRun& run() { return designer_.run(); }
-    HWND main() { return designer_.main(); }
-    DWORD pid() { return designer_.pid(); }
+    DesignerRun& run() { return *run_; }
+    HWND main() { return main_; }
+    DWORD pid() { return run_->processId(); }
 
     // The editor sheet, whatever file its caption names.
     HWND WaitForSheet(Milliseconds timeout = kPatience) {
@@ -162,25 +161,34 @@ protected:
         return nullptr;
     }
 
-    // Edit and OK: the pages apply, which marks the template modified.
-    // Through the command, so the prompt tests do not depend on the
-    // accelerators, which have a test of their own.
-    void EditAndApply() {
+    // The sheet opened by Edit, and its Form page once it has filled its lists.
+    HWND OpenFormPage(HWND& sheet) {
         PostCommand(main(), IDM_EDIT);
-        HWND sheet = WaitForSheet();
-        ASSERT_NE(sheet, nullptr) << "Edit opened no sheet";
-        PostCommand(sheet, IDOK);
-        ASSERT_TRUE(WaitUntilGone(sheet));
+        sheet = WaitForSheet();
+        HWND page = sheet ? WaitFor([&] { return FindChildDialogWith(sheet, IDC_FORM_ID_LIST); }) : nullptr;
+        if (page) Send(page, WM_NULL);
+        return page;
     }
 
-    HWND WaitForSavePrompt() { return WaitForTopLevel(pid(), kDialogClass, "Varnok Formwright"); }
+    HWND WaitForQuestion() {
+        return WaitFor([this] { return FindTopLevel(pid(), kDialogClass, "Warning"); }, Milliseconds(10000));
+    }
 
-    static SharedDesigner designer_;
+    // Cancel on a changed sheet, and Yes to the question it asks.
+    bool DiscardSheet(HWND sheet) {
+        PostCommand(sheet, IDCANCEL);
+        HWND asked = WaitForQuestion();
+        if (asked) PostCommand(asked, IDYES);
+        return asked && WaitUntilGone(sheet);
+    }
+
+    static std::unique_ptr<DesignerRun> run_;
+    static HWND main_;
 };
-SharedDesigner DesignerShell::designer_;
+std::unique_ptr<DesignerRun> DesignerShell::run_;
+HWND DesignerShell::main_ = nullptr;
 
-TEST_F(DesignerShell, StartsAsTerminalShapedPopupAtItsPlace) {
-    EXPECT_EQ(ClassOf(main()), "QELTAR");
+TEST_F(DesignerShell, StartsAsTerminalShapedPopupAtItsPlaceOnTopAsTheIniAsks) {
     RECT frame;
     GetWindowRect(main(), &frame);
     EXPECT_EQ(frame.left, 100);
@@ -190,7 +198,8 @@ TEST_F(DesignerShell, StartsAsTerminalShapedPopupAtItsPlace) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(main(), GWL_STYLE));
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & WS_CAPTION) << "no caption, no border";
-    EXPECT_FALSE(GetWindowLongPtrA(main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(WaitFor([this] { return (GetWindowLongPtrA(main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; },
+                        Milliseconds(5000)));
 
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(GetWindowRgn(main(), region), COMPLEXREGION);
@@ -216,21 +225,73 @@ TEST_F(DesignerShell, CtrlEOpensTheSheetModallyAndEscAsksBeforeDroppingChanges) 
     EXPECT_FALSE(IsWindowEnabled(main()));
     HWND page = WaitFor([&] { return FindChildDialogWith(sheet, IDC_FORM_ID_LIST); });
     ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
-    const auto question = [this] { return FindTopLevel(pid(), kDialogClass, "Warning"); };
     PressKey(VK_ESCAPE);
-    HWND asked = WaitFor(question, Milliseconds(10000));
+    HWND asked = WaitForQuestion();
     ASSERT_NE(asked, nullptr) << "Esc asked nothing";
     EXPECT_TRUE(FindDescendant(asked, [](HWND c) { return TextOf(c) == "Discard the changes made in this sheet?"; }));
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntilGone(asked));
     EXPECT_TRUE(IsWindowVisible(sheet)) << "No keeps the sheet";
 
-    PostCommand(sheet, IDCANCEL);
-    asked = WaitFor(question, Milliseconds(10000));
-    ASSERT_NE(asked, nullptr);
-    PostCommand(asked, IDYES);
-    EXPECT_TRUE(WaitUntilGone(sheet));
+    EXPECT_TRUE(DiscardSheet(sheet));
     EXPECT_TRUE(WaitFor([this] { return IsWindowEnabled(main()) != FALSE; }));
+}
+
+// A number box corrects what is typed through the real change
+// notifications: emptied, it shows 0 with the caret behind it, so the next
+// keys make a new number.
+TEST_F(DesignerShell, FormLengthBoxWritesBackAndKeepsTheCaretBehindIt) {
+    HWND sheet = nullptr;
+    HWND page = OpenFormPage(sheet);
+    ASSERT_NE(page, nullptr) << "Edit opened no Form page";
+    ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    EXPECT_EQ(TypedKeys(page, IDC_FORM_MAX_FIRST, "\b20"), "20");
+    EXPECT_TRUE(DiscardSheet(sheet));
+}
+
+// The prefix box takes its codes only from the grid: a click or F4 opens
+// it, typing changes nothing. The grid takes the keys: the dialog's own
+// Enter and Tab go to the cells and the buttons as the grid means them to.
+TEST_F(DesignerShell, PrefixBoxOpensTheGridOnAClickOrF4AndTheGridWorksFromTheKeyboard) {
+    HWND sheet = nullptr;
+    HWND page = OpenFormPage(sheet);
+    ASSERT_NE(page, nullptr) << "Edit opened no Form page";
+    ASSERT_GE(ChooseEntry(page, IDC_FORM_DATATYPE_FIRST, "text"), 0);
+    PostMessageA(GetDlgItem(page, IDC_FORM_MORE_FIRST), BM_CLICK, 0, 0);
+    HWND dialog = WaitForTopLevel(pid(), kDialogClass, TemplateTitle(FORMPROPERTIESDLG_NAME));
+    ASSERT_NE(dialog, nullptr) << "no field properties dialog";
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_LINE_NUMBER), "1");
+
+    HWND prefixBox = GetDlgItem(dialog, IDC_FPROP_PREFIX_EDIT);
+    Send(GetDlgItem(dialog, IDC_FPROP_PREFIX), BM_CLICK);
+    EXPECT_TRUE(IsWindowEnabled(prefixBox));
+    PostMessageA(prefixBox, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(prefixBox, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    HWND grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "a click in the prefix box opened no grid";
+    CancelDialog(grid);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the grid closed its owner";
+
+    EXPECT_EQ(TypedKeys(dialog, IDC_FPROP_PREFIX_EDIT, "ab"), "");
+    PostMessageA(prefixBox, WM_KEYDOWN, VK_F4, 1);
+    grid = WaitForTopLevel(pid(), kDialogClass, "The Grid Control");
+    ASSERT_NE(grid, nullptr) << "F4 in the prefix box opened no grid";
+    HWND cells = GetDlgItem(grid, IDC_GRID_CELLS);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == cells; }, Milliseconds(5000))) << "the cells have no focus";
+    const auto key = [](HWND to, WPARAM k) { PostMessageA(to, WM_KEYDOWN, k, 1); };
+    key(cells, VK_DOWN);  // SP to "!"
+    key(cells, VK_SPACE);
+    PostMessageA(cells, WM_CHAR, 'z', 1);
+    key(cells, VK_RETURN);
+    key(cells, VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == GetDlgItem(grid, IDC_GRID_CLEAR); }, Milliseconds(5000)));
+    key(GetDlgItem(grid, IDC_GRID_CLEAR), VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(grid) == GetDlgItem(grid, IDOK); }, Milliseconds(5000)));
+    key(GetDlgItem(grid, IDOK), VK_RETURN);
+    EXPECT_TRUE(WaitUntilGone(grid));
+    EXPECT_EQ(ControlText(dialog, IDC_FPROP_PREFIX_EDIT), "! z ");
+    CancelDialog(dialog);
+    EXPECT_TRUE(DiscardSheet(sheet));
 }
 
 TEST_F(DesignerShell, ShiftF10OpensThePopUpMenuAtTheMenuKey) {
@@ -279,7 +340,8 @@ TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
     // Answered once the command that saved has returned.
     Send(main(), WM_NULL);
 
-    const std::string expectedIni = path + "\r0\r0\r0\r" + path + "\r";
+    // The ini names the file, keeps the window on top and lists the file.
+    const std::string expectedIni = path + "\r0\r1\r0\r" + path + "\r";
     EXPECT_TRUE(WaitFor([&] { return run().ReadFile("QELTAR.ini") == expectedIni; }, Milliseconds(10000)));
     EXPECT_EQ(run().ReadFile("QELTAR.ini"), expectedIni);
     const std::string saved = run().ReadFile("saved.QLT");
@@ -294,67 +356,20 @@ TEST_F(DesignerShell, NewThenSaveAsWritesTheTemplateAndTheIni) {
     EXPECT_TRUE(WaitUntilGone(sheet));
 }
 
+// Edit and OK: the pages apply, which marks the template modified.
 TEST_F(DesignerShell, ExitWithUnsavedChangesAndNoEndsTheProgram) {
-    ASSERT_NO_FATAL_FAILURE(EditAndApply());
+    HWND sheet = nullptr;
+    ASSERT_NE(OpenFormPage(sheet), nullptr) << "Edit opened no sheet";
+    PostCommand(sheet, IDOK);
+    ASSERT_TRUE(WaitUntilGone(sheet));
     PostCommand(main(), IDM_EXIT);
-    HWND prompt = WaitForSavePrompt();
+    HWND prompt = WaitForTopLevel(pid(), kDialogClass, "Varnok Formwright");
     ASSERT_NE(prompt, nullptr) << "no save prompt";
     EXPECT_TRUE(FindDescendant(prompt, [](HWND c) { return TextOf(c) == "Save current program ?"; }));
     PostCommand(prompt, IDNO);
     DWORD exitCode = 99;
     ASSERT_TRUE(run().WaitForExit(exitCode));
     EXPECT_EQ(exitCode, 0u);
-}
-
-TEST(DesignerPreferences, ThirdIniLineMakesTheWindowTopmost) {
-    DesignerRun run;
-    run.WriteFile("QELTAR.ini", "Unknow\r0\r1\r0\r");
-    ASSERT_TRUE(run.Start());
-    HWND main = run.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(WaitFor([main] { return (GetWindowLongPtrA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; },
-                        Milliseconds(5000)));
-    RECT frame;
-    GetWindowRect(main, &frame);
-    EXPECT_EQ(frame.left, 100);
-    EXPECT_EQ(frame.top, 50);
-}
-
-// ---- The number boxes' write-back, through the real change notifications ----------
-
-// A template for the 2D reader, named on the command line: the program opens
-// it and its sheet.
-class TwoDReaderFormPage : public testing::Test {
-protected:
-    static constexpr const char* kFile = "twod.QLT";
-    static void TearDownTestSuite() { designer_.Reset(); }
-    void SetUp() override {
-        const Prepare prepare = TemplateFileArgument(kFile, [](TemplateDocument& doc) {
-            doc.blocks.reader.readerType = kReaderType2D;
-            doc.readerWorking.readerType = kReaderType2D;
-        });
-        ASSERT_TRUE(designer_.EnsureFormPage(prepare, false, kFile)) << "the file's sheet did not open";
-    }
-    void TearDown() override { designer_.CancelDialogs(); }
-
-    HWND page() { return designer_.page(); }
-
-    static SharedDesigner designer_;
-};
-SharedDesigner TwoDReaderFormPage::designer_;
-
-TEST_F(TwoDReaderFormPage, MaxBoxesStopAtTheirTypesLengthAndDropLeadingZeros) {
-    // The list offers "large data", as the file's 2D reader allows, once a
-    // type has been chosen on the line.
-    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST, "text"), 0);
-    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST, "large data"), 0);
-    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST, "3000"), "2048");
-
-    ASSERT_GE(ChooseEntry(page(), IDC_FORM_DATATYPE_FIRST + 1, "text"), 0);
-    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "200"), "160");
-    EXPECT_EQ(Typed(page(), IDC_FORM_MAX_FIRST + 1, "07"), "7");
-    // Emptied, the box shows 0; the next keys land behind it and make 20.
-    EXPECT_EQ(TypedKeys(page(), IDC_FORM_MAX_FIRST + 1, "\b20"), "20");
 }
 
 }  // namespace

@@ -37,24 +37,18 @@ protected:
     DesignerRun folder_;  // a folder of its own, gone with the test
 };
 
-TEST_F(FwtoolExe, DumpAndBuildGiveTheTemplateBackByteForByte) {
+// What the tool does is the core tests' (they run under Wine too); here its
+// command line reaches it, its files are written as bytes, and its exit codes
+// come back.
+TEST_F(FwtoolExe, RunsFromItsCommandLineAndExitsWithTheOutcomesCode) {
     ASSERT_EQ(Run("new a.QLT"), 0u);
     ASSERT_EQ(Run("dump a.QLT a.json"), 0u);
     ASSERT_EQ(Run("build a.json b.QLT"), 0u);
     EXPECT_EQ(folder_.ReadFile("b.QLT").size(), 154309u);
     EXPECT_EQ(folder_.ReadFile("b.QLT"), folder_.ReadFile("a.QLT"));
-    EXPECT_EQ(Run("diff a.QLT b.QLT"), 0u);
     EXPECT_EQ(Run("check a.QLT"), 3u) << "a new template starts on an empty form 1";
-}
-
-TEST_F(FwtoolExe, RefusedInputExitsWithTwoAndAMissingFileWithOne) {
     folder_.WriteFile("foreign.QLT", "ZIP");
-    folder_.WriteFile("bad.json", "{\"forms\": [{\"keyLine\": 300}]}");
     EXPECT_EQ(Run("dump foreign.QLT"), 2u);
-    EXPECT_EQ(Run("build bad.json out.QLT"), 2u);
-    EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("out.QLT")));
-    EXPECT_EQ(Run("lookup-check foreign.QLT 9 data.txt"), 2u);
-    EXPECT_EQ(Run("diff foreign.QLT gone.QLT"), 2u);
     EXPECT_EQ(Run("layout gone.QLT"), 1u);
 }
 

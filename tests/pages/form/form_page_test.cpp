@@ -269,17 +269,11 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
         EXPECT_TRUE(page().IsEnabled(id)) << id;
 }
 
-TEST_F(FormPageTest, ZorqWithoutLookupFileClearsEveryLaterLine) {
-    Open();
-    ChooseType(4, "text");
-    ToggleZorqMode();
-    EXPECT_EQ(form().dataType[4], kTypeNil);
-    for (int line = 2; line < 12; ++line) EXPECT_FALSE(page().IsEnabled(TypeList(line))) << line;
-}
-
-TEST_F(FormPageTest, CancelledZorqLeavesPageAndFormAlone) {
+// Cancelled in the options dialog, the mode leaves page and form alone.
+TEST_F(FormPageTest, ZorqWithoutLookupFileClearsEveryLaterLineOnceConfirmed) {
     Open();
     ChooseType(0, "real");
+    ChooseType(4, "text");
     const FormRecord before = form();
     OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
         d.Click(IDC_ADV_ZORQ);
@@ -290,6 +284,10 @@ TEST_F(FormPageTest, CancelledZorqLeavesPageAndFormAlone) {
     EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
     EXPECT_EQ(Shown(TypeList(0)), "real");
     EXPECT_TRUE(page().IsEnabled(IDC_FORM_RECORD_LIST));
+
+    ToggleZorqMode();
+    EXPECT_EQ(form().dataType[4], kTypeNil);
+    for (int line = 2; line < 12; ++line) EXPECT_FALSE(page().IsEnabled(TypeList(line))) << line;
 }
 
 TEST_F(FormPageTest, ImageLinesTakeLengthsOnlyWhileTheirPathIsEdited) {
