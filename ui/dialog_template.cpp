@@ -10,19 +10,6 @@ constexpr std::uint16_t kOrdinalMark = 0xFFFF;
 
 constexpr std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
 
-// 16-bit text to the program's 8-bit texts: Latin-1 passes, anything above
-// it (a surrogate pair counting as one character) becomes '?'.
-void AppendNarrow(std::string& out, std::uint16_t unit, bool& pendingHighSurrogate) {
-    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
-    const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
-    if (low && pendingHighSurrogate) {
-        pendingHighSurrogate = false;
-        return;  // the pair's '?' is already out
-    }
-    pendingHighSurrogate = high;
-    out.push_back(unit <= 0xFF ? static_cast<char>(unit) : '?');
-}
-
 // "#n", the way resource lookups spell a numeric name. Appended rather than
 // concatenated: GCC 12 warns falsely (-Wrestrict) on "#" + std::string.
 std::string OrdinalName(std::uint16_t value) {
@@ -33,17 +20,13 @@ std::string OrdinalName(std::uint16_t value) {
 
 // Resource names are matched without regard to case and stored upper case.
 std::uint16_t UpperUnit(std::uint16_t unit) {
-    if (unit >= 'a' && unit <= 'z') return static_cast<std::uint16_t>(unit - 0x20);
-    if (unit >= 0xE0 && unit <= 0xFE && unit != 0xF7) return static_cast<std::uint16_t>(unit - 0x20);
-    return unit;
+    return unit >= 'a' && unit <= 'z' ? static_cast<std::uint16_t>(unit - 0x20) : unit;
 }
 
 // Little-endian reads that fail instead of running past the end.
 class Reader {
 public:
     explicit Reader(std::span<const std::uint8_t> data, std::size_t pos = 0) : data_(data), pos_(pos) {}
-
-    std::size_t pos() const { return pos_; }
 
     bool U16(std::uint16_t& out) {
         if (pos_ > data_.size() || data_.size() - pos_ < 2) return false;
@@ -75,15 +58,15 @@ public:
     // Moves to the next DWORD boundary, counted from the start of the data.
     bool Align() { return Skip(Align4(pos_) - pos_); }
 
-    // A NUL-terminated 16-bit string; out is left alone when it is cut off.
+    // A NUL-terminated 16-bit string, narrowed to the program's 8-bit texts
+    // (the templates hold ASCII); out is left alone when it is cut off.
     bool String(std::string& out, bool upper = false) {
         std::string text;
-        bool pendingHigh = false;
         for (;;) {
             std::uint16_t unit = 0;
             if (!U16(unit)) return false;
             if (unit == 0) break;
-            AppendNarrow(text, upper ? UpperUnit(unit) : unit, pendingHigh);
+            text.push_back(static_cast<char>(upper ? UpperUnit(unit) : unit));
         }
         out = std::move(text);
         return true;
@@ -139,24 +122,12 @@ std::string CanonicalClassName(std::string name) {
     return name;
 }
 
-bool ReadControl(Reader& in, bool extended, DialogControl& control) {
-    std::uint32_t helpId = 0;
-    if (!in.Align()) return false;
-    if (extended) {
-        if (!in.U32(helpId) || !in.U32(control.exStyle) || !in.U32(control.style)) return false;
-    } else {
-        if (!in.U32(control.style) || !in.U32(control.exStyle)) return false;
-    }
+bool ReadControl(Reader& in, DialogControl& control) {
+    std::uint32_t helpId = 0, id = 0;
+    if (!in.Align() || !in.U32(helpId) || !in.U32(control.exStyle) || !in.U32(control.style)) return false;
     if (!in.I16(control.x) || !in.I16(control.y) || !in.I16(control.cx) || !in.I16(control.cy)) return false;
-    if (extended) {
-        std::uint32_t id = 0;
-        if (!in.U32(id)) return false;
-        control.id = static_cast<std::int32_t>(id);
-    } else {
-        int id = 0;  // a WORD; 0xFFFF is IDC_STATIC
-        if (!in.I16(id)) return false;
-        control.id = id;
-    }
+    if (!in.U32(id)) return false;
+    control.id = static_cast<std::int32_t>(id);
 
     std::uint16_t classOrdinal = 0;
     if (!in.StringOrOrdinal(control.className, &classOrdinal)) return false;
@@ -164,13 +135,9 @@ bool ReadControl(Reader& in, bool extended, DialogControl& control) {
     else control.className = CanonicalClassName(std::move(control.className));
     if (!in.StringOrOrdinal(control.text)) return false;
 
-    // Creation data: the extended form counts the bytes after the count,
-    // the classic form counts the count word as well.
+    // Creation data, counted without its count word.
     std::uint16_t extra = 0;
-    if (!in.U16(extra)) return false;
-    std::size_t skip = extra;
-    if (!extended && extra >= 2) skip = extra - 2u;
-    return in.Skip(skip);
+    return in.U16(extra) && in.Skip(extra);
 }
 
 }  // namespace
@@ -185,20 +152,12 @@ DialogTemplate ParseDialogTemplate(std::span<const std::uint8_t> data) {
     DialogTemplate dialog;
     Reader in(data);
 
-    std::uint16_t version = 0, signature = 0;
-    {
-        Reader peek(data);
-        if (!peek.U16(version) || !peek.U16(signature)) return dialog;
-    }
-    const bool extended = version == 1 && signature == kOrdinalMark;
-
-    std::uint16_t count = 0;
-    if (extended) {
-        std::uint32_t helpId = 0;
-        if (!in.Skip(4) || !in.U32(helpId) || !in.U32(dialog.exStyle) || !in.U32(dialog.style)) return dialog;
-    } else {
-        if (!in.U32(dialog.style) || !in.U32(dialog.exStyle)) return dialog;
-    }
+    // Only the extended form (version 1, signature 0xFFFF): the program's
+    // templates are all DIALOGEX.
+    std::uint16_t version = 0, signature = 0, count = 0;
+    std::uint32_t helpId = 0;
+    if (!in.U16(version) || !in.U16(signature) || version != 1 || signature != kOrdinalMark) return dialog;
+    if (!in.U32(helpId) || !in.U32(dialog.exStyle) || !in.U32(dialog.style)) return dialog;
     if (!in.U16(count) || !in.I16(dialog.x) || !in.I16(dialog.y) || !in.I16(dialog.cx) || !in.I16(dialog.cy))
         return dialog;
 
@@ -209,13 +168,13 @@ DialogTemplate ParseDialogTemplate(std::span<const std::uint8_t> data) {
         std::uint16_t points = 0;
         if (!in.U16(points)) return dialog;
         dialog.fontSize = points;
-        if (extended && !in.Skip(4)) return dialog;  // weight, italic, charset
+        if (!in.Skip(4)) return dialog;  // weight, italic, charset
         if (!in.String(dialog.fontName)) return dialog;
     }
 
     for (std::uint16_t i = 0; i < count; ++i) {
         DialogControl control;
-        if (!ReadControl(in, extended, control)) return dialog;
+        if (!ReadControl(in, control)) return dialog;
         dialog.controls.push_back(std::move(control));
     }
     dialog.complete = true;
@@ -241,7 +200,7 @@ std::map<std::string, DialogTemplate> ParseDialogResources(std::span<const std::
 
         const std::size_t available = left - headerSize;
         const std::size_t dataBytes = dataSize < available ? dataSize : available;
-        if (typeOrdinal == kResourceTypeDialog && !dialogs.count(name)) {
+        if (typeOrdinal == kResourceTypeDialog) {
             DialogTemplate dialog = ParseDialogTemplate(resFile.subspan(pos + headerSize, dataBytes));
             dialog.name = name;
             dialogs.emplace(name, std::move(dialog));

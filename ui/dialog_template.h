@@ -1,5 +1,5 @@
 // Dialog templates read from compiled resources: the .res file the resource
-// compiler writes, and the DLGTEMPLATE / DLGTEMPLATEEX data of one dialog.
+// compiler writes, and the DLGTEMPLATEEX data of one dialog.
 // Portable on purpose: the native tests build their fake dialogs from the
 // program's real templates, so a test can only reach controls that exist.
 //
@@ -49,11 +49,11 @@ struct DialogTemplate {
 };
 
 // Every dialog resource of a .res file, by upper-cased name ("#n" for a
-// numeric name). When a name occurs more than once (several languages) the
-// first one is kept.
+// numeric name).
 std::map<std::string, DialogTemplate> ParseDialogResources(std::span<const std::uint8_t> resFile);
 
-// One dialog's resource data, either form. The name is left empty.
+// One dialog's resource data. The name is left empty; a template in the
+// classic form, which the program has none of, reads as an empty one.
 DialogTemplate ParseDialogTemplate(std::span<const std::uint8_t> data);
 
 }  // namespace fw
