@@ -15,7 +15,6 @@ namespace {
 // Window and control styles, as the templates carry them.
 constexpr std::uint32_t kWsVisible = 0x10000000;
 constexpr std::uint32_t kWsDisabled = 0x08000000;
-constexpr std::uint32_t kWsGroup = 0x00020000;
 constexpr std::uint32_t kBsTypeMask = 0x0F;
 constexpr std::uint32_t kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4, kBsGroupBox = 7,
                         kBsAutoRadioButton = 9;
@@ -45,13 +44,15 @@ std::string Upper(std::string text) {
 ControlKind KindOf(const DialogControl& control) {
     if (SameName(control.className, "Button")) {
         switch (control.style & kBsTypeMask) {
-        case kBsCheckBox:
-        case kBsAutoCheckBox: return ControlKind::CheckBox;
-        case kBsRadioButton:
-        case kBsAutoRadioButton: return ControlKind::RadioButton;
+        case kBsCheckBox: return ControlKind::CheckBox;
+        case kBsRadioButton: return ControlKind::RadioButton;
         case kBsGroupBox: return ControlKind::Other;
-        default: return ControlKind::PushButton;
+        // The logic marks its buttons itself; under Windows an automatic one
+        // would change its mark twice.
+        case kBsAutoCheckBox:
+        case kBsAutoRadioButton: ADD_FAILURE() << "control " << control.id << " is an automatic button"; break;
         }
+        return ControlKind::PushButton;
     }
     if (SameName(control.className, "Edit")) return ControlKind::Edit;
     if (SameName(control.className, "ComboBox")) return ControlKind::ComboBox;
@@ -89,6 +90,8 @@ const std::map<std::string, DialogTemplate>& TestTemplates() {
         return ParseDialogResources(bytes);
     }();
     if (templates.empty()) ADD_FAILURE() << "no dialog templates in " << kPath;
+    for (const auto& [name, dialog] : templates)
+        if (!dialog.complete) ADD_FAILURE() << "the dialog template " << name << " did not read to its end";
     return templates;
 }
 
@@ -111,9 +114,7 @@ const DialogTemplate& TestTemplate(const std::string& name) {
 
 // ------------------------------------------------------------------- FakeUi
 
-std::shared_ptr<FakeUi> FakeUi::Create(const std::map<std::string, DialogTemplate>* templates) {
-    return std::shared_ptr<FakeUi>(new FakeUi(templates));
-}
+std::shared_ptr<FakeUi> FakeUi::Create() { return std::shared_ptr<FakeUi>(new FakeUi()); }
 
 void FakeUi::OnModal(const std::string& templateName, ModalScript script) {
     scripts_[Upper(templateName)] = std::move(script);
@@ -132,9 +133,7 @@ Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Button
     return answer;
 }
 
-const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const {
-    return Lookup(templates_ ? *templates_ : TestTemplates(), name);
-}
+const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const { return Lookup(TestTemplates(), name); }
 
 int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner) {
     const std::string name = templateName ? templateName : "";
@@ -536,23 +535,6 @@ void FakeDialog::Click(int id) {
     Control* control = Reach(id, "Click", Need::Button);
     if (!control) return;
     MoveFocus(id);
-    // Only the automatic kinds change their own mark, before they report.
-    const std::uint32_t type = control->style & kBsTypeMask;
-    if (type == kBsAutoCheckBox) {
-        control->checked = !control->checked;
-    } else if (type == kBsAutoRadioButton) {
-        // The automatic radio buttons of its group (up to the next WS_GROUP)
-        // lose their mark.
-        const std::size_t self = static_cast<std::size_t>(control - controls_.data());
-        std::size_t first = self;
-        while (first > 0 && !(controls_[first].style & kWsGroup)) --first;
-        std::size_t last = self + 1;
-        while (last < controls_.size() && !(controls_[last].style & kWsGroup)) ++last;
-        for (std::size_t i = first; i < last; ++i)
-            if ((controls_[i].style & kBsTypeMask) == kBsAutoRadioButton && controls_[i].kind == ControlKind::RadioButton)
-                controls_[i].checked = false;
-        control->checked = true;
-    }
     Raise(id, Notify::Clicked);
 }
 

@@ -2,7 +2,7 @@
 // the program's real dialog templates and behaves like the Windows controls
 // the page and dialog logic talks to: it raises the notifications Windows
 // raises (an edit's change notification inside SetText, none for Check,
-// Enable or ListSelect), toggles only the automatic button kinds, honours
+// Enable or ListSelect), leaves a clicked button's mark to the logic, honours
 // ES_NUMBER and the text limit when the user types, and fails the test when
 // the logic touches a control the template does not have.
 //
@@ -52,9 +52,7 @@ using ModalScript = std::function<void(FakeDialog&)>;
 // shown and the answers the test has queued for them.
 class FakeUi : public std::enable_shared_from_this<FakeUi> {
 public:
-    // Without a template set, the program's own templates are used; a given
-    // set must outlive the fakes.
-    static std::shared_ptr<FakeUi> Create(const std::map<std::string, DialogTemplate>* templates = nullptr);
+    static std::shared_ptr<FakeUi> Create();
 
     // The script runs each time the dialog is opened, after its OnInit, and
     // must end it. A later registration replaces an earlier one.
@@ -72,13 +70,12 @@ public:
     // owner: the dialog that is blocked while this one runs (none for the
     // main window).
     int RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner);
-    // nullptr (and a test failure) when the set has no such template.
+    // nullptr (and a test failure) when the program has no such template.
     const DialogTemplate* FindTemplate(const std::string& name) const;
 
 private:
-    explicit FakeUi(const std::map<std::string, DialogTemplate>* templates) : templates_(templates) {}
+    FakeUi() = default;
 
-    const std::map<std::string, DialogTemplate>* templates_;
     std::map<std::string, ModalScript> scripts_;
     std::deque<Answer> answers_;
     std::vector<MessageRecord> messages_;
