@@ -48,8 +48,16 @@ TEST_F(SheetQuestions, CancelAsksOnlyWhenSomethingChanged) {
         {"a data type picked", 0, [](FakeDialog& p) { p.Choose(IDC_FORM_DATATYPE_FIRST, "text"); }, true},
         {"a form reset", 0, [](FakeDialog& p) { p.Click(IDC_FORM_RESET); }, true},
         {"a good-read sound, stored at OK", 3, [](FakeDialog& p) { p.Choose(IDC_BARCODE_GOODREAD_LIST, 0); }, true},
+        {"a symbology row switched", 3, [](FakeDialog& p) { p.Click(IDC_BARCODE_SYMBOLOGY_FIRST); }, true},
         {"a box marked", 4, [](FakeDialog& p) { p.Click(IDC_SETTINGS_AUTOFILENAME); }, true},
         {"browsing menus", 1, [](FakeDialog& p) { p.Choose(IDC_MENU_ID_LIST, "menu  4"); }, false},
+        {"a menu item named", 1, [](FakeDialog& p) { p.Type(IDC_MENU_ITEM_NAME_FIRST, "Count"); }, true},
+        {"a lookup file renamed", 2,
+         [](FakeDialog& p) {
+             p.Choose(IDC_LOOKUP_ID_LIST, 4);
+             p.Type(IDC_LOOKUP_EXPORTNAME, "Other");
+         },
+         true},
     };
     t.doc.blocks.forms[0].escTarget = 7;
     const TemplateBlocks before = t.doc.blocks;

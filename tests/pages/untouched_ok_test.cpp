@@ -7,10 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "pages/form/form_ids.h"
 #include "pages/form/form_normalize.h"
 #include "pages/lookup/lookup_ids.h"
-#include "pages/menu/menu_ids.h"
 #include "pages/reader/barcode_ids.h"
 #include "pages/reader/barcode_rows.h"
 #include "pages/settings/settings_ids.h"
@@ -154,28 +152,6 @@ TEST_F(UntouchedOkTest, TypingThirteenWarnsOnceAndPutsTheStoredCodeBack) {
         EXPECT_EQ(sheet().current().GetText(b.box), b.stored);
     }
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Warning: Invalid value!", "Warning: Invalid value!"}));
-}
-
-// Edits on every page, a Reset among them, then Cancel: the template stays
-// as it was.
-TEST_F(UntouchedOkTest, CancelAfterEditsOnEveryPageLeavesTheTemplate) {
-    const TemplateBlocks before = t.doc.blocks;
-    Open();
-    page().Choose(IDC_FORM_DATATYPE_FIRST, "text");
-    sheet().Show(1);
-    sheet().current().Type(IDC_MENU_ITEM_NAME_FIRST, "Count");
-    sheet().Show(kLookupTab);
-    sheet().current().Choose(IDC_LOOKUP_ID_LIST, 4);
-    sheet().current().Type(IDC_LOOKUP_EXPORTNAME, "Other");
-    sheet().current().Click(IDC_LOOKUP_RESET);
-    EXPECT_EQ(sheet().current().GetText(IDC_LOOKUP_EXPORTNAME), "5th lookup file");
-    sheet().Show(kBarcodeTab);
-    sheet().current().Click(IDC_BARCODE_SYMBOLOGY_FIRST);
-    sheet().Show(kSettingsTab);
-    sheet().current().Choose(IDC_SETTINGS_STARTFROM_LIST, "menu 1");
-    sheet().Cancel();
-    EXPECT_EQ(ChangedBytes(before, t.doc.blocks), std::set<std::size_t>{});
-    EXPECT_FALSE(t.doc.modified);
 }
 
 }  // namespace
