@@ -190,8 +190,11 @@ TEST_F(LineDialogTest, ZorqLineWaitsForEnterAndHasNoCodes) {
     EXPECT_EQ(form().autoEnter[1], 2);
 }
 
+// An image line takes lengths only while its path is edited.
 TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
-    OpenLine("image", [](FakeDialog& d) {
+    ChooseType(0, "image");
+    EXPECT_FALSE(page().IsEnabled(MinBox(0)));
+    OpenDialog([](FakeDialog& d) {
         EXPECT_FALSE(d.IsEnabled(IDC_IPROP_CHECKPATH));
         EXPECT_FALSE(d.IsEnabled(IDC_IPROP_FIXEDLEN));
         d.Click(IDC_IPROP_EDITPATH);
@@ -206,6 +209,7 @@ TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
     });
     EXPECT_EQ(Values(form().editFilePath[0], form().saveFilePath[0], form().fixedLength[0]), Values(1, 1, 255));
     EXPECT_EQ(FieldText(form().initialValue[0]), "\\Photos\\a.jpg");
+    EXPECT_EQ(Values(page().IsEnabled(MinBox(0)), page().IsEnabled(MaxBox(0))), Values(true, true));
 
     OpenDialog([](FakeDialog& d) {
         d.Click(IDC_IPROP_EDITPATH);

@@ -290,19 +290,6 @@ TEST_F(FormPageTest, ZorqWithoutLookupFileClearsEveryLaterLineOnceConfirmed) {
     for (int line = 2; line < 12; ++line) EXPECT_FALSE(page().IsEnabled(TypeList(line))) << line;
 }
 
-TEST_F(FormPageTest, ImageLinesTakeLengthsOnlyWhileTheirPathIsEdited) {
-    Open();
-    ChooseType(0, "image");
-    EXPECT_FALSE(page().IsEnabled(MinBox(0)));
-    OnModal(IMAGEPROPERTIESDLG_NAME, [](FakeDialog& d) {
-        d.Click(IDC_IPROP_EDITPATH);
-        d.Ok();
-    });
-    page().Click(MoreButton(0));
-    EXPECT_TRUE(page().IsEnabled(MinBox(0)));
-    EXPECT_TRUE(page().IsEnabled(MaxBox(0)));
-}
-
 TEST_F(FormPageTest, ApplyDropsPropertiesTheTypeDoesNotUse) {
     t.doc.blocks.forms[3].dataType[5] = kTypePrompt;
     t.doc.blocks.forms[3].prefixOn[5] = 1;
