@@ -710,6 +710,18 @@ int ListFind(const Dialog& dialog, int id, std::string_view text) {
     return -1;
 }
 
+std::vector<int> Enabled(const Dialog& dialog, std::initializer_list<int> ids) {
+    std::vector<int> states;
+    for (int id : ids) states.push_back(dialog.IsEnabled(id) ? 1 : 0);
+    return states;
+}
+
+std::vector<int> Checked(const Dialog& dialog, std::initializer_list<int> ids) {
+    std::vector<int> states;
+    for (int id : ids) states.push_back(dialog.IsChecked(id) ? 1 : 0);
+    return states;
+}
+
 DialogHandler& NoLogic() {
     static NullHandler handler;
     return handler;

@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -263,6 +264,11 @@ private:
 // The index of the first entry of a list with this text, or -1: how a test
 // picks an entry by what the user reads.
 int ListFind(const Dialog& dialog, int id, std::string_view text);
+
+// Whether each control is enabled, or checked, as 1 or 0, so a block of them
+// is compared at once: EXPECT_EQ(Enabled(d, {a, b}), Values(1, 0)).
+std::vector<int> Enabled(const Dialog& dialog, std::initializer_list<int> ids);
+std::vector<int> Checked(const Dialog& dialog, std::initializer_list<int> ids);
 
 // A handler that does nothing: the logic of a dialog that only owns the
 // one under test.

@@ -18,29 +18,23 @@ TEST_F(FormPageTest, ChoosingATypeEnablesWhatTheTypeUses) {
         EXPECT_TRUE(page().IsEnabled(id)) << id;
 
     ChooseType(1, "prompt");
-    EXPECT_TRUE(page().IsEnabled(PromptBox(1)));
-    EXPECT_FALSE(page().IsEnabled(SourceList(1)));
+    EXPECT_EQ(Enabled(page(), {PromptBox(1), SourceList(1), MinBox(1), MoreButton(1)}), Values(1, 0, 0, 0));
     EXPECT_EQ(form().inputSource[1], kSourceAll) << "a line without a source list stores \"all\"";
-    EXPECT_FALSE(page().IsEnabled(MinBox(1)));
-    EXPECT_FALSE(page().IsEnabled(MoreButton(1)));
 
     page().Type(PromptBox(1), "Scan the pallet");
     ChooseType(1, "extension");
     EXPECT_FALSE(page().IsEnabled(PromptBox(1)));
-    EXPECT_EQ(Shown(PromptBox(1)), "");
-    EXPECT_EQ(FieldText(form().prompt[1]), "") << "an extension line has no prompt";
+    EXPECT_EQ(Shown(PromptBox(1)) + std::string(FieldText(form().prompt[1])), "") << "an extension line has no prompt";
 }
 
 TEST_F(FormPageTest, LengthBoxesClampCorrectAndStore) {
     Open();
     ChooseType(0, "text");
     EXPECT_EQ(Typed(MaxBox(0), "200"), "160");
-    EXPECT_EQ(form().maxLength[0], 160);
     EXPECT_EQ(Typed(MaxBox(0), "07"), "7");
-    EXPECT_EQ(form().maxLength[0], 7);
     EXPECT_EQ(Typed(MinBox(0), ""), "0");
     EXPECT_EQ(Typed(MinBox(0), "161"), "160");
-    EXPECT_EQ(form().minLength[0], 160);
+    EXPECT_EQ(Values(form().maxLength[0], form().minLength[0]), Values(7, 160));
 
     // Emptied, the box shows 0 with the caret behind it: the next keys make
     // a new number instead of landing in front of the 0.
@@ -58,10 +52,8 @@ TEST_F(FormPageTest, BooleanLinesStoreLengthOneWhateverTheBoxesShow) {
     page().Type(MaxBox(0), "40");
     ChooseType(0, "boolean");
     EXPECT_FALSE(page().IsEnabled(MinBox(0)));
-    EXPECT_EQ(Shown(MinBox(0)), "0");
-    EXPECT_EQ(Shown(MaxBox(0)), "160");
-    EXPECT_EQ(form().minLength[0], 1);
-    EXPECT_EQ(form().maxLength[0], 1);
+    EXPECT_EQ(Shown(MinBox(0)) + " " + Shown(MaxBox(0)), "0 160");
+    EXPECT_EQ(Values(form().minLength[0], form().maxLength[0]), Values(1, 1));
 }
 
 TEST_F(FormPageTest, PropertiesSurviveOnlyTheTypeChangesThatKeepThem) {
@@ -128,20 +120,17 @@ TEST_F(FormPageTest, LargeDataWantsTheTwoDReaderAndOffersReadFrom2DBesideIt) {
     ChooseType(3, "text");
     ASSERT_EQ(page().ListText(TypeList(3), 16), "large data");
     ChooseType(3, "large data");
-    EXPECT_EQ(form().dataType[3], kTypeLargeData);
-    EXPECT_EQ(form().inputSource[3], kSourceReader);
-    EXPECT_EQ(form().partialRead[3], 1);
+    EXPECT_EQ(Values(form().dataType[3], form().inputSource[3], form().partialRead[3]),
+              Values(kTypeLargeData, kSourceReader, 1));
 
     ChooseType(4, "text");
     EXPECT_EQ(page().ListText(TypeList(4), 16), "read from 2D");
     ChooseType(4, "read from 2D");
-    EXPECT_EQ(form().dataType[4], kTypeReadFrom2D);
-    EXPECT_EQ(form().inputSource[4], kSourceKeypad);
+    EXPECT_EQ(Values(form().dataType[4], form().inputSource[4]), Values(kTypeReadFrom2D, kSourceKeypad));
     EXPECT_EQ(Shown(SourceList(4)), "keypad");
 
     EXPECT_EQ(Typed(MaxBox(3), "3000"), "2048");
-    EXPECT_EQ(form().maxLengthBlocks[3], 12);
-    EXPECT_EQ(form().maxLength[3], 128);
+    EXPECT_EQ(Values(form().maxLengthBlocks[3], form().maxLength[3]), Values(12, 128));
 
     ChooseType(3, "nil");
     EXPECT_EQ(form().dataType[4], kTypeNil) << "read from 2D needs a large data line";
@@ -186,11 +175,10 @@ TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
 
     page().Choose(IDC_FORM_LOOKUP_LIST, "1st lookup file");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Lookup");
-    EXPECT_EQ(form().lookupField[0], 3) << "a text line has no -field or +field";
-    EXPECT_EQ(Shown(LookupList(0)), "field 3");
-    EXPECT_EQ(page().ListCount(LookupList(0)), 13);
-    EXPECT_EQ(form().lookupField[1], 15);
-    EXPECT_EQ(Shown(LookupList(1)), "-field 3");
+    EXPECT_EQ(Values(form().lookupField[0], form().lookupField[1], page().ListCount(LookupList(0))),
+              Values(3, 15, 13))
+        << "a text line has no -field or +field";
+    EXPECT_EQ(Shown(LookupList(0)) + ", " + Shown(LookupList(1)), "field 3, -field 3");
 
     page().Choose(IDC_FORM_LOOKUP_LIST, "nil");
     EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
@@ -200,8 +188,7 @@ TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
 TEST_F(FormPageTest, RecordActionGatesKeyFieldAndAdvanced) {
     Open();
     page().Choose(IDC_FORM_RECORD_LIST, "update lookup");
-    EXPECT_FALSE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
-    EXPECT_FALSE(page().IsEnabled(IDC_FORM_ADVANCED));
+    EXPECT_EQ(Enabled(page(), {IDC_FORM_KEYFIELD_LIST, IDC_FORM_ADVANCED}), Values(0, 0));
     page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
     page().Choose(IDC_FORM_KEYFIELD_LIST, "line 4");
@@ -218,9 +205,7 @@ TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     page().Choose(IDC_FORM_ESC_LIST, "menu  3");
     EXPECT_EQ(form().escTarget, 23);
     page().Click(IDC_FORM_RESET);
-    EXPECT_EQ(form().dataType[0], kTypeNil);
-    EXPECT_EQ(form().escTarget, 0);
-    EXPECT_EQ(form().nextTarget, 2);
+    EXPECT_EQ(Values(form().dataType[0], form().escTarget, form().nextTarget), Values(kTypeNil, 0, 2));
     page().Choose(IDC_FORM_ID_LIST, "form  1");
     EXPECT_EQ(Shown(TypeList(0)), "letter");
 }
@@ -243,30 +228,23 @@ TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     page().Choose(IDC_FORM_RECORD_LIST, "save & update");
     ToggleZorqMode();
 
-    EXPECT_EQ(form().zorqMode, 1);
-    EXPECT_EQ(form().dataType[0], kTypeText);
-    EXPECT_EQ(form().lookupField[0], 3) << "the lookup's key field";
-    EXPECT_EQ(form().dataType[1], kTypeZorq);
+    // Line 1 keyed by the lookup's key field, line 2 ZORQ, then only lookup lines.
+    EXPECT_EQ(Values(form().zorqMode, form().dataType[0], form().lookupField[0], form().dataType[1],
+                     form().dataType[3], form().recordAction),
+              Values(1, kTypeText, 3, kTypeZorq, kTypeNil, kRecordSave));
     EXPECT_EQ(FieldText(form().initialValue[1]), "0");
-    EXPECT_EQ(Shown(TypeList(1)), "ZORQ");
-    EXPECT_FALSE(page().IsEnabled(TypeList(0)));
-    EXPECT_FALSE(page().IsEnabled(TypeList(1)));
-    EXPECT_EQ(form().recordAction, kRecordSave);
-    EXPECT_EQ(Shown(IDC_FORM_KEYFIELD_LIST), "none");
-    EXPECT_EQ(Shown(IDC_FORM_NEXT_LIST), "form  1");
-    for (int id : {IDC_FORM_RECORD_LIST, IDC_FORM_KEYFIELD_LIST, IDC_FORM_NEXT_LIST})
-        EXPECT_FALSE(page().IsEnabled(id));
+    const int fixed[] = {TypeList(0), TypeList(1), IDC_FORM_RECORD_LIST, IDC_FORM_KEYFIELD_LIST, IDC_FORM_NEXT_LIST};
+    for (int id : fixed) EXPECT_FALSE(page().IsEnabled(id)) << id;
+    EXPECT_EQ(Shown(TypeList(1)) + " " + Shown(IDC_FORM_KEYFIELD_LIST) + " " + Shown(IDC_FORM_NEXT_LIST),
+              "ZORQ none form  1");
     EXPECT_EQ(page().items(TypeList(2)), (std::vector<std::string>{"nil", "lookup"}));
     EXPECT_EQ(Shown(TypeList(2)), "lookup");
-    EXPECT_EQ(form().dataType[3], kTypeNil) << "only lookup lines follow the ZORQ line";
 
     ToggleZorqMode();
     EXPECT_EQ(form().dataType[1], kTypeNil) << "the ZORQ line goes with the mode";
-    EXPECT_EQ(page().ListCount(TypeList(1)), 16);
-    EXPECT_EQ(page().ListCount(TypeList(2)), 16);
+    EXPECT_EQ(Values(page().ListCount(TypeList(1)), page().ListCount(TypeList(2))), Values(16, 16));
     EXPECT_EQ(Shown(TypeList(2)), "lookup");
-    for (int id : {TypeList(0), TypeList(1), IDC_FORM_RECORD_LIST, IDC_FORM_NEXT_LIST, IDC_FORM_KEYFIELD_LIST})
-        EXPECT_TRUE(page().IsEnabled(id)) << id;
+    for (int id : fixed) EXPECT_TRUE(page().IsEnabled(id)) << id;
 }
 
 // Cancelled in the options dialog, the mode leaves page and form alone.
@@ -299,9 +277,8 @@ TEST_F(FormPageTest, ApplyDropsPropertiesTheTypeDoesNotUse) {
     form().suffixOn[0] = 1;  // a lookup line whose data is not saved
     sheet().Ok();
     EXPECT_TRUE(t.doc.modified) << "even for an untouched form";
-    EXPECT_EQ(t.doc.blocks.forms[3].prefixOn[5], 0);
-    EXPECT_EQ(t.doc.blocks.forms[3].prefixCode[5][0], 0);
-    EXPECT_EQ(t.doc.blocks.forms[0].suffixOn[0], 0);
+    const auto& forms = t.doc.blocks.forms;
+    EXPECT_EQ(Values(forms[3].prefixOn[5], forms[3].prefixCode[5][0], forms[0].suffixOn[0]), Values(0, 0, 0));
 }
 
 TEST_F(FormPageTest, LanguageFileGivesTheLabelsAndTheColumnHeader) {
@@ -310,9 +287,8 @@ TEST_F(FormPageTest, LanguageFileGivesTheLabelsAndTheColumnHeader) {
     t.strings.table().SetSlot(119, "Variablen");
     t.strings.SetLanguageActive(true);
     Open();
-    EXPECT_EQ(Shown(IDC_FORM_ID_LABEL), "Kennung :");
-    EXPECT_EQ(Shown(MoreButton(11)), "mehr...");
-    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variablen");
+    EXPECT_EQ(Shown(IDC_FORM_ID_LABEL) + "|" + Shown(MoreButton(11)) + "|" + Shown(IDC_FORM_COL_LOOKUP),
+              "Kennung :|mehr...|Variablen");
 }
 
 // The whole road: edit on the page, apply, save, and find the record's
@@ -333,17 +309,13 @@ TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
 
     const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
     const std::size_t record = kBlocksOffset + offsetof(TemplateBlocks, forms);
-    auto at = [&](std::size_t offset) { return bytes[record + offset]; };
-    EXPECT_EQ(at(offsetof(FormRecord, keyLine)), 3);
-    EXPECT_EQ(at(offsetof(FormRecord, noKeyLine)), 0);
-    EXPECT_EQ(at(offsetof(FormRecord, lastInputLine)), 3);
-    EXPECT_EQ(at(offsetof(FormRecord, recordFieldCount)), 3);
-    EXPECT_EQ(at(offsetof(FormRecord, keyFieldPosition)), 3);
-    EXPECT_EQ(at(offsetof(FormRecord, addedLength) + 1), 2) << "the two prefix codes";
-    const unsigned recordLength = at(23) | (at(24) << 8);
-    EXPECT_EQ(recordLength, 60u) << "prefixes are not part of the stored length";
-    EXPECT_EQ(at(offsetof(FormRecord, maxLength) + 2), 30);
-    EXPECT_EQ(at(offsetof(FormRecord, inputSource) + 3), kSourceAll) << "an unused line";
+    FormRecord saved;  // the record's bytes in the file, read as the record
+    std::memcpy(&saved, &bytes[record], sizeof saved);
+    // The record's length leaves out the two prefix codes, which widen line 2.
+    EXPECT_EQ(Values(saved.keyLine, saved.noKeyLine, saved.lastInputLine, saved.recordFieldCount,
+                     saved.keyFieldPosition, GetLe16(saved.recordLength), saved.addedLength[1], saved.maxLength[2],
+                     saved.inputSource[3]),
+              Values(3, 0, 3, 3, 3, 60, 2, 30, kSourceAll));
 }
 
 }  // namespace
