@@ -55,7 +55,7 @@ TEST_F(LineDialogTest, InitialValueIsFilteredByTheLineType) {
             d.Ok();
         });
         EXPECT_EQ(FieldText(form().initialValue[0]), c.stored) << c.type;
-        EXPECT_EQ(form().initialValueOn[0], 1) << c.type;
+        EXPECT_EQ(form().initialValueOn[0], 1);
     }
 }
 
@@ -114,9 +114,10 @@ TEST_F(LineDialogTest, LargeDataStartStaysInsideTheLine) {
         d.Ok();
     });
     EXPECT_EQ(shown, "500");
-    EXPECT_EQ(Values(form().partialStartBlocks[0], form().partialStart[0], form().partialRead[0]), Values(3, 20, 0));
-    EXPECT_FALSE(page().IsEnabled(LookupList(0))) << "500 characters read whole fit no field";
-    EXPECT_EQ(form().lookupField[0], 0);
+    EXPECT_EQ(Values(form().partialStartBlocks[0], form().partialStart[0], form().partialRead[0],
+                     page().IsEnabled(LookupList(0)), form().lookupField[0]),
+              Values(3, 20, 0, false, 0))
+        << "500 characters read whole fit no field";
     EXPECT_EQ(Shown(LookupList(0)), "nil");
     page().Type(MaxBox(0), "100");
     EXPECT_TRUE(page().IsEnabled(LookupList(0)));
@@ -179,11 +180,10 @@ TEST_F(LineDialogTest, ZorqLineWaitsForEnterAndHasNoCodes) {
     ToggleZorqMode();
     OpenDialog(
         [](FakeDialog& d) {
-            EXPECT_FALSE(d.IsEnabled(IDC_FPROP_PREFIX));
-            EXPECT_FALSE(d.IsEnabled(IDC_FPROP_PARTIAL));
-            EXPECT_EQ(d.GetText(IDC_FPROP_AUTOENTER_LIST), "ENTER+Scan");
-            EXPECT_TRUE(d.IsChecked(IDC_FPROP_INITIAL));
-            EXPECT_EQ(d.GetText(IDC_FPROP_INITIAL_EDIT), "0");
+            EXPECT_EQ(Values(d.IsEnabled(IDC_FPROP_PREFIX), d.IsEnabled(IDC_FPROP_PARTIAL),
+                             d.IsChecked(IDC_FPROP_INITIAL)),
+                      Values(false, false, true));
+            EXPECT_EQ(d.GetText(IDC_FPROP_AUTOENTER_LIST) + " " + d.GetText(IDC_FPROP_INITIAL_EDIT), "ENTER+Scan 0");
             d.Ok();
         },
         1);
@@ -195,12 +195,11 @@ TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
     ChooseType(0, "image");
     EXPECT_FALSE(page().IsEnabled(MinBox(0)));
     OpenDialog([](FakeDialog& d) {
-        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_CHECKPATH));
-        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_FIXEDLEN));
+        EXPECT_EQ(Enabled(d, {IDC_IPROP_CHECKPATH, IDC_IPROP_FIXEDLEN}), Values(0, 0));
         d.Click(IDC_IPROP_EDITPATH);
-        EXPECT_TRUE(d.IsChecked(IDC_IPROP_SAVEPATH));
-        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_SAVEPATH));
-        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_CHECKPATH));
+        EXPECT_EQ(Values(d.IsChecked(IDC_IPROP_SAVEPATH), d.IsEnabled(IDC_IPROP_SAVEPATH),
+                         d.IsEnabled(IDC_IPROP_CHECKPATH)),
+                  Values(1, 0, 1));
         d.Click(IDC_IPROP_FIXEDLEN);
         EXPECT_EQ(d.Typed(IDC_IPROP_FIXEDLEN_EDIT, "300"), "255");
         d.Click(IDC_IPROP_INITIAL);
@@ -213,12 +212,12 @@ TEST_F(LineDialogTest, EditingTheImagePathImpliesSavingIt) {
 
     OpenDialog([](FakeDialog& d) {
         d.Click(IDC_IPROP_EDITPATH);
-        EXPECT_FALSE(d.IsChecked(IDC_IPROP_SAVEPATH));
-        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_SAVEPATH));
-        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_FIXEDLEN_EDIT));
+        EXPECT_EQ(Values(d.IsChecked(IDC_IPROP_SAVEPATH), d.IsEnabled(IDC_IPROP_SAVEPATH),
+                         d.IsEnabled(IDC_IPROP_FIXEDLEN_EDIT)),
+                  Values(0, 1, 0));
         d.Click(IDC_IPROP_SAVEPATH);
-        EXPECT_TRUE(d.IsEnabled(IDC_IPROP_FIXEDLEN_EDIT)) << "a saved path may have a fixed length";
-        EXPECT_FALSE(d.IsEnabled(IDC_IPROP_INITIAL_EDIT));
+        EXPECT_EQ(Enabled(d, {IDC_IPROP_FIXEDLEN_EDIT, IDC_IPROP_INITIAL_EDIT}), Values(1, 0))
+            << "a saved path may have a fixed length";
         d.Ok();
     });
     EXPECT_EQ(Values(form().editFilePath[0], form().saveFilePath[0]), Values(0, 1));
@@ -230,8 +229,7 @@ TEST_F(LineDialogTest, LookupLineOptionsHangOnSavingItsData) {
     OpenLine("lookup", [](FakeDialog& d) {
         EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
         d.Click(IDC_LPROP_SAVEDATA);
-        EXPECT_TRUE(d.IsEnabled(IDC_LPROP_FIXEDLEN));
-        EXPECT_FALSE(d.IsEnabled(IDC_LPROP_FIXEDLEN_EDIT));
+        EXPECT_EQ(Enabled(d, {IDC_LPROP_FIXEDLEN, IDC_LPROP_FIXEDLEN_EDIT}), Values(1, 0));
         d.Click(IDC_LPROP_FIXEDLEN);
         EXPECT_EQ(d.Typed(IDC_LPROP_FIXEDLEN_EDIT, "200"), "160");
         d.Click(IDC_LPROP_SUFFIX);
@@ -274,8 +272,8 @@ TEST(StampPictureTest, FollowsPartsStyleAndSeparators) {
 TEST_F(LineDialogTest, StampDialogShowsLivePicturesAndCancelRestores) {
     const FormRecord before = form();
     OnModal(TIMESTAMPDLG_NAME, [this](FakeDialog& d) {
-        EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP), "Date Format : YYYY/MM/DD");
-        EXPECT_EQ(d.GetText(IDC_STAMP_TIME_GROUP), "Time Format : HH:MM:SS");
+        EXPECT_EQ(d.GetText(IDC_STAMP_DATE_GROUP) + d.GetText(IDC_STAMP_TIME_GROUP),
+                  "Date Format : YYYY/MM/DDTime Format : HH:MM:SS");
         d.Choose(IDC_STAMP_DATESTYLE_LIST, "Day.Month.Year");
         d.Choose(IDC_STAMP_YEARDIGITS_LIST, "2 Digits (YY)");
         d.Type(IDC_STAMP_DATESEP_EDIT, "-");
@@ -301,11 +299,8 @@ TEST_F(LineDialogTest, StampDialogShowsLivePicturesAndCancelRestores) {
 
 TEST_F(LineDialogTest, OptionsOfAFreshFormAndTheExportName) {
     OnModal(ADVANCEDLG_NAME, [](FakeDialog& d) {
-        EXPECT_EQ(d.title(), "Form #1");
-        EXPECT_TRUE(d.IsChecked(IDC_ADV_CHANGEEXPORT));
-        EXPECT_EQ(d.GetText(IDC_ADV_EXPORTNAME), "Form 01");
-        EXPECT_TRUE(d.IsChecked(IDC_ADV_AUTODELETE));
-        EXPECT_TRUE(d.IsChecked(IDC_ADV_OVERWRITE));
+        EXPECT_EQ(d.title() + ", " + d.GetText(IDC_ADV_EXPORTNAME), "Form #1, Form 01");
+        EXPECT_EQ(Checked(d, {IDC_ADV_CHANGEEXPORT, IDC_ADV_AUTODELETE, IDC_ADV_OVERWRITE}), Values(1, 1, 1));
         EXPECT_FALSE(d.IsEnabled(IDC_ADV_APPEND));
         d.Type(IDC_ADV_EXPORTNAME, "Stock");
         d.Click(IDC_ADV_AUTOEXPORT);
