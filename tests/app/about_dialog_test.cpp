@@ -25,9 +25,8 @@ TEST(AboutDialog, ShowsTheProgramsNameAndVersionWhateverTheLanguage) {
     int result = -1;
     host.OnModal(ABOUTBOX_NAME, [&](test::FakeDialog& d) {
         EXPECT_EQ(d.title(), "The Varnok Formwright");
-        EXPECT_EQ(d.GetText(IDC_ABOUT_TITLE), "Varnok Series Formwright (Version\xA0" "1.0.1.0)");
-        EXPECT_EQ(d.GetText(IDC_ABOUT_NOTICE), "Copyright (C) Varnok");
-        EXPECT_EQ(d.GetText(kIdOk), "OK");
+        EXPECT_EQ(test::Texts(d, {IDC_ABOUT_TITLE, IDC_ABOUT_NOTICE, kIdOk}),
+                  "Varnok Series Formwright (Version\xA0" "1.0.1.0)|Copyright (C) Varnok|OK");
         d.Cancel();
         result = d.result();
     });

@@ -16,9 +16,13 @@
 namespace fw {
 namespace {
 
+using test::Checked;
+using test::Enabled;
 using test::FakeDialog;
 using test::FakeShellHost;
 using test::TempDir;
+using test::Texts;
+using test::Values;
 
 constexpr int kAutoPreload = IDC_PREFS_AUTOPRELOAD;
 constexpr int kOnTop = IDC_PREFS_ALWAYSONTOP;
@@ -61,14 +65,12 @@ TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpens) {
     // Changed behind the program's back: the dialog reads the file again.
     WriteFile(kIniFileName, "C:\\x.QLT\r1\r0\r0\r");
     RunPreferences([](FakeDialog& d) {
-        EXPECT_EQ(d.title(), "QELTAR Preferences") << "no language: the template's texts";
-        EXPECT_EQ(d.GetText(kAutoPreload), "&Auto-preload the last editing file.");
-        EXPECT_TRUE(d.IsChecked(kAutoPreload));
-        EXPECT_FALSE(d.IsChecked(kOnTop));
+        EXPECT_EQ(d.title() + "|" + d.GetText(kAutoPreload), "QELTAR Preferences|&Auto-preload the last editing file.")
+            << "no language: the template's texts";
+        EXPECT_EQ(Checked(d, {kAutoPreload, kOnTop}), Values(1, 0));
         EXPECT_EQ(d.items(kLanguageList), std::vector<std::string>{"Default <English>"});
         EXPECT_EQ(d.ListSelection(kLanguageList), 0);
-        EXPECT_FALSE(d.IsEnabled(kLanguageLabel)) << "no language files";
-        EXPECT_FALSE(d.IsEnabled(kLanguageList));
+        EXPECT_EQ(Enabled(d, {kLanguageLabel, kLanguageList}), Values(0, 0)) << "no language files";
         d.Cancel();
     });
     EXPECT_EQ(result, 0);
@@ -87,16 +89,10 @@ TEST_F(PreferencesDialogTest, ListsTheLanguageFilesAndTakesTheChosenOnesTexts) {
         EXPECT_EQ(d.items(kLanguageList),
                   (std::vector<std::string>{"Default <English>", "Fran\xe7" "ais", "Deutsch"}));
         EXPECT_EQ(d.ListSelection(kLanguageList), 2);
-        EXPECT_TRUE(d.IsEnabled(kLanguageLabel));
-        EXPECT_TRUE(d.IsEnabled(kLanguageList));
-        EXPECT_FALSE(d.IsChecked(kAutoPreload));
-        EXPECT_TRUE(d.IsChecked(kOnTop));
+        EXPECT_EQ(Enabled(d, {kLanguageLabel, kLanguageList}), Values(1, 1));
+        EXPECT_EQ(Checked(d, {kAutoPreload, kOnTop}), Values(0, 1));
         EXPECT_EQ(d.title(), "Einstellungen");
-        EXPECT_EQ(d.GetText(kAutoPreload), "&Letzte Datei laden");
-        EXPECT_EQ(d.GetText(kOnTop), "");
-        EXPECT_EQ(d.GetText(kLanguageLabel), "");
-        EXPECT_EQ(d.GetText(kIdOk), "Gut");
-        EXPECT_EQ(d.GetText(kIdCancel), "");
+        EXPECT_EQ(Texts(d, {kAutoPreload, kOnTop, kLanguageLabel, kIdOk, kIdCancel}), "&Letzte Datei laden|||Gut|");
         d.Cancel();
     });
 }
@@ -114,8 +110,7 @@ TEST_F(PreferencesDialogTest, ChecksToggleOnEachClickAndOkWritesThem) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(Ini(), "Unknow\r1\r1\r0\r");
-    EXPECT_TRUE(shell->preferences().autoPreload);
-    EXPECT_TRUE(shell->preferences().alwaysOnTop);
+    EXPECT_EQ(Values(shell->preferences().autoPreload, shell->preferences().alwaysOnTop), Values(1, 1));
     EXPECT_EQ(host.placements().back(), true) << "the window is placed again, now topmost";
     EXPECT_FALSE(shell->strings().languageActive());
 }
@@ -154,10 +149,8 @@ TEST_F(PreferencesDialogTest, CancelWritesNothingAndKeepsTheLanguage) {
         d.Choose(kLanguageList, 1);
         d.Cancel();
     });
-    EXPECT_EQ(result, 0);
-    EXPECT_FALSE(IniExists());
-    EXPECT_FALSE(shell->preferences().autoPreload);
-    EXPECT_FALSE(shell->strings().languageActive());
+    EXPECT_EQ(Values(result, IniExists(), shell->preferences().autoPreload, shell->strings().languageActive()),
+              Values(0, 0, 0, 0));
     EXPECT_EQ(DeviceText(3001), kMaximize);
 
     const std::string before = "C:\\keep.QLT\r0\r1\r0\r";

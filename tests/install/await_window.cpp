@@ -8,29 +8,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
+
+#include "wine/designer_driver.h"
 
 namespace {
 
-std::vector<HWND> VisibleTopLevelWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND hwnd, LPARAM list) {
-            if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-std::string TitleOf(HWND hwnd) {
-    char text[512] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
+using fw::wine::TitleOf;
+using fw::wine::VisibleTopLevelWindows;
 
 HWND FindByTitle(const std::string& title) {
-    for (HWND hwnd : VisibleTopLevelWindows())
+    for (HWND hwnd : VisibleTopLevelWindows(0))
         if (TitleOf(hwnd) == title) return hwnd;
     return nullptr;
 }
@@ -60,6 +47,6 @@ int main(int argc, char** argv) {
         Sleep(100);
     }
     std::fprintf(stderr, "no window \"%s\"; visible windows:\n", title.c_str());
-    for (HWND hwnd : VisibleTopLevelWindows()) std::fprintf(stderr, "  \"%s\"\n", TitleOf(hwnd).c_str());
+    for (HWND hwnd : VisibleTopLevelWindows(0)) std::fprintf(stderr, "  \"%s\"\n", TitleOf(hwnd).c_str());
     return 1;
 }

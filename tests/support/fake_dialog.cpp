@@ -722,6 +722,12 @@ std::vector<int> Checked(const Dialog& dialog, std::initializer_list<int> ids) {
     return states;
 }
 
+std::string Texts(const Dialog& dialog, std::initializer_list<int> ids) {
+    std::string texts;
+    for (const int* id = ids.begin(); id != ids.end(); ++id) texts += (id == ids.begin() ? "" : "|") + dialog.GetText(*id);
+    return texts;
+}
+
 DialogHandler& NoLogic() {
     static NullHandler handler;
     return handler;

@@ -269,6 +269,8 @@ int ListFind(const Dialog& dialog, int id, std::string_view text);
 // is compared at once: EXPECT_EQ(Enabled(d, {a, b}), Values(1, 0)).
 std::vector<int> Enabled(const Dialog& dialog, std::initializer_list<int> ids);
 std::vector<int> Checked(const Dialog& dialog, std::initializer_list<int> ids);
+// The controls' texts joined by "|".
+std::string Texts(const Dialog& dialog, std::initializer_list<int> ids);
 
 // A handler that does nothing: the logic of a dialog that only owns the
 // one under test.

@@ -20,7 +20,8 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam) {
     auto* state = reinterpret_cast<EnumState*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == state->processId && IsWindowVisible(hwnd)) state->windows->push_back(hwnd);
+    if ((state->processId == 0 || owner == state->processId) && IsWindowVisible(hwnd))
+        state->windows->push_back(hwnd);
     return TRUE;
 }
 

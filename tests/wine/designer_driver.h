@@ -39,6 +39,7 @@ std::string ClassOf(HWND hwnd);
 std::string TextOf(HWND hwnd);
 // A window's caption as the system keeps it, without asking its process.
 std::string TitleOf(HWND hwnd);
+// Of one process, or of every process for 0.
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 // A visible top-level window of the process with this class and exact
 // title; nullptr when there is none.

@@ -29,7 +29,6 @@ std::string TemplateTitle(const char* name);
 // ---- The running program ---------------------------------------------------
 
 constexpr const char* kDialogClass = "#32770";
-constexpr const char* kNewFileCaption = "Formwright - [ New file ]";
 
 std::string SheetCaption(const std::string& path);
 
