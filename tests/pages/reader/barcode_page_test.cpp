@@ -68,9 +68,7 @@ TEST_F(BarcodePageTest, TwoDImageCaptureRowStaysGreyedWithItsParametersReachable
     block().twoDImageCaptureOn = 1;
     Open(kBarcodePage);
     ChooseReader("2D Reader");
-    EXPECT_FALSE(page().IsEnabled(Box(19)));
-    EXPECT_TRUE(page().IsEnabled(More(19)));
-    EXPECT_FALSE(page().IsEnabled(IDC_BARCODE_ANGLE_LIST)) << "illumination stays off";
+    EXPECT_EQ(Enabled(page(), {Box(19), More(19), IDC_BARCODE_ANGLE_LIST}), Values(0, 1, 0)) << "illumination stays off";
 }
 
 TEST_F(BarcodePageTest, NoReaderGreysThePageAndWritesTheGreyedRowsIntoTheElrGroup) {
@@ -85,10 +83,10 @@ TEST_F(BarcodePageTest, NoReaderGreysThePageAndWritesTheGreyedRowsIntoTheElrGrou
     EXPECT_TRUE(page().IsEnabled(IDC_BARCODE_RFID)) << "an RFID reader needs no barcode reader";
 
     sheet().Ok();
-    EXPECT_EQ(block().readerType, kReaderTypeNone);
-    EXPECT_EQ(block().elrUpcaOn, 0) << "row 0: Code 39";
-    EXPECT_EQ(block().elrEan8On, 1) << "row 3: Chinese 25";
-    EXPECT_EQ(block().elrDecodeTimeout, 7) << "the hidden box carrying the laser aim duration";
+    // Row 0 (Code 39) and row 3 (Chinese 25) in the ELR group, and the hidden
+    // box carrying the laser aim duration.
+    EXPECT_EQ(Values(block().readerType, block().elrUpcaOn, block().elrEan8On, block().elrDecodeTimeout),
+              Values(kReaderTypeNone, 0, 1, 7));
     EXPECT_EQ(std::memcmp(&before, &block(), offsetof(ReaderBlock, reserved84)), 0) << "the laser group";
     EXPECT_EQ(std::memcmp(&before.twoDUpcaOn, &block().twoDUpcaOn,
                           offsetof(ReaderBlock, reserved343) - offsetof(ReaderBlock, twoDUpcaOn)),
@@ -130,16 +128,15 @@ TEST_F(BarcodePageTest, LaserCouponCodeNeedsUpcaOrEan13AndGs1128) {
     EXPECT_EQ(working().laserCouponOn, 1);
 
     page().Click(Box(7));  // GS1-128 off
-    EXPECT_EQ(working().laserGs1128On, 0);
     ExpectRowOn(20, false);
-    EXPECT_EQ(working().laserCouponOn, 0);
+    EXPECT_EQ(Values(working().laserGs1128On, working().laserCouponOn), Values(0, 0));
 
     page().Click(Box(7));
     page().Click(Box(20));
     page().Click(Box(13));  // EAN-13 off: UPC-A still carries the coupon
     EXPECT_EQ(working().laserEan13On, 0);
-    EXPECT_FALSE(page().IsChecked(Box(14)));
-    EXPECT_FALSE(page().IsEnabled(Box(14))) << "Bookland EAN follows EAN-13";
+    ExpectRowOn(14, false);  // Bookland EAN follows EAN-13
+    EXPECT_FALSE(page().IsEnabled(Box(14)));
     ExpectRowOn(20, true);
     page().Click(Box(9));  // UPC-A off as well
     ExpectRowOn(20, false);
@@ -165,8 +162,7 @@ TEST_F(BarcodePageTest, CouponWithoutItsPrerequisiteAsksTheCouponDialog) {
     OnModal("COUPON_CODE_2D", [](FakeDialog& d) { d.Cancel(); });
     page().Click(Box(20));
     ExpectRowOn(20, false);
-    EXPECT_EQ(working().laserCouponOn, 0);
-    EXPECT_EQ(working().laserUpcaPreamble, 2);
+    EXPECT_EQ(Values(working().laserCouponOn, working().laserUpcaPreamble), Values(0, 2));
 
     OnModal("COUPON_CODE_2D", [](FakeDialog& d) {
         d.Click(IDC_COUPON_UPCA);  // the note about the preamble comes first
@@ -216,9 +212,10 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
 
     sheet().Show(kBarcodePage);
     page().Click(IDC_BARCODE_RFID);
-    EXPECT_EQ(t.doc.rfidReaderFlag, 0u);
-    EXPECT_EQ(session().formPage().state().forms[0].inputSource[0], kSourceAll) << "no RFID reader, no RFID source";
-    EXPECT_EQ(session().formPage().state().forms[7].inputSource[11], kSourceAll) << "on every form";
+    const auto& forms = session().formPage().state().forms;
+    EXPECT_EQ(Values(t.doc.rfidReaderFlag, forms[0].inputSource[0], forms[7].inputSource[11]),
+              Values(0, kSourceAll, kSourceAll))
+        << "no RFID reader, no RFID source on any form";
     EXPECT_LT(ListFind(form, IDC_FORM_SOURCE_FIRST, "RFID"), 0);
 
     page().Click(IDC_BARCODE_RFID);
