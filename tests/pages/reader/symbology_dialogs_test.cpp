@@ -191,8 +191,9 @@ TEST_F(ReaderDialogTest, EveryMemberChangesExactlyTheBytesOfTheControlWorked) {
 }
 
 TEST_F(ReaderDialogTest, NamesWithoutADialogOpenNothing) {
-    EXPECT_EQ(RunReaderDialog(owner, "NOSUCHDLG", context), -1);
-    EXPECT_EQ(RunReaderDialog(owner, COUPON_CODE_NOTE_NAME, context), -1) << "opened only by the coupon dialogs";
+    EXPECT_EQ(Values(RunReaderDialog(owner, "NOSUCHDLG", context), RunReaderDialog(owner, COUPON_CODE_NOTE_NAME, context)),
+              Values(-1, -1))
+        << "the note is opened only by the coupon dialogs";
     EXPECT_TRUE(owner.ui().modalsRun().empty());
 }
 
@@ -223,8 +224,7 @@ TEST_F(ReaderDialogTest, LengthModeOkKeepsTheSmallerAsMinimumAndRefusesZero) {
         d.Ok();
         ASSERT_EQ(messages().size(), 1u);
         EXPECT_EQ(messages()[0].title + ": " + messages()[0].text, "Warning: Invalid value!");
-        EXPECT_FALSE(d.ended());
-        EXPECT_EQ(d.focus(), IDC_SYM_LENGTH1);
+        EXPECT_EQ(Values(d.ended(), d.focus()), Values(false, IDC_SYM_LENGTH1));
         // What OK stored before it stopped stays until Cancel.
         EXPECT_EQ(Values(reader().twoDIntl25LenMode, reader().twoDIntl25ToEan13), Values(kOneLength, 1));
         d.Cancel();
@@ -384,10 +384,9 @@ TEST_F(ReaderDialogTest, ImageCaptureWorksLiveAndCancelPutsItBack) {
         EXPECT_FALSE(d.IsEnabled(IDC_IMG_GAIN)) << "autoexposure is on";
         d.Click(IDC_IMG_AUTOEXPOSURE);
         EXPECT_EQ(d.Typed(IDC_IMG_GAIN, "200"), "127");
-        EXPECT_EQ(reader().twoDGain, 127);
         d.Choose(IDC_IMG_FORMAT, 1);
-        EXPECT_EQ(reader().twoDImageFormat, 3);
-        EXPECT_FALSE(d.IsEnabled(IDC_IMG_JPEG_QUALITY));
+        EXPECT_EQ(Values(reader().twoDGain, reader().twoDImageFormat, d.IsEnabled(IDC_IMG_JPEG_QUALITY)),
+                  Values(127, 3, false));
         d.Click(IDC_IMG_AUTO_NAME);
         d.Type(IDC_IMG_TITLE, "SHELF");
         EXPECT_EQ(FieldText(reader().imageFileTitle), "SHELF");
@@ -405,8 +404,7 @@ TEST_F(ReaderDialogTest, RfidStartPositionAndDelimiter) {
     });
     EXPECT_EQ(Open(RFIDPARAMDLG_NAME,
                    [](FakeDialog& d) {
-                       EXPECT_EQ(d.GetText(IDC_RFID_START), "-1");
-                       EXPECT_EQ(d.GetText(IDC_RFID_DELIMITER), ", ");
+                       EXPECT_EQ(Texts(d, {IDC_RFID_START, IDC_RFID_DELIMITER}), "-1|, ");
                        EXPECT_EQ(d.Typed(IDC_RFID_START, "-"), "-") << "waits for the digits";
                        EXPECT_EQ(d.Typed(IDC_RFID_START, "300"), "-1");
                        EXPECT_EQ(d.Typed(IDC_RFID_LENGTH, "256"), "255");
