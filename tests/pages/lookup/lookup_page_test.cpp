@@ -23,14 +23,12 @@ protected:
 TEST_F(LookupPageTest, FieldCountEnablesSlotsAndKeepsTheKeyAmongThem) {
     Open(kLookupPageIndex);
     ChooseFieldCount(5);
-    EXPECT_TRUE(page().IsEnabled(KeyRadio(4)));
-    EXPECT_FALSE(page().IsEnabled(NameBox(5)));
+    EXPECT_EQ(Enabled(page(), {KeyRadio(4), NameBox(5)}), Values(1, 0));
     page().Click(KeyRadio(3));
     ChooseFieldCount(4);
     EXPECT_TRUE(page().IsChecked(KeyRadio(3))) << "four fields still hold the key";
     ChooseFieldCount(3);
-    EXPECT_TRUE(page().IsChecked(KeyRadio(0)));
-    EXPECT_FALSE(page().IsChecked(KeyRadio(3)));
+    EXPECT_EQ(Checked(page(), {KeyRadio(0), KeyRadio(3)}), Values(1, 0));
     page().Click(KeyRadio(2));
     ChooseFieldCount(8);
     sheet().Ok();
@@ -44,8 +42,7 @@ TEST_F(LookupPageTest, DelimiterBoxFollowsTheRadios) {
     EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Max length");
     EXPECT_EQ(Typed(IDC_LOOKUP_DELIMITER_EDIT, "999"), "255");
     page().Click(IDC_LOOKUP_FIXED_RADIO);
-    EXPECT_EQ(page().GetText(IDC_LOOKUP_DELIMITER_EDIT), "0");
-    EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Length");
+    EXPECT_EQ(Texts(page(), {IDC_LOOKUP_DELIMITER_EDIT, IDC_LOOKUP_COL_LENGTH}), "0|Length");
     sheet().Ok();
     EXPECT_EQ(lookupBlock(0).delimiter, 0);
 }
@@ -58,8 +55,7 @@ TEST_F(LookupPageTest, AppendForAnySaveModeAndTheLengthHeadFromTheLanguageFile) 
     t.strings.table().SetSlot(293, "Laenge");
     t.strings.SetLanguageActive(true);
     Open(kLookupPageIndex);
-    EXPECT_TRUE(page().IsChecked(IDC_LOOKUP_APPEND));
-    EXPECT_FALSE(page().IsChecked(IDC_LOOKUP_OVERWRITE));
+    EXPECT_EQ(Checked(page(), {IDC_LOOKUP_APPEND, IDC_LOOKUP_OVERWRITE}), Values(1, 0));
     EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "") << "entry 294 is empty";
     page().Click(IDC_LOOKUP_FIXED_RADIO);
     EXPECT_EQ(page().GetText(IDC_LOOKUP_COL_LENGTH), "Laenge");
@@ -78,8 +74,7 @@ TEST_F(LookupPageTest, FormPageSeesTheLookupAsEditedWhileTheSheetIsOpen) {
     sheet().Show(kLookupPageIndex);
     page().Click(KeyRadio(1));
     sheet().Show(0);
-    EXPECT_EQ(state().forms[0].lookupField[0], 2);
-    EXPECT_EQ(lookupBlock(0).fieldCount, 0) << "nothing applied yet";
+    EXPECT_EQ(Values(state().forms[0].lookupField[0], lookupBlock(0).fieldCount), Values(2, 0)) << "nothing applied yet";
     sheet().Cancel();
     EXPECT_EQ(lookupBlock(0).fieldCount, 0);
 }
@@ -114,8 +109,7 @@ TEST_F(LookupPageTest, AppliedLookupReachesTheSavedFile) {
     EXPECT_EQ(Values(bytes[lookup], bytes[lookup + 2], bytes[lookup + 3], bytes[lookup + 807], bytes[lookup + 821],
                      bytes[lookup + 41 + 6 * 51], bytes[form1 + offsetof(FormRecord, maxLength)]),
               Values(2, 167, 0, 160, 0, 0, 160));
-    EXPECT_EQ(TextAt(bytes, lookup + 5), "Stock");
-    EXPECT_EQ(TextAt(bytes, lookup + 41), "Article");
+    EXPECT_EQ(TextAt(bytes, lookup + 5) + "|" + TextAt(bytes, lookup + 41), "Stock|Article");
 }
 
 }  // namespace
