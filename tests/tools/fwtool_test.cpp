@@ -284,6 +284,38 @@ TEST_F(Fwtool, ManyFilesGiveEachOneFileReportUnderItsNameAndTheWorstExitCode) {
         EXPECT_EQ(Tool(shapeless).code, 2) << shapeless[0];
 }
 
+// The reader's codes read as the Barcode page and the symbology dialogs list
+// them: a byte on both sides, and the line that shows the change.
+TEST_F(Fwtool, DiffReadsReaderCodesAsThePagesListThem) {
+    const struct {
+        std::uint8_t ReaderBlock::*field;
+        std::uint8_t from, to;
+        const char* line;
+    } cases[] = {
+        // Symbology dialogs' lists, their entries' codes their indexes.
+        {&ReaderBlock::laserCode39LenMode, 3, 1, "reader laser code39 len mode: Range → One Length"},
+        {&ReaderBlock::laserMsiCheckDigits, 0, 1, "reader laser msi check digits: One Check Digit → Two Check Digits"},
+        // The Barcode page's lists: numbers only; a code no entry has; codes of their own.
+        {&ReaderBlock::laserSameCodeTimeout, 10, 25, "reader laser same code timeout: 10 → 25"},
+        {&ReaderBlock::laserRedundancy, 1, 9, "reader laser redundancy: Level 1 → 9"},
+        {&ReaderBlock::laserScanMode, 8, 4, "reader laser scan mode: Laser → Continuous"},
+        // A symbology dialog's list with codes of its own.
+        {&ReaderBlock::twoDMacroPdfMode, 4, 1,
+         "reader 2D macro pdf mode: Pass throught All Symbols → Transmit Any Symbol in Set/No Particular Order"},
+        // The good-read sound's entries are made by the page, not a run of texts.
+        {&ReaderBlock::goodReadSound, 2, 0, "reader good read sound: Sound 2 → Mute"},
+    };
+    test::TestDocument a, b;
+    std::string expected;
+    for (const auto& c : cases) {
+        a.doc.blocks.reader.*c.field = c.from;
+        b.doc.blocks.reader.*c.field = c.to;
+        expected += std::string(c.line) + "\n";
+    }
+    ASSERT_TRUE(WriteTemplateFile(a.doc, dir / "a.QLT") && WriteTemplateFile(b.doc, dir / "b.QLT"));
+    EXPECT_EQ(Tool({"diff", P("a.QLT"), P("b.QLT")}).out, expected);
+}
+
 TEST_F(Fwtool, DiffAsGitsExternalDiffNamesThePathAndLetsGitGoOn) {
     const auto git = [](const std::string& a, const std::string& b) {
         return std::vector<std::string>{"diff", "--git", "t.QLT", a, "1a2b", "100644", b, "3c4d", "100644"};
