@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/test_document.h"
@@ -22,18 +21,8 @@ TEST(DeviceTexts, CarryTheProgramTextsAsFiftyCharacterFields) {
 }
 
 // The terminal finds each screen's texts by their place in the file: every
-// table, given here by its first id and size in file order, must start
-// exactly where the tables before it end.
+// table, in file order, must start exactly where the tables before it end.
 TEST(DeviceTexts, StandInTheFileInTheTerminalsOrder) {
-    const std::pair<int, int> fileOrder[] = {
-        {3001, 5},  {3021, 10}, {3041, 10}, {3061, 10}, {3101, 10}, {3121, 10}, {3141, 5},  {3161, 10},
-        {3181, 10}, {3201, 10}, {3221, 20}, {3241, 20}, {3261, 20}, {3301, 5},  {3321, 5},  {3341, 5},
-        {3361, 5},  {3381, 15}, {3401, 10}, {3421, 5},  {3501, 5},  {3521, 10}, {3541, 5},  {3561, 5},
-        {3581, 10}, {3601, 10}, {3621, 5},  {3641, 10}, {3661, 70}, {3801, 20}, {3821, 15}, {3841, 20},
-        {3861, 10}, {3881, 10}, {3901, 10}, {3921, 15}, {3531, 10}, {3281, 20}, {3431, 10}, {3441, 10},
-        {3761, 10}, {3771, 10}, {3781, 10}, {3791, 10}, {3941, 20}, {3961, 20}, {3741, 20}, {3511, 10},
-        {3551, 10}, {3571, 10}, {3591, 10},
-    };
     test::TestDocument t;
     // Every slot gets a text that names its id.
     for (int id = 3001; id <= 3980; ++id) t.strings.table().SetSlot(id, "#" + std::to_string(id));
@@ -42,7 +31,7 @@ TEST(DeviceTexts, StandInTheFileInTheTerminalsOrder) {
     const std::vector<std::uint8_t> file = test::SavedBytes(t.doc);
 
     std::size_t offset = 20 + 122169 + 500;  // signature, blocks, zero run
-    for (const auto& [firstId, slots] : fileOrder) {
+    for (const auto& [firstId, slots] : kDeviceTables) {
         for (int slot : {0, slots - 1})
             EXPECT_EQ(test::TextAt(file, offset + slot * kSlotSize), "#" + std::to_string(firstId + slot))
                 << "at file offset " << offset;
