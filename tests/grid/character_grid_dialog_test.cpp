@@ -78,8 +78,7 @@ TEST_F(GridDialogTest, AFullListWarnsCancelPutsItBackAndTheDelimiterTakesOnePick
     owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
         test::ClickGridCode(dialog, 0x2E);
         ASSERT_EQ(dialog.messages().size(), 1u);
-        EXPECT_EQ(dialog.messages()[0].title, "Warning");
-        EXPECT_EQ(dialog.messages()[0].text, "Too many characters !!!");
+        EXPECT_EQ(dialog.messages()[0].title + ": " + dialog.messages()[0].text, "Warning: Too many characters !!!");
         EXPECT_EQ(dialog.messages()[0].icon, Icon::Exclamation);
         EXPECT_EQ(full.state().selectedCode(), 0x2E);
         dialog.Click(IDC_GRID_CLEAR);

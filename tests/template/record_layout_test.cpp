@@ -40,8 +40,7 @@ TEST(RecordLayout, KeyMenuDataAndStampTakeTheirPlaces) {
     const std::vector<RecordField> expected = {
         {K::MenuData, -1, 160}, {K::Stamp, -1, 20}, {K::Line, 0, 10}, {K::Line, 1, 5}, {K::Line, 4, 40}};
     EXPECT_EQ(layout.fields, expected);
-    EXPECT_EQ(layout.keyPosition, 4u);
-    EXPECT_EQ(layout.length, 235u);
+    EXPECT_EQ(test::Values(layout.keyPosition, layout.length), test::Values(4, 235));
 }
 
 TEST(RecordLayout, WithoutAKeyLineTheTerminalsKeyLeadsAndTheStampCanClose) {
@@ -61,8 +60,7 @@ TEST(RecordLayout, WithoutAKeyLineTheTerminalsKeyLeadsAndTheStampCanClose) {
     const std::vector<RecordField> expected = {
         {K::KeyField, -1, 8}, {K::Line, 1, 10}, {K::Line, 2, 6}, {K::Line, 4, 30}, {K::Stamp, -1, 20}};
     EXPECT_EQ(layout.fields, expected);
-    EXPECT_EQ(layout.keyPosition, 1u);
-    EXPECT_EQ(layout.length, 74u);
+    EXPECT_EQ(test::Values(layout.keyPosition, layout.length), test::Values(1, 74));
 
     form.recordAction = kRecordUpdateLookup;
     EXPECT_TRUE(DeriveRecordLayout(form).fields.empty());
@@ -132,9 +130,9 @@ TEST(RecordLayout, LayoutThePreviewAndTheSavedFileShowOneShape) {
         PrepareBlocksForSaving(*saved);
         for (int f = 0; f < kFormCount; ++f) {
             const FormRecord& file = saved->forms[f];
-            EXPECT_EQ(layouts[f].fields.size(), file.recordFieldCount) << "round " << round << " form " << f + 1;
-            EXPECT_EQ(layouts[f].keyPosition, file.keyFieldPosition) << "round " << round << " form " << f + 1;
-            EXPECT_EQ(layouts[f].length, GetLe16(file.recordLength)) << "round " << round << " form " << f + 1;
+            EXPECT_EQ(test::Values(layouts[f].fields.size(), layouts[f].keyPosition, layouts[f].length),
+                      test::Values(file.recordFieldCount, file.keyFieldPosition, GetLe16(file.recordLength)))
+                << "round " << round << " form " << f + 1;
             EXPECT_EQ(preview.layout(f).fields, layouts[f].fields) << "round " << round << " form " << f + 1;
         }
     }

@@ -82,8 +82,7 @@ TEST_F(SavePreparationTest, PassDownMarksItsTargetAfterTheTargetWasMeasured) {
     form(4).recordAction = kRecordPassDown;
     form(4).nextTarget = 3;
     Prepare();
-    EXPECT_EQ(form(2).menuCaptionField, 1);
-    EXPECT_EQ(GetLe16(form(2).recordLength), 60u) << "measured before the mark";
+    EXPECT_EQ(Values(form(2).menuCaptionField, GetLe16(form(2).recordLength)), Values(1, 60)) << "measured before the mark";
     Prepare();
     EXPECT_EQ(GetLe16(form(2).recordLength), 220u) << "the next save includes it";
 }
@@ -93,11 +92,10 @@ TEST_F(SavePreparationTest, WidensEveryLineOfSavingFormsByTwoPerSaveWhileCodeIds
     form(0).addedLength[14] = 254;
     blocks().reader.codeIdOn = 1;
     Prepare();
-    EXPECT_EQ(form(0).addedLength[0], 2);
-    EXPECT_EQ(form(0).addedLength[14], 0) << "one byte, wrapping";
+    EXPECT_EQ(Values(form(0).addedLength[0], form(0).addedLength[14]), Values(2, 0)) << "one byte, wrapping";
     Prepare();
-    EXPECT_EQ(form(0).addedLength[0], 4);
-    EXPECT_EQ(form(1).addedLength[0], 0) << "forms without input are not measured";
+    EXPECT_EQ(Values(form(0).addedLength[0], form(1).addedLength[0]), Values(4, 0))
+        << "forms without input are not measured";
 }
 
 TEST_F(SavePreparationTest, DerivesTheReaderBytesFromTheReaderTypeAndSettings) {
