@@ -10,6 +10,7 @@
 #include "preview/counting_template.h"
 #include "strings/language_files.h"
 #include "support/test_document.h"
+#include "template/fixed_text.h"
 #include "template/template_file.h"
 
 namespace fw {
@@ -19,6 +20,8 @@ struct ToolRun {
     int code;
     std::string out;
     std::string err;
+    // The exit code and what went to standard output, to compare at once.
+    std::string Said() const { return std::to_string(code) + ": " + out; }
 };
 
 ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
@@ -132,9 +135,8 @@ TEST_F(Fwtool, FilesOfAnotherSizeAreReadAsOpenReadsThemAndNamed) {
     EXPECT_NE(dump.err.find("holds 1000 of 154309 bytes"), std::string::npos);
     EXPECT_EQ(dump.out, Tool({"dump", P("headAndNew.QLT")}).out);
 
-    const ToolRun check = Tool({"check", P("long.QLT")});
-    EXPECT_EQ(check.code, 3);
-    EXPECT_EQ(check.out, "error: file: holds 154319 bytes, 10 more than a template's 154309; Open ignores them\n");
+    EXPECT_EQ(Tool({"check", P("long.QLT")}).Said(),
+              "3: error: file: holds 154319 bytes, 10 more than a template's 154309; Open ignores them\n");
     const std::string shortFile = "holds 154300 of 154309 bytes; Open takes the rest from a new template\n";
     EXPECT_EQ(Tool({"check", P("short.QLT")}).out, "error: file: " + shortFile);
     for (const char* command : {"layout", "preview"})
@@ -146,22 +148,21 @@ TEST_F(Fwtool, BuildWithPrepareDerivesWhatTheDesignerDerives) {
         {"dataType": 1, "maxLength": 10}, {"dataType": 2, "maxLength": 5}]}]})");
     ASSERT_EQ(Tool({"build", P("a.json"), P("plain.QLT")}).code, 0);
     ASSERT_EQ(Tool({"build", "-", P("ready.QLT"), "--prepare"}, test::ReadText(dir / "a.json")).code, 0);
-    const auto plain = test::ReadAll(dir / "plain.QLT");
-    const auto ready = test::ReadAll(dir / "ready.QLT");
-    const std::size_t form = kBlocksOffset + offsetof(TemplateBlocks, forms);
-    EXPECT_EQ(plain[form + offsetof(FormRecord, lastInputLine)], 0);
-    EXPECT_EQ(ready[form + offsetof(FormRecord, lastInputLine)], 2);
-    EXPECT_EQ(ready[form + offsetof(FormRecord, noKeyLine)], 0);
-    EXPECT_EQ(ready[form + offsetof(FormRecord, recordFieldCount)], 2);
-    EXPECT_EQ(ready[form + offsetof(FormRecord, keyFieldPosition)], 2);
-    EXPECT_EQ(ready[form + offsetof(FormRecord, recordLength)], 15);
+    // Form 1 as each file holds it.
+    const auto form1 = [this](const char* name) {
+        FormRecord form;
+        std::memcpy(&form, &test::ReadAll(dir / name).at(kBlocksOffset + offsetof(TemplateBlocks, forms)), sizeof form);
+        return form;
+    };
+    const FormRecord plain = form1("plain.QLT"), ready = form1("ready.QLT");
+    EXPECT_EQ(test::Values(plain.lastInputLine, ready.lastInputLine, ready.noKeyLine, ready.recordFieldCount,
+                           ready.keyFieldPosition, GetLe16(ready.recordLength)),
+              test::Values(0, 2, 0, 2, 2, 15));
 }
 
 TEST_F(Fwtool, LayoutShowsEachSavingFormInEveryFormat) {
-    const ToolRun text = Tool({"layout", stock});
-    EXPECT_EQ(text.code, 0);
-    EXPECT_EQ(text.out,
-              "form 1: 2 fields, 17 characters without the delimiters, key field 1\n"
+    EXPECT_EQ(Tool({"layout", stock}).Said(),
+              "0: form 1: 2 fields, 17 characters without the delimiters, key field 1\n"
               "  export file \"Form 01.TXT\"\n"
               "  fields separated by 44 (\",\")\n"
               "  #  field            data type  max length  key\n"
@@ -198,10 +199,8 @@ TEST_F(Fwtool, LookupCheckNamesWhatTheTerminalDoesWithEachBadRecord) {
     form.initialValueOn[0] = 1;  // "Save field data"
     ASSERT_TRUE(WriteTemplateFile(t.doc, dir / "a.QLT"));
     test::WriteText(dir / "d.txt", "A1;12\r\nB2;x\r\nA1;3\r\nC,3;4\r\n\r\n");
-    const ToolRun run = Tool({"lookup-check", P("a.QLT"), "2", P("d.txt")});
-    EXPECT_EQ(run.code, 3);
-    EXPECT_EQ(run.out,
-              "line 2: field 2 \"x\" is not an integer \xE2\x80\x94 the terminal stops the import here: lines 2 to 4 "
+    EXPECT_EQ(Tool({"lookup-check", P("a.QLT"), "2", P("d.txt")}).Said(),
+              "3: line 2: field 2 \"x\" is not an integer \xE2\x80\x94 the terminal stops the import here: lines 2 to 4 "
               "are not imported\n"
               "line 3: the key \"A1\" repeats line 1 \xE2\x80\x94 not reached: the import stops at line 2\n"
               "line 4: field 1 \"C,3\" holds the first delimiter 44 (\",\"), and form 4 line 1 saves it: the export "
@@ -222,9 +221,7 @@ TEST_F(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchangedAndTheC
         ids += builtin.Get(id).empty() ? 0 : 1;
     }
     EXPECT_GT(ids, 1000);
-    const ToolRun check = Tool({"lang-check", P("new.lng")});
-    EXPECT_EQ(check.code, 0);
-    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(Tool({"lang-check", P("new.lng")}).Said(), "0: ");
 
     // Started from a translation, it keeps its name and texts and drops ids
     // the program does not have.
@@ -265,15 +262,11 @@ TEST_F(Fwtool, LanguageTemplateGivesEveryTextTheProgramReadsBackUnchangedAndTheC
 TEST_F(Fwtool, ManyFilesGiveEachOneFileReportUnderItsNameAndTheWorstExitCode) {
     const auto under = [](const std::string& name, const ToolRun& run) { return "==> " + name + " <==\n" + run.out; };
 
-    const ToolRun check = Tool({"check", stock, fresh, gone});
-    EXPECT_EQ(check.code, 3);
-    EXPECT_EQ(check.out, under(stock, Tool({"check", stock})) + "\n" + under(fresh, Tool({"check", fresh})) + "\n" +
+    EXPECT_EQ(Tool({"check", stock, fresh, gone}).Said(), "3: " + under(stock, Tool({"check", stock})) + "\n" + under(fresh, Tool({"check", fresh})) + "\n" +
                              under(gone, Tool({"check", gone})));
     EXPECT_EQ(Tool({"check", stock, gone}).code, 1);
 
-    const ToolRun diff = Tool({"diff", stock, stock, fresh});
-    EXPECT_EQ(diff.code, 1);
-    EXPECT_EQ(diff.out, under(stock, Tool({"diff", stock, stock})) + "\n" + under(fresh, Tool({"diff", stock, fresh})));
+    EXPECT_EQ(Tool({"diff", stock, stock, fresh}).Said(), "1: " + under(stock, Tool({"diff", stock, stock})) + "\n" + under(fresh, Tool({"diff", stock, fresh})));
     EXPECT_EQ(Tool({"dump", "--flat", stock, fresh}).out,
               under(stock, Tool({"dump", "--flat", stock})) + "\n" + under(fresh, Tool({"dump", "--flat", fresh})));
     EXPECT_EQ(Tool({"layout", stock, stock}).out,
@@ -330,9 +323,7 @@ TEST_F(Fwtool, DiffAsGitsExternalDiffNamesThePathAndLetsGitGoOn) {
         {{"diff", "--git", "t.QLT"}, "==> t.QLT <==\nunmerged: the merge left conflicts to resolve\n"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = Tool(c.args);
-        EXPECT_EQ(run.code, 0) << c.args[4];
-        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(Tool(c.args).Said(), "0: " + c.out) << c.args[4];
     }
     const ToolRun refused = Tool(git(foreign, stock));
     EXPECT_EQ(refused.code, 0) << "git stops at an external diff that fails";
