@@ -110,7 +110,7 @@ TEST_F(Fwtool, ExitCodesTellFilesRefusalsAndFindingsApart) {
     for (const auto& c : cases) {
         const ToolRun run = Tool(c.args);
         EXPECT_EQ(run.code, c.code) << c.args[0] << " " << (c.args.size() > 1 ? c.args[1] : "");
-        if (!c.err.empty()) EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(c.err.empty() ? "" : run.err, c.err);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "o.QLT"));
     EXPECT_NE(Tool({"build", "--help"}).out.find("--prepare"), std::string::npos);
