@@ -15,24 +15,26 @@ fw_median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[i
 # Times two commands in turns, each run by `timer` (a function that runs its
 # arguments and prints one time), and prints both medians and their ratio.
 fw_bench_pair() {  # runs unit timer "name a" "name b" -- command-a... -- command-b...
-    local runs=$1 unit=$2 timer=$3 name_a=$4 name_b=$5
+    # Prefixed names: the timer is the caller's function, and bash would let
+    # it see these locals in place of the caller's own variables.
+    local _fw_runs=$1 _fw_unit=$2 _fw_timer=$3 _fw_name_a=$4 _fw_name_b=$5
     shift 6
-    local a_cmd=() b_cmd=()
-    while [ "$1" != "--" ]; do a_cmd+=("$1"); shift; done
+    local _fw_a_cmd=() _fw_b_cmd=()
+    while [ "$1" != "--" ]; do _fw_a_cmd+=("$1"); shift; done
     shift
-    b_cmd=("$@")
-    "$timer" "${b_cmd[@]}" >/dev/null  # warm the caches
-    local a=() b=() _
-    for _ in $(seq "$runs"); do
-        a+=("$("$timer" "${a_cmd[@]}")")
-        b+=("$("$timer" "${b_cmd[@]}")")
+    _fw_b_cmd=("$@")
+    "$_fw_timer" "${_fw_b_cmd[@]}" >/dev/null  # warm the caches
+    local _fw_a=() _fw_b=() _fw_i
+    for _fw_i in $(seq "$_fw_runs"); do
+        _fw_a+=("$("$_fw_timer" "${_fw_a_cmd[@]}")")
+        _fw_b+=("$("$_fw_timer" "${_fw_b_cmd[@]}")")
     done
-    local ma mb
-    ma=$(fw_median "${a[@]}")
-    mb=$(fw_median "${b[@]}")
-    printf '%-16s %s %s (median %s)\n' "$name_a:" "${a[*]}" "$unit" "$ma"
-    printf '%-16s %s %s (median %s)\n' "$name_b:" "${b[*]}" "$unit" "$mb"
-    awk -v a="$ma" -v b="$mb" -v n="$name_a / $name_b" 'BEGIN { printf "ratio %s: %.2f\n", n, a / b }'
+    local _fw_ma _fw_mb
+    _fw_ma=$(fw_median "${_fw_a[@]}")
+    _fw_mb=$(fw_median "${_fw_b[@]}")
+    printf '%-16s %s %s (median %s)\n' "$_fw_name_a:" "${_fw_a[*]}" "$_fw_unit" "$_fw_ma"
+    printf '%-16s %s %s (median %s)\n' "$_fw_name_b:" "${_fw_b[*]}" "$_fw_unit" "$_fw_mb"
+    awk -v a="$_fw_ma" -v b="$_fw_mb" -v n="$_fw_name_a / $_fw_name_b" 'BEGIN { printf "ratio %s: %.2f\n", n, a / b }'
 }
 
 # Installs what the build and the tests need when a piece is missing.
