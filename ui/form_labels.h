@@ -1,5 +1,5 @@
 // The texts "1" to "20" that the sheet's pages show as form, line and field
-// numbers. The sheet owns the table; the pages, below it, only read it.
+// numbers, below the pages so that every page and dialog reads the same ones.
 #pragma once
 
 #include <array>
