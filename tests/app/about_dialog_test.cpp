@@ -23,7 +23,7 @@ TEST(AboutDialog, ShowsTheProgramsNameAndVersionWhateverTheLanguage) {
     shell.Start();
     ASSERT_TRUE(shell.strings().languageActive());
     int result = -1;
-    host.OnModal(ABOUTBOX_NAME, [&](test::FakeDialog& d) {
+    host.ui().OnModal(ABOUTBOX_NAME, [&](test::FakeDialog& d) {
         EXPECT_EQ(d.title(), "The Varnok Formwright");
         EXPECT_EQ(test::Texts(d, {IDC_ABOUT_TITLE, IDC_ABOUT_NOTICE, kIdOk}),
                   "Varnok Series Formwright (Version\xA0" "1.0.1.0)|Copyright (C) Varnok|OK");

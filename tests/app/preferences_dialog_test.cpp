@@ -45,7 +45,7 @@ protected:
     // Opens the dialog through the Preferences command; the script plays
     // the user.
     void RunPreferences(std::function<void(FakeDialog&)> script) {
-        host.OnModal(PREFERENCESDLG_NAME, [&, script](FakeDialog& d) {
+        host.ui().OnModal(PREFERENCESDLG_NAME, [&, script](FakeDialog& d) {
             script(d);
             result = d.result();
         });
@@ -74,7 +74,7 @@ TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpens) {
         d.Cancel();
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(host.modalsRun(), std::vector<std::string>{"PREFERENCESDLG"});
+    EXPECT_EQ(host.ui().modalsRun(), std::vector<std::string>{"PREFERENCESDLG"});
 }
 
 // The chosen language gives the title and labels, an empty or missing

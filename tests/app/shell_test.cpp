@@ -50,7 +50,7 @@ protected:
     // The message boxes shown so far, as "title: text".
     std::vector<std::string> Messages() const {
         std::vector<std::string> shown;
-        for (const test::MessageRecord& m : host.messages()) shown.push_back(m.title + ": " + m.text);
+        for (const test::MessageRecord& m : host.ui().messages()) shown.push_back(m.title + ": " + m.text);
         return shown;
     }
 
@@ -83,7 +83,7 @@ TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedToAndRe
     WriteIni((dir / "bad.QLT").string() + "\r1\r0\r0\r");
     Start();
     EXPECT_EQ(Messages(), std::vector<std::string>{"Error: Format of this FW file is incorrect!"});
-    EXPECT_EQ(host.messages().at(0).icon, Icon::Exclamation);
+    EXPECT_EQ(host.ui().messages().at(0).icon, Icon::Exclamation);
     EXPECT_EQ(Values(doc().fileName.empty(), doc().blocks.forms[0].nextTarget), Values(1, 1))
         << "a later Save must not overwrite the refused file";
 }
@@ -91,11 +91,11 @@ TEST_F(ShellTest, StartsOnANewTemplateAndPreloadsTheLastFileOnlyWhenAskedToAndRe
 TEST_F(ShellTest, NewAsksToSaveChangesAndNoDropsThem) {
     doc().fileName = SavedTemplate("a.QLT");
     Edit();
-    host.QueueAnswer(Answer::No);
+    host.ui().QueueAnswer(Answer::No);
     shell->OnCommand(IDM_NEW);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Varnok Formwright: Save current program ?"});
-    EXPECT_EQ(host.messages().at(0).buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(host.messages().at(0).icon, Icon::Question);
+    EXPECT_EQ(host.ui().messages().at(0).buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(host.ui().messages().at(0).icon, Icon::Question);
     EXPECT_EQ(Values(doc().fileName.empty(), doc().blocks.forms[0].escTarget, doc().modified), Values(1, 0, 0));
     EXPECT_EQ(LastCaption(), "Formwright - [ New file ]");
     EXPECT_EQ(host.sheets().back().titles, (std::vector<std::string>{"Form", "Menu", "Lookup", "Barcode", "Settings"}));
@@ -103,23 +103,23 @@ TEST_F(ShellTest, NewAsksToSaveChangesAndNoDropsThem) {
 
 TEST_F(ShellTest, CancelAtTheSavePromptStopsTheCommand) {
     Edit();
-    host.QueueAnswer(Answer::Cancel);
+    host.ui().QueueAnswer(Answer::Cancel);
     shell->OnCommand(IDM_NEW);
     EXPECT_EQ(Values(host.sheets().size(), doc().blocks.forms[0].escTarget), Values(0, 7));
 
-    host.QueueAnswer(Answer::Cancel);
+    host.ui().QueueAnswer(Answer::Cancel);
     EXPECT_FALSE(shell->OnCloseRequest());
-    host.QueueAnswer(Answer::Cancel);
+    host.ui().QueueAnswer(Answer::Cancel);
     shell->OnCommand(IDM_EXIT);
     EXPECT_EQ(host.destroyed(), 0);
-    host.QueueAnswer(Answer::No);
+    host.ui().QueueAnswer(Answer::No);
     shell->OnCommand(IDM_EXIT);
     EXPECT_EQ(host.destroyed(), 1);
 }
 
 TEST_F(ShellTest, YesSavesUnderTheNameOrAsksForOne) {
     Edit();
-    host.QueueAnswer(Answer::Yes);
+    host.ui().QueueAnswer(Answer::Yes);
     host.QueueSaveChoice((dir / "asked.QLT").string());
     shell->OnCommand(IDM_NEW);
     EXPECT_EQ(host.saveDialogs(), 1);
@@ -129,7 +129,7 @@ TEST_F(ShellTest, YesSavesUnderTheNameOrAsksForOne) {
     EXPECT_EQ(host.sheets().size(), 1u);
 
     Edit();
-    host.QueueAnswer(Answer::Yes);
+    host.ui().QueueAnswer(Answer::Yes);
     host.QueueSaveChoice(std::nullopt);
     shell->OnCommand(IDM_NEW);
     EXPECT_EQ(host.sheets().size(), 2u) << "a cancelled Save As still lets New go on";
@@ -167,7 +167,7 @@ TEST_F(ShellTest, OpenResetsFirstAndLoadsTheChosenFile) {
     const std::string file = SavedTemplate("open.QLT");
     doc().fileName = file;
     Edit();
-    host.QueueAnswer(Answer::No);
+    host.ui().QueueAnswer(Answer::No);
     host.QueueOpenChoice(file);
     shell->OnCommand(IDM_OPEN);
     EXPECT_EQ(host.openStarts(), std::vector<std::string>{file}) << "the dialog starts at the current file";
@@ -203,7 +203,7 @@ TEST_F(ShellTest, ReadingThePreferencesAgainNeverRenamesTheTemplateInMemory) {
     host.QueueOpenChoice(std::nullopt);
     shell->OnCommand(IDM_OPEN);
     EXPECT_TRUE(doc().fileName.empty());
-    host.OnModal(PREFERENCESDLG_NAME, [](test::FakeDialog& d) { d.Cancel(); });
+    host.ui().OnModal(PREFERENCESDLG_NAME, [](test::FakeDialog& d) { d.Cancel(); });
     shell->OnCommand(IDM_PREFERENCES);
     EXPECT_TRUE(doc().fileName.empty());
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "grid/grid_ids.h"
 #include "support/test_document.h"
@@ -21,28 +21,23 @@ constexpr std::uint32_t kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4
 constexpr std::uint32_t kEsReadOnly = 0x0800, kEsNumber = 0x2000;
 constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3;
 
-constexpr int kDefaultEditLimit = 32767;
+constexpr std::size_t kDefaultEditLimit = 32767;
 // Base units of the default dialog font in pixels, for the canvas sizes.
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
-constexpr int kUnlimitedEdit = 0x7FFFFFFE;
 // Deeper than any honest write-back chain goes: beyond it a handler keeps
 // answering its own change notification.
 constexpr int kMaxNotifyDepth = 50;
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
+// Template and class names compare without case, as Windows compares them.
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
 ControlKind KindOf(const DialogControl& control) {
-    if (SameName(control.className, "Button")) {
+    const std::string className = Upper(control.className);
+    if (className == "BUTTON") {
         switch (control.style & kBsTypeMask) {
         case kBsCheckBox: return ControlKind::CheckBox;
         case kBsRadioButton: return ControlKind::RadioButton;
@@ -54,10 +49,15 @@ ControlKind KindOf(const DialogControl& control) {
         }
         return ControlKind::PushButton;
     }
-    if (SameName(control.className, "Edit")) return ControlKind::Edit;
-    if (SameName(control.className, "ComboBox")) return ControlKind::ComboBox;
+    if (className == "EDIT") return ControlKind::Edit;
+    if (className == "COMBOBOX") return ControlKind::ComboBox;
     return ControlKind::Other;
 }
+
+// Edits and lists report focus changes; the templates' buttons do not ask to.
+bool NotifiesFocus(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::ComboBox; }
+
+bool TakesKey(std::uint32_t editStyle, char c) { return !(editStyle & kEsNumber) || (c >= '0' && c <= '9'); }
 
 bool AnswerFits(Answer answer, Buttons buttons) {
     switch (buttons) {
@@ -114,8 +114,6 @@ const DialogTemplate& TestTemplate(const std::string& name) {
 
 // ------------------------------------------------------------------- FakeUi
 
-std::shared_ptr<FakeUi> FakeUi::Create() { return std::shared_ptr<FakeUi>(new FakeUi()); }
-
 void FakeUi::OnModal(const std::string& templateName, ModalScript script) {
     scripts_[Upper(templateName)] = std::move(script);
 }
@@ -133,34 +131,26 @@ Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Button
     return answer;
 }
 
-const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const { return Lookup(TestTemplates(), name); }
-
 int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner) {
-    const std::string name = templateName ? templateName : "";
+    const std::string name = templateName;
     modalsRun_.push_back(name);
-    const DialogTemplate* dialogTemplate = FindTemplate(name);
+    const DialogTemplate* dialogTemplate = Lookup(TestTemplates(), name);
     if (!dialogTemplate) return -1;  // what the dialog box call gives on failure
 
     FakeDialog dialog(*dialogTemplate, handler, shared_from_this());
     if (owner) ++owner->blockedBy_;
     dialog.Init();
+    const auto it = scripts_.find(Upper(name));
     // A dialog that ends in its OnInit closes without the user.
-    if (!dialog.ended()) {
-        const auto it = scripts_.find(Upper(name));
-        if (it == scripts_.end()) {
-            if (owner) --owner->blockedBy_;
-            ADD_FAILURE() << "the modal dialog " << name << " opened, but the test registered no script for it";
-            return -1;
-        }
+    if (!dialog.ended() && it != scripts_.end()) {
         const ModalScript script = it->second;  // the script may register others
         script(dialog);
     }
     if (owner) --owner->blockedBy_;
-    if (!dialog.ended()) {
-        ADD_FAILURE() << "the script for the modal dialog " << name << " left it open";
-        return -1;
-    }
-    return dialog.result();
+    if (dialog.ended()) return dialog.result();
+    ADD_FAILURE() << "the modal dialog " << name
+                  << (it == scripts_.end() ? " opened, but the test registered no script for it" : " was left open");
+    return -1;
 }
 
 // --------------------------------------------------------------- FakeDialog
@@ -168,7 +158,7 @@ int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialo
 FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui)
     : name_(dialogTemplate.name),
       handler_(handler),
-      ui_(ui ? std::move(ui) : FakeUi::Create()),
+      ui_(ui ? std::move(ui) : std::make_shared<FakeUi>()),
       title_(dialogTemplate.title) {
     controls_.reserve(dialogTemplate.controls.size());
     for (const DialogControl& source : dialogTemplate.controls) {
@@ -180,16 +170,12 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
 
 void FakeDialog::Init() { handler_.OnInit(*this); }
 
-FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) {
-    return const_cast<Control*>(static_cast<const FakeDialog*>(this)->Find(id, call, need));
-}
-
-const FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) const {
-    const Control* found = nullptr;
+FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) const {
+    Control* found = nullptr;
     int count = 0;
     for (const Control& control : controls_) {
         if (control.id != id) continue;
-        if (!found) found = &control;
+        if (!found) found = const_cast<Control*>(&control);
         ++count;
     }
     if (count == 0) {
@@ -237,28 +223,18 @@ void FakeDialog::Raise(int id, Notify code) {
     --depth_;
 }
 
-// Edits and lists report focus changes; the templates' buttons do not ask to.
 void FakeDialog::MoveFocus(int id) {
     if (focus_ == id) return;
     LoseFocus();
     focus_ = id;
     const Control* control = Find(id, "focus");
-    if (control && NotifiesFocus(*control)) Raise(id, Notify::Other);
+    if (control && NotifiesFocus(control->kind)) Raise(id, Notify::Other);
 }
 
+// Only a control that was found ever has the focus.
 void FakeDialog::LoseFocus() {
-    const int old = focus_;
-    if (old == 0) return;
-    focus_ = 0;
-    for (const Control& control : controls_)
-        if (control.id == old) {
-            if (NotifiesFocus(control)) Raise(old, Notify::KillFocus);
-            break;
-        }
-}
-
-bool FakeDialog::NotifiesFocus(const Control& control) {
-    return control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox;
+    const int old = std::exchange(focus_, 0);
+    if (old != 0 && NotifiesFocus(Find(old, "focus")->kind)) Raise(old, Notify::KillFocus);
 }
 
 bool FakeDialog::AcceptsInput(const char* action) {
@@ -273,14 +249,17 @@ bool FakeDialog::AcceptsInput(const char* action) {
     return true;
 }
 
-FakeDialog::Control* FakeDialog::Reach(int id, const char* action, Need need) {
+FakeDialog::Control* FakeDialog::Reach(int id, const char* action, Need need, bool focus) {
     if (!AcceptsInput(action)) return nullptr;
     Control* control = Find(id, action, need);
-    if (control && (!control->enabled || !control->visible)) {
-        ADD_FAILURE() << name_ << ": " << action << " on control " << control->id << ", which is "
-                      << (!control->visible ? "hidden" : "disabled");
+    if (!control) return nullptr;
+    const bool readOnly = need == Need::Edit && (control->style & kEsReadOnly);
+    if (!control->enabled || !control->visible || readOnly) {
+        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is "
+                      << (!control->visible ? "hidden" : !control->enabled ? "disabled" : "read-only");
         return nullptr;
     }
+    if (focus) MoveFocus(id);
     return control;
 }
 
@@ -322,7 +301,7 @@ std::string FakeDialog::GetText(int id) const {
 }
 
 void FakeDialog::LimitText(int id, int maxChars) {
-    if (Control* control = Find(id, "LimitText", Need::Edit)) control->limit = maxChars <= 0 ? kUnlimitedEdit : maxChars;
+    if (Control* control = Find(id, "LimitText", Need::Edit)) control->limit = static_cast<std::size_t>(maxChars);
 }
 
 void FakeDialog::Enable(int id, bool on) {
@@ -378,9 +357,7 @@ int FakeDialog::ListAdd(int id, std::string_view text) {
 void FakeDialog::ListInsert(int id, int index, std::string_view text) {
     Control* control = Find(id, "ListInsert", Need::List);
     if (!control) return;
-    const int count = static_cast<int>(control->items.size());
-    if (index == -1) index = count;
-    if (index < 0 || index > count) return;  // the control refuses it
+    if (index < 0 || index > static_cast<int>(control->items.size())) return;  // the control refuses it
     control->items.insert(control->items.begin() + index, std::string(text));
     if (control->selection >= index) ++control->selection;
 }
@@ -457,7 +434,7 @@ int FakeDialog::pixelHeight(int id) const {
 }
 
 void FakeDialog::ClickAt(int id, int x, int y) {
-    Control* control = Reach(id, "ClickAt", Need::Canvas);
+    Control* control = Reach(id, "ClickAt", Need::Canvas, false);
     // The click reaches the canvas first; what it does not take goes to the
     // control, which for the kinds used here means the focus moves to it.
     if (control && !control->canvas->LeftButtonDown(*this, x, y, pixelWidth(id), pixelHeight(id)) &&
@@ -465,30 +442,13 @@ void FakeDialog::ClickAt(int id, int x, int y) {
         MoveFocus(id);
 }
 
-// The edit the user types in, focused; nullptr (and a failure) when the user
-// cannot type there.
-FakeDialog::Control* FakeDialog::EditToType(int id, const char* action) {
-    Control* control = Reach(id, action, Need::Edit);
-    if (!control) return nullptr;
-    if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is read-only";
-        return nullptr;
-    }
-    MoveFocus(id);
-    return control;
-}
-
-bool FakeDialog::TakesKey(const Control& control, char c) {
-    return !(control.style & kEsNumber) || (c >= '0' && c <= '9');
-}
-
 void FakeDialog::Type(int id, std::string_view text) {
-    Control* control = EditToType(id, "Type");
+    Control* control = Reach(id, "Type", Need::Edit);
     if (!control) return;
     std::string typed;
     for (char c : text)
-        if (TakesKey(*control, c)) typed.push_back(c);
-    if (typed.size() > static_cast<std::size_t>(control->limit)) typed.resize(static_cast<std::size_t>(control->limit));
+        if (TakesKey(control->style, c)) typed.push_back(c);
+    if (typed.size() > control->limit) typed.resize(control->limit);
     control->text = typed;
     control->caret = static_cast<int>(typed.size());
     Raise(id, Notify::Changed);
@@ -500,7 +460,7 @@ std::string FakeDialog::Typed(int id, std::string_view text) {
 }
 
 void FakeDialog::TypeKeys(int id, std::string_view keys) {
-    Control* control = EditToType(id, "TypeKeys");
+    Control* control = Reach(id, "TypeKeys", Need::Edit);
     if (!control) return;
     for (char c : keys) {
         const auto at = static_cast<std::size_t>(control->caret);
@@ -509,7 +469,7 @@ void FakeDialog::TypeKeys(int id, std::string_view keys) {
             control->text.erase(at - 1, 1);
             --control->caret;
         } else {
-            if (!TakesKey(*control, c) || control->text.size() >= static_cast<std::size_t>(control->limit)) continue;
+            if (!TakesKey(control->style, c) || control->text.size() >= control->limit) continue;
             control->text.insert(at, 1, c);
             ++control->caret;
         }
@@ -518,24 +478,15 @@ void FakeDialog::TypeKeys(int id, std::string_view keys) {
 }
 
 void FakeDialog::PressKey(int id, CanvasKey key) {
-    if (Control* control = Reach(id, "PressKey", Need::Canvas)) {
-        MoveFocus(id);
-        control->canvas->KeyDown(*this, key);
-    }
+    if (Control* control = Reach(id, "PressKey", Need::Canvas)) control->canvas->KeyDown(*this, key);
 }
 
 void FakeDialog::PressCharacter(int id, char c) {
-    if (Control* control = Reach(id, "PressCharacter", Need::Canvas)) {
-        MoveFocus(id);
-        control->canvas->Character(*this, c);
-    }
+    if (Control* control = Reach(id, "PressCharacter", Need::Canvas)) control->canvas->Character(*this, c);
 }
 
 void FakeDialog::Click(int id) {
-    Control* control = Reach(id, "Click", Need::Button);
-    if (!control) return;
-    MoveFocus(id);
-    Raise(id, Notify::Clicked);
+    if (Reach(id, "Click", Need::Button)) Raise(id, Notify::Clicked);
 }
 
 // A combo box reports its drop-down opening, the change and its closing.
@@ -547,7 +498,6 @@ void FakeDialog::Choose(int id, int index) {
                       << control->items.size() << " entries";
         return;
     }
-    MoveFocus(id);
     Raise(id, Notify::Other);
     control->selection = index;
     Raise(id, Notify::SelChange);
@@ -561,21 +511,13 @@ void FakeDialog::Choose(int id, std::string_view text) {
 }
 
 void FakeDialog::Leave(int id) {
-    if (!Reach(id, "Leave", Need::Any)) return;
-    MoveFocus(id);
-    LoseFocus();
+    if (Reach(id, "Leave", Need::Any)) LoseFocus();
 }
 
 void FakeDialog::Ok() { Click(kIdOk); }
 
+// Esc and the close box report Cancel whether or not there is a button.
 void FakeDialog::Cancel() {
-    // Esc and the close box report Cancel whether or not there is a button.
-    const bool hasButton = std::any_of(controls_.begin(), controls_.end(),
-                                       [](const Control& control) { return control.id == kIdCancel; });
-    if (hasButton) {
-        Click(kIdCancel);
-        return;
-    }
     if (!AcceptsInput("Cancel")) return;
     LoseFocus();
     Raise(kIdCancel, Notify::Clicked);
@@ -593,27 +535,30 @@ std::vector<std::string> FakeDialog::items(int id) const {
 
 // ---------------------------------------------------------------- FakeSheet
 
-FakeSheet::FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui)
-    : ui_(ui ? std::move(ui) : FakeUi::Create()) {
+FakeSheet::FakeSheet(const SheetSpec& spec) {
     for (const SheetPage& page : spec.pages) pages_.push_back({page, nullptr});
 }
 
-bool FakeSheet::Usable(const char* action) const {
+// Before the sheet opens, current() throws, which fails the test.
+bool FakeSheet::Usable(const char* action) {
     if (closed_) ADD_FAILURE() << "property sheet: " << action << " after it closed";
-    else if (current_ < 0) ADD_FAILURE() << "property sheet: " << action << " before it opened";
-    else if (pages_[static_cast<std::size_t>(current_)].dialog->blockedBy_ > 0)
+    else if (current().blockedBy_ > 0)
         ADD_FAILURE() << "property sheet: " << action << " while a modal dialog is running";
     else return true;
     return false;
 }
 
+void FakeSheet::LeaveCurrent() {
+    current().LoseFocus();
+    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(current());
+}
+
+// An index beyond the pages throws, which fails the test.
 void FakeSheet::Activate(int index) {
     Page& page = pages_.at(static_cast<std::size_t>(index));
     current_ = index;
     if (!page.dialog) {
-        const DialogTemplate* dialogTemplate = ui_->FindTemplate(page.spec.templateName ? page.spec.templateName : "");
-        static const DialogTemplate kEmpty;
-        page.dialog = std::make_unique<FakeDialog>(dialogTemplate ? *dialogTemplate : kEmpty, *page.spec.handler, ui_);
+        page.dialog = std::make_unique<FakeDialog>(TestTemplate(page.spec.templateName), *page.spec.handler, ui_);
         page.dialog->isPage_ = true;
         page.dialog->Init();
     }
@@ -622,25 +567,16 @@ void FakeSheet::Activate(int index) {
 
 void FakeSheet::Open() { Activate(0); }
 
+// The focus goes to the tab the user clicks.
 void FakeSheet::Show(int index) {
-    if (!Usable("Show")) return;
-    if (index < 0 || index >= pageCount()) {
-        ADD_FAILURE() << "property sheet: there is no page " << index;
-        return;
-    }
-    if (index == current_) return;
-    // The focus goes to the tab the user clicks.
-    FakeDialog& old = current();
-    old.LoseFocus();
-    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(old);
+    if (!Usable("Show") || index == current_) return;
+    LeaveCurrent();
     Activate(index);
 }
 
 void FakeSheet::Ok() {
     if (!Usable("Ok")) return;
-    FakeDialog& active = current();
-    active.LoseFocus();
-    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(active);
+    LeaveCurrent();
     for (Page& page : pages_)
         if (page.dialog) page.spec.handler->OnApply(*page.dialog);
     closed_ = true;
@@ -655,14 +591,7 @@ void FakeSheet::Cancel() {
 // Before the sheet opens there is none: the out-of-range throw fails the test.
 FakeDialog& FakeSheet::current() { return *pages_.at(static_cast<std::size_t>(current_)).dialog; }
 
-FakeDialog* FakeSheet::page(int index) {
-    if (index < 0 || index >= pageCount()) return nullptr;
-    return pages_[static_cast<std::size_t>(index)].dialog.get();
-}
-
 // ------------------------------------------------------------ FakeShellHost
-
-FakeShellHost::FakeShellHost(std::shared_ptr<FakeUi> ui) : ui_(ui ? std::move(ui) : FakeUi::Create()) {}
 
 Answer FakeShellHost::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
     return ui_->ShowMessage(text, title, buttons, icon);

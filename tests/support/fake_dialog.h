@@ -53,8 +53,6 @@ using ModalScript = std::function<void(FakeDialog&)>;
 // shown and the answers the test has queued for them.
 class FakeUi : public std::enable_shared_from_this<FakeUi> {
 public:
-    static std::shared_ptr<FakeUi> Create();
-
     // The script runs each time the dialog is opened, after its OnInit, and
     // must end it. A later registration replaces an earlier one.
     void OnModal(const std::string& templateName, ModalScript script);
@@ -71,12 +69,8 @@ public:
     // owner: the dialog that is blocked while this one runs (none for the
     // main window).
     int RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner);
-    // nullptr (and a test failure) when the program has no such template.
-    const DialogTemplate* FindTemplate(const std::string& name) const;
 
 private:
-    FakeUi() = default;
-
     std::map<std::string, ModalScript> scripts_;
     std::deque<Answer> answers_;
     std::vector<MessageRecord> messages_;
@@ -185,7 +179,7 @@ private:
         std::vector<std::string> items;
         int selection = -1;
         int caret = 0;  // of an edit: characters before it
-        int limit;
+        std::size_t limit;
         int width;   // dialog units
         int height;
         CanvasHandler* canvas = nullptr;
@@ -195,18 +189,17 @@ private:
     // What a call needs of the control it names, in the order of Find's table.
     enum class Need { Any, List, Checkable, Button, Edit, Canvas };
     // The control; nullptr (and a failure) when the template lacks it or it
-    // is not what the call needs.
-    Control* Find(int id, const char* call, Need need = Need::Any);
-    const Control* Find(int id, const char* call, Need need = Need::Any) const;
+    // is not what the call needs. One lookup serves the calls that change a
+    // control and those that read it.
+    Control* Find(int id, const char* call, Need need = Need::Any) const;
     bool AcceptsInput(const char* action);
-    // Find, for the user: also fails on a hidden or disabled control.
-    Control* Reach(int id, const char* action, Need need);
+    // Find, for the user: also fails on a hidden or disabled control, and on
+    // a read-only edit to type in; the control then has the focus unless
+    // `focus` is false.
+    Control* Reach(int id, const char* action, Need need, bool focus = true);
     void MoveFocus(int id);
     void LoseFocus();
     void Raise(int id, Notify code);
-    static bool NotifiesFocus(const Control& control);
-    static bool TakesKey(const Control& control, char c);
-    Control* EditToType(int id, const char* action);
 
     std::string name_;
     DialogHandler& handler_;
@@ -228,7 +221,7 @@ private:
 // sheet may close and applies nothing.
 class FakeSheet {
 public:
-    explicit FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui = nullptr);
+    explicit FakeSheet(const SheetSpec& spec);
     FakeSheet(const FakeSheet&) = delete;
     FakeSheet& operator=(const FakeSheet&) = delete;
 
@@ -239,11 +232,10 @@ public:
     void Ok();
     void Cancel();
 
-    int pageCount() const { return static_cast<int>(pages_.size()); }
     bool closed() const { return closed_; }
     FakeDialog& current();
     // nullptr for a page that has not been created.
-    FakeDialog* page(int index);
+    FakeDialog* page(int index) { return pages_.at(static_cast<std::size_t>(index)).dialog.get(); }
     FakeUi& ui() { return *ui_; }
 
 private:
@@ -252,10 +244,12 @@ private:
         std::unique_ptr<FakeDialog> dialog;
     };
 
-    bool Usable(const char* action) const;
+    bool Usable(const char* action);
+    // The current page loses the focus and is told it is left.
+    void LeaveCurrent();
     void Activate(int index);
 
-    std::shared_ptr<FakeUi> ui_;
+    std::shared_ptr<FakeUi> ui_ = std::make_shared<FakeUi>();
     std::vector<Page> pages_;
     int current_ = -1;
     bool closed_ = false;
@@ -282,8 +276,6 @@ void ClickGridCode(FakeDialog& grid, std::uint8_t code);
 // The main window's side of the shell.
 class FakeShellHost final : public ShellHost {
 public:
-    explicit FakeShellHost(std::shared_ptr<FakeUi> ui = nullptr);
-
     // Answers of the Save and Open dialogs, in order; nullopt is a cancel.
     // A dialog with no queued answer fails the test.
     void QueueSaveChoice(std::optional<std::string> path) { saveChoices_.push_back(std::move(path)); }
@@ -291,11 +283,6 @@ public:
     int saveDialogs() const { return saveDialogs_; }
     // The start folder each Open dialog was given.
     const std::vector<std::string>& openStarts() const { return openStarts_; }
-
-    void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
-    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
-    const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
-    const std::vector<std::string>& modalsRun() const { return ui_->modalsRun(); }
 
     // The sheet is only recorded, as if cancelled at once.
     struct SheetRecord {
@@ -308,7 +295,8 @@ public:
     int recentFilesChanged() const { return recentFilesChanged_; }
     int menuTextsChanged() const { return menuTextsChanged_; }
     int destroyed() const { return destroyed_; }
-    FakeUi& ui() { return *ui_; }
+    // The modal dialogs' scripts, the answers queued and the messages shown.
+    FakeUi& ui() const { return *ui_; }
 
     // ShellHost
     Answer Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
@@ -322,7 +310,7 @@ public:
     void DestroyWindow() override { ++destroyed_; }
 
 private:
-    std::shared_ptr<FakeUi> ui_;
+    std::shared_ptr<FakeUi> ui_ = std::make_shared<FakeUi>();
     std::deque<std::optional<std::string>> saveChoices_;
     std::deque<std::optional<std::string>> openChoices_;
     int saveDialogs_ = 0;
