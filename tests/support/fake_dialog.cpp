@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -59,6 +60,13 @@ bool NotifiesFocus(ControlKind kind) { return kind == ControlKind::Edit || kind 
 
 bool TakesKey(std::uint32_t editStyle, char c) { return !(editStyle & kEsNumber) || (c >= '0' && c <= '9'); }
 
+const DialogTemplate* Lookup(const std::map<std::string, DialogTemplate>& templates, const std::string& name) {
+    const auto it = templates.find(Upper(name));
+    if (it != templates.end()) return &it->second;
+    ADD_FAILURE() << "there is no dialog template " << name;
+    return nullptr;
+}
+
 bool AnswerFits(Answer answer, Buttons buttons) {
     switch (buttons) {
     case Buttons::Ok: return answer == Answer::Ok;
@@ -68,12 +76,6 @@ bool AnswerFits(Answer answer, Buttons buttons) {
     }
     return false;
 }
-
-class NullHandler final : public DialogHandler {
-public:
-    void OnInit(Dialog&) override {}
-    void OnCommand(Dialog&, int, Notify) override {}
-};
 
 }  // namespace
 
@@ -85,26 +87,12 @@ const std::map<std::string, DialogTemplate>& TestTemplates() {
 #else
     static const char* const kPath = "(FW_TEST_RES_FILE not defined: no resource compiler was found)";
 #endif
-    static const std::map<std::string, DialogTemplate> templates = [] {
-        const std::vector<std::uint8_t> bytes = ReadAll(kPath);
-        return ParseDialogResources(bytes);
-    }();
+    static const std::map<std::string, DialogTemplate> templates = ParseDialogResources(ReadAll(kPath));
     if (templates.empty()) ADD_FAILURE() << "no dialog templates in " << kPath;
     for (const auto& [name, dialog] : templates)
         if (!dialog.complete) ADD_FAILURE() << "the dialog template " << name << " did not read to its end";
     return templates;
 }
-
-namespace {
-
-const DialogTemplate* Lookup(const std::map<std::string, DialogTemplate>& templates, const std::string& name) {
-    const auto it = templates.find(Upper(name));
-    if (it != templates.end()) return &it->second;
-    ADD_FAILURE() << "there is no dialog template " << name;
-    return nullptr;
-}
-
-}  // namespace
 
 const DialogTemplate& TestTemplate(const std::string& name) {
     static const DialogTemplate kEmpty;
@@ -170,25 +158,17 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
 
 void FakeDialog::Init() { handler_.OnInit(*this); }
 
-FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) const {
-    Control* found = nullptr;
-    int count = 0;
-    for (const Control& control : controls_) {
-        if (control.id != id) continue;
-        if (!found) found = const_cast<Control*>(&control);
-        ++count;
-    }
-    if (count == 0) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which the template does not have";
-        return nullptr;
-    }
+FakeDialog::Control& FakeDialog::Find(int id, const char* call, Need need) const {
+    const auto same = [id](const Control& control) { return control.id == id; };
+    const auto count = std::count_if(controls_.begin(), controls_.end(), same);
     // Unnamed statics all share -1; code must not address them.
-    if (count > 1) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which " << count
-                      << " controls of the template share";
-        return nullptr;
+    if (count != 1) {
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which "
+                      << (count == 0 ? "the template does not have" : "several controls of the template share");
+        return standIn_ = {};
     }
-    const ControlKind kind = found->kind;
+    auto& found = const_cast<Control&>(*std::find_if(controls_.begin(), controls_.end(), same));
+    const ControlKind kind = found.kind;
     const struct {
         bool fits;
         const char* what;
@@ -199,13 +179,13 @@ FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) const
         {kind == ControlKind::PushButton || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton,
          "a button"},
         {kind == ControlKind::Edit, "an edit"},
-        {found->canvas != nullptr, "a control with a canvas"},
+        {found.canvas != nullptr, "a control with a canvas"},
     };
     const auto& wanted = needs[static_cast<int>(need)];
     if (!wanted.fits) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << " (" << found->className
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << " (" << found.className
                       << "), which is not " << wanted.what;
-        return nullptr;
+        return standIn_ = {};
     }
     return found;
 }
@@ -227,40 +207,33 @@ void FakeDialog::MoveFocus(int id) {
     if (focus_ == id) return;
     LoseFocus();
     focus_ = id;
-    const Control* control = Find(id, "focus");
-    if (control && NotifiesFocus(control->kind)) Raise(id, Notify::Other);
+    if (NotifiesFocus(Find(id, "focus").kind)) Raise(id, Notify::Other);
 }
 
-// Only a control that was found ever has the focus.
 void FakeDialog::LoseFocus() {
     const int old = std::exchange(focus_, 0);
-    if (old != 0 && NotifiesFocus(Find(old, "focus")->kind)) Raise(old, Notify::KillFocus);
+    if (old != 0 && NotifiesFocus(Find(old, "focus").kind)) Raise(old, Notify::KillFocus);
 }
 
 bool FakeDialog::AcceptsInput(const char* action) {
-    if (ended_) {
-        ADD_FAILURE() << name_ << ": " << action << " after the dialog ended";
-        return false;
-    }
-    if (blockedBy_ > 0) {
-        ADD_FAILURE() << name_ << ": " << action << " while a modal dialog it opened is running";
-        return false;
-    }
-    return true;
+    if (ended_) ADD_FAILURE() << name_ << ": " << action << " after the dialog ended";
+    else if (blockedBy_ > 0) ADD_FAILURE() << name_ << ": " << action << " while a modal dialog it opened is running";
+    else return true;
+    return false;
 }
 
 FakeDialog::Control* FakeDialog::Reach(int id, const char* action, Need need, bool focus) {
     if (!AcceptsInput(action)) return nullptr;
-    Control* control = Find(id, action, need);
-    if (!control) return nullptr;
-    const bool readOnly = need == Need::Edit && (control->style & kEsReadOnly);
-    if (!control->enabled || !control->visible || readOnly) {
+    Control& control = Find(id, action, need);
+    if (&control == &standIn_) return nullptr;
+    const bool readOnly = need == Need::Edit && (control.style & kEsReadOnly);
+    if (!control.enabled || !control.visible || readOnly) {
         ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is "
-                      << (!control->visible ? "hidden" : !control->enabled ? "disabled" : "read-only");
+                      << (!control.visible ? "hidden" : !control.enabled ? "disabled" : "read-only");
         return nullptr;
     }
     if (focus) MoveFocus(id);
-    return control;
+    return &control;
 }
 
 Answer FakeDialog::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
@@ -270,126 +243,95 @@ Answer FakeDialog::Message(std::string_view text, std::string_view title, Button
 void FakeDialog::SetTitle(std::string_view text) { title_ = text; }
 
 void FakeDialog::SetText(int id, std::string_view text) {
-    Control* control = Find(id, "SetText");
-    if (!control) return;
-    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList) {
+    Control& control = Find(id, "SetText");
+    if (control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDownList) {
         ADD_FAILURE() << name_ << ": SetText on control " << id << ", a drop-down list, which shows its selection";
         return;
     }
-    const std::string before = control->text;
-    const int caret = control->caret;
-    control->text = text;
-    control->caret = 0;
-    if (control->kind != ControlKind::Edit) return;
+    const std::string before = control.text;
+    const int caret = control.caret;
+    control.text = text;
+    control.caret = 0;
+    if (control.kind != ControlKind::Edit) return;
     // Only an edit reports a new text, and it does so before the call returns.
     Raise(id, Notify::Changed);
     // The Windows adapter keeps the caret of the box being typed in.
-    if (focus_ == id) control->caret = CaretAfterRewrite(before, caret, control->text);
+    if (focus_ == id) control.caret = CaretAfterRewrite(before, caret, control.text);
 }
 
-int FakeDialog::caret(int id) const {
-    const Control* control = Find(id, "caret", Need::Edit);
-    return control ? control->caret : 0;
-}
+int FakeDialog::caret(int id) const { return Find(id, "caret", Need::Edit).caret; }
 
 std::string FakeDialog::GetText(int id) const {
-    const Control* control = Find(id, "GetText");
-    if (!control) return {};
-    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList)
-        return control->selection >= 0 ? control->items[static_cast<std::size_t>(control->selection)] : "";
-    return control->text;
+    const Control& control = Find(id, "GetText");
+    if (control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDownList)
+        return control.selection >= 0 ? control.items[static_cast<std::size_t>(control.selection)] : "";
+    return control.text;
 }
 
 void FakeDialog::LimitText(int id, int maxChars) {
-    if (Control* control = Find(id, "LimitText", Need::Edit)) control->limit = static_cast<std::size_t>(maxChars);
+    Find(id, "LimitText", Need::Edit).limit = static_cast<std::size_t>(maxChars);
 }
 
-void FakeDialog::Enable(int id, bool on) {
-    if (Control* control = Find(id, "Enable")) control->enabled = on;
-}
+void FakeDialog::Enable(int id, bool on) { Find(id, "Enable").enabled = on; }
 
-bool FakeDialog::IsEnabled(int id) const {
-    const Control* control = Find(id, "IsEnabled");
-    return control && control->enabled;
-}
+bool FakeDialog::IsEnabled(int id) const { return Find(id, "IsEnabled").enabled; }
 
-void FakeDialog::Show(int id, bool on) {
-    if (Control* control = Find(id, "Show")) control->visible = on;
-}
+void FakeDialog::Show(int id, bool on) { Find(id, "Show").visible = on; }
 
-bool FakeDialog::IsVisible(int id) const {
-    const Control* control = Find(id, "IsVisible");
-    return control && control->visible;
-}
+bool FakeDialog::IsVisible(int id) const { return Find(id, "IsVisible").visible; }
 
-void FakeDialog::Check(int id, bool on) {
-    if (Control* control = Find(id, "Check", Need::Checkable)) control->checked = on;
-}
+void FakeDialog::Check(int id, bool on) { Find(id, "Check", Need::Checkable).checked = on; }
 
-bool FakeDialog::IsChecked(int id) const {
-    const Control* control = Find(id, "IsChecked", Need::Checkable);
-    return control && control->checked;
-}
+bool FakeDialog::IsChecked(int id) const { return Find(id, "IsChecked", Need::Checkable).checked; }
 
 bool FakeDialog::IsCheckable(int id) const {
-    const Control* control = Find(id, "IsCheckable");
-    return control && (control->kind == ControlKind::CheckBox || control->kind == ControlKind::RadioButton);
+    const ControlKind kind = Find(id, "IsCheckable").kind;
+    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
 }
 
-void FakeDialog::Focus(int id) {
-    if (Find(id, "Focus")) MoveFocus(id);
-}
+void FakeDialog::Focus(int id) { MoveFocus(id); }
 
 void FakeDialog::ListClear(int id) {
-    if (Control* control = Find(id, "ListClear", Need::List)) {
-        control->items.clear();
-        control->selection = -1;
-    }
+    Control& control = Find(id, "ListClear", Need::List);
+    control.items.clear();
+    control.selection = -1;
 }
 
 int FakeDialog::ListAdd(int id, std::string_view text) {
-    Control* control = Find(id, "ListAdd", Need::List);
-    if (!control) return -1;
-    control->items.emplace_back(text);
-    return static_cast<int>(control->items.size()) - 1;
+    Control& control = Find(id, "ListAdd", Need::List);
+    control.items.emplace_back(text);
+    return static_cast<int>(control.items.size()) - 1;
 }
 
 void FakeDialog::ListInsert(int id, int index, std::string_view text) {
-    Control* control = Find(id, "ListInsert", Need::List);
-    if (!control) return;
-    if (index < 0 || index > static_cast<int>(control->items.size())) return;  // the control refuses it
-    control->items.insert(control->items.begin() + index, std::string(text));
-    if (control->selection >= index) ++control->selection;
+    Control& control = Find(id, "ListInsert", Need::List);
+    if (index < 0 || index > static_cast<int>(control.items.size())) return;  // the control refuses it
+    control.items.insert(control.items.begin() + index, std::string(text));
+    if (control.selection >= index) ++control.selection;
 }
 
 void FakeDialog::ListDelete(int id, int index) {
-    Control* control = Find(id, "ListDelete", Need::List);
-    if (!control || index < 0 || index >= static_cast<int>(control->items.size())) return;
-    control->items.erase(control->items.begin() + index);
-    if (control->selection == index) control->selection = -1;
-    else if (control->selection > index) --control->selection;
+    Control& control = Find(id, "ListDelete", Need::List);
+    if (index < 0 || index >= static_cast<int>(control.items.size())) return;
+    control.items.erase(control.items.begin() + index);
+    if (control.selection == index) control.selection = -1;
+    else if (control.selection > index) --control.selection;
 }
 
 void FakeDialog::ListSelect(int id, int index) {
+    Control& control = Find(id, "ListSelect", Need::List);
     // An index outside the list clears the selection, as the control does.
-    if (Control* control = Find(id, "ListSelect", Need::List))
-        control->selection = index >= 0 && index < static_cast<int>(control->items.size()) ? index : -1;
+    control.selection = index >= 0 && index < static_cast<int>(control.items.size()) ? index : -1;
 }
 
-int FakeDialog::ListSelection(int id) const {
-    const Control* control = Find(id, "ListSelection", Need::List);
-    return control ? control->selection : -1;
-}
+int FakeDialog::ListSelection(int id) const { return Find(id, "ListSelection", Need::List).selection; }
 
-int FakeDialog::ListCount(int id) const {
-    const Control* control = Find(id, "ListCount", Need::List);
-    return control ? static_cast<int>(control->items.size()) : 0;
-}
+int FakeDialog::ListCount(int id) const { return static_cast<int>(Find(id, "ListCount", Need::List).items.size()); }
 
 std::string FakeDialog::ListText(int id, int index) const {
-    const Control* control = Find(id, "ListText", Need::List);
-    if (!control || index < 0 || index >= static_cast<int>(control->items.size())) return {};
-    return control->items[static_cast<std::size_t>(index)];
+    const Control& control = Find(id, "ListText", Need::List);
+    if (index < 0 || index >= static_cast<int>(control.items.size())) return {};
+    return control.items[static_cast<std::size_t>(index)];
 }
 
 int FakeDialog::RunModal(const char* templateName, DialogHandler& handler) {
@@ -405,33 +347,20 @@ void FakeDialog::End(int result) {
     result_ = result;
 }
 
-void FakeDialog::AttachCanvas(int id, CanvasHandler* canvas) {
-    if (Control* control = Find(id, "AttachCanvas")) control->canvas = canvas;
-}
+void FakeDialog::AttachCanvas(int id, CanvasHandler* canvas) { Find(id, "AttachCanvas").canvas = canvas; }
 
-void FakeDialog::Invalidate(int id) {
-    if (Control* control = Find(id, "Invalidate")) ++control->invalidations;
-}
+void FakeDialog::Invalidate(int id) { ++Find(id, "Invalidate").invalidations; }
 
 bool FakeDialog::Paint(int id, Painter& painter) const {
-    const Control* control = Find(id, "Paint", Need::Canvas);
-    return control && control->canvas->Paint(painter, pixelWidth(id), pixelHeight(id));
+    CanvasHandler* canvas = Find(id, "Paint", Need::Canvas).canvas;
+    return canvas && canvas->Paint(painter, pixelWidth(id), pixelHeight(id));
 }
 
-int FakeDialog::invalidations(int id) const {
-    const Control* control = Find(id, "invalidations");
-    return control ? control->invalidations : 0;
-}
+int FakeDialog::invalidations(int id) const { return Find(id, "invalidations").invalidations; }
 
-int FakeDialog::pixelWidth(int id) const {
-    const Control* control = Find(id, "pixelWidth");
-    return control ? control->width * kBaseUnitX / 4 : 0;
-}
+int FakeDialog::pixelWidth(int id) const { return Find(id, "pixelWidth").width * kBaseUnitX / 4; }
 
-int FakeDialog::pixelHeight(int id) const {
-    const Control* control = Find(id, "pixelHeight");
-    return control ? control->height * kBaseUnitY / 8 : 0;
-}
+int FakeDialog::pixelHeight(int id) const { return Find(id, "pixelHeight").height * kBaseUnitY / 8; }
 
 void FakeDialog::ClickAt(int id, int x, int y) {
     Control* control = Reach(id, "ClickAt", Need::Canvas, false);
@@ -523,15 +452,9 @@ void FakeDialog::Cancel() {
     Raise(kIdCancel, Notify::Clicked);
 }
 
-ControlKind FakeDialog::kind(int id) const {
-    const Control* control = Find(id, "kind");
-    return control ? control->kind : ControlKind::Other;
-}
+ControlKind FakeDialog::kind(int id) const { return Find(id, "kind").kind; }
 
-std::vector<std::string> FakeDialog::items(int id) const {
-    const Control* control = Find(id, "items", Need::List);
-    return control ? control->items : std::vector<std::string>{};
-}
+std::vector<std::string> FakeDialog::items(int id) const { return Find(id, "items", Need::List).items; }
 
 // ---------------------------------------------------------------- FakeSheet
 
@@ -613,13 +536,13 @@ std::optional<std::string> NextChoice(std::deque<std::optional<std::string>>& ch
 }  // namespace
 
 std::optional<std::string> FakeShellHost::ChooseFileToSave() {
-    ++saveDialogs_;
-    return NextChoice(saveChoices_, "Save");
+    ++saveDialogs;
+    return NextChoice(saveChoices, "Save");
 }
 
 std::optional<std::string> FakeShellHost::ChooseFileToOpen(const std::string& start) {
-    openStarts_.push_back(start);
-    return NextChoice(openChoices_, "Open");
+    openStarts.push_back(start);
+    return NextChoice(openChoices, "Open");
 }
 
 int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
@@ -629,7 +552,7 @@ int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
 void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
     SheetRecord record{sheet.caption, {}};
     for (const SheetPage& page : sheet.pages) record.titles.push_back(page.title);
-    sheets_.push_back(std::move(record));
+    sheets.push_back(std::move(record));
 }
 
 int ListFind(const Dialog& dialog, int id, std::string_view text) {
@@ -658,7 +581,10 @@ std::string Texts(const Dialog& dialog, std::initializer_list<int> ids) {
 }
 
 DialogHandler& NoLogic() {
-    static NullHandler handler;
+    static struct : DialogHandler {
+        void OnInit(Dialog&) override {}
+        void OnCommand(Dialog&, int, Notify) override {}
+    } handler;
     return handler;
 }
 

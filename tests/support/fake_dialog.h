@@ -167,31 +167,32 @@ private:
     friend class FakeSheet;
     friend class FakeUi;
 
+    // Blank, it is the stand-in for a control that a call cannot find.
     struct Control {
-        int id;
-        std::uint32_t style;
-        ControlKind kind;
+        int id = 0;
+        std::uint32_t style = 0;
+        ControlKind kind = ControlKind::Other;
         std::string className;  // as the template gives it, for the failure messages
         std::string text;
-        bool enabled;
-        bool visible;
+        bool enabled = false;
+        bool visible = false;
         bool checked = false;
         std::vector<std::string> items;
         int selection = -1;
         int caret = 0;  // of an edit: characters before it
-        std::size_t limit;
-        int width;   // dialog units
-        int height;
+        std::size_t limit = 0;
+        int width = 0;  // dialog units
+        int height = 0;
         CanvasHandler* canvas = nullptr;
         int invalidations = 0;
     };
 
     // What a call needs of the control it names, in the order of Find's table.
     enum class Need { Any, List, Checkable, Button, Edit, Canvas };
-    // The control; nullptr (and a failure) when the template lacks it or it
-    // is not what the call needs. One lookup serves the calls that change a
-    // control and those that read it.
-    Control* Find(int id, const char* call, Need need = Need::Any) const;
+    // The control. When the template lacks it or it is not what the call
+    // needs: a failure, and the stand-in, which takes the call harmlessly.
+    // One lookup serves the calls that change a control and those that read it.
+    Control& Find(int id, const char* call, Need need = Need::Any) const;
     bool AcceptsInput(const char* action);
     // Find, for the user: also fails on a hidden or disabled control, and on
     // a read-only edit to type in; the control then has the focus unless
@@ -213,6 +214,7 @@ private:
     int blockedBy_ = 0;  // modal dialogs running on top of this one
     int depth_ = 0;      // notifications being handled right now
     bool runaway_ = false;
+    mutable Control standIn_;
 };
 
 // The editor property sheet: pages are created when first shown (OnInit, then
@@ -273,28 +275,28 @@ DialogHandler& NoLogic();
 // A click in the middle of the code's cell of the character grid.
 void ClickGridCode(FakeDialog& grid, std::uint8_t code);
 
-// The main window's side of the shell.
+// The main window's side of the shell: what the shell asked of it, and the
+// answers the test has queued for its file dialogs.
 class FakeShellHost final : public ShellHost {
 public:
     // Answers of the Save and Open dialogs, in order; nullopt is a cancel.
     // A dialog with no queued answer fails the test.
-    void QueueSaveChoice(std::optional<std::string> path) { saveChoices_.push_back(std::move(path)); }
-    void QueueOpenChoice(std::optional<std::string> path) { openChoices_.push_back(std::move(path)); }
-    int saveDialogs() const { return saveDialogs_; }
-    // The start folder each Open dialog was given.
-    const std::vector<std::string>& openStarts() const { return openStarts_; }
+    std::deque<std::optional<std::string>> saveChoices;
+    std::deque<std::optional<std::string>> openChoices;
+    int saveDialogs = 0;
+    std::vector<std::string> openStarts;  // the start folder each Open dialog was given
 
     // The sheet is only recorded, as if cancelled at once.
     struct SheetRecord {
         std::string caption;
         std::vector<std::string> titles;
     };
-    const std::vector<SheetRecord>& sheets() const { return sheets_; }
+    std::vector<SheetRecord> sheets;
+    std::vector<bool> placements;  // topmost per PlaceWindow
+    int recentFilesChanged = 0;
+    int menuTextsChanged = 0;
+    int destroyed = 0;
 
-    const std::vector<bool>& placements() const { return placements_; }  // topmost per PlaceWindow
-    int recentFilesChanged() const { return recentFilesChanged_; }
-    int menuTextsChanged() const { return menuTextsChanged_; }
-    int destroyed() const { return destroyed_; }
     // The modal dialogs' scripts, the answers queued and the messages shown.
     FakeUi& ui() const { return *ui_; }
 
@@ -304,22 +306,13 @@ public:
     std::optional<std::string> ChooseFileToOpen(const std::string& start) override;
     int RunModal(const char* templateName, DialogHandler& handler) override;
     void RunPropertySheet(const SheetSpec& sheet) override;
-    void PlaceWindow(bool topmost) override { placements_.push_back(topmost); }
-    void RecentFilesChanged() override { ++recentFilesChanged_; }
-    void MenuTextsChanged() override { ++menuTextsChanged_; }
-    void DestroyWindow() override { ++destroyed_; }
+    void PlaceWindow(bool topmost) override { placements.push_back(topmost); }
+    void RecentFilesChanged() override { ++recentFilesChanged; }
+    void MenuTextsChanged() override { ++menuTextsChanged; }
+    void DestroyWindow() override { ++destroyed; }
 
 private:
     std::shared_ptr<FakeUi> ui_ = std::make_shared<FakeUi>();
-    std::deque<std::optional<std::string>> saveChoices_;
-    std::deque<std::optional<std::string>> openChoices_;
-    int saveDialogs_ = 0;
-    std::vector<std::string> openStarts_;
-    std::vector<SheetRecord> sheets_;
-    std::vector<bool> placements_;
-    int recentFilesChanged_ = 0;
-    int menuTextsChanged_ = 0;
-    int destroyed_ = 0;
 };
 
 }  // namespace fw::test
