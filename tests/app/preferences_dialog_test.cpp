@@ -1,28 +1,16 @@
 #include "app/preferences_dialog.h"
 
 #include "app/app_ids.h"
-#include "app/shell.h"
-#include "support/fake_dialog.h"
-#include "support/test_document.h"
+#include "app/shell_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-namespace fw {
+namespace fw::test {
 namespace {
-
-using test::Checked;
-using test::Enabled;
-using test::FakeDialog;
-using test::FakeShellHost;
-using test::TempDir;
-using test::Texts;
-using test::Values;
 
 constexpr int kAutoPreload = IDC_PREFS_AUTOPRELOAD;
 constexpr int kOnTop = IDC_PREFS_ALWAYSONTOP;
@@ -31,36 +19,18 @@ constexpr int kLanguageList = IDC_PREFS_LANGUAGE;
 
 const std::string kMaximize = "Maximize" + std::string(42, ' ');  // string 3001, a device text
 
-class PreferencesDialogTest : public ::testing::Test {
+class PreferencesDialogTest : public ShellFixture {
 protected:
-    void WriteFile(const std::string& name, const std::string& text) { test::WriteText(dir / name, text); }
-    std::string Ini() const { return test::ReadText(dir / kIniFileName); }
     bool IniExists() const { return std::filesystem::exists(dir / kIniFileName); }
-
-    Shell& Start() {
-        shell = std::make_unique<Shell>(host, builtin, dir.path());
-        shell->Start();
-        return *shell;
-    }
     // Opens the dialog through the Preferences command; the script plays
     // the user.
-    void RunPreferences(std::function<void(FakeDialog&)> script) {
-        host.OnModal(PREFERENCESDLG_NAME, [&, script](FakeDialog& d) {
-            script(d);
-            result = d.result();
-        });
-        shell->OnCommand(IDM_PREFERENCES);
-    }
+    void RunPreferences(const ModalScript& script) { RunDialog(IDM_PREFERENCES, PREFERENCESDLG_NAME, script); }
     std::string DeviceText(int id) const { return shell->document().deviceTexts.SlotForId(id); }
-
-    TempDir dir;
-    CompiledStringTable builtin;
-    FakeShellHost host;
-    std::unique_ptr<Shell> shell;
-    int result = -1;
 };
 
-TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpens) {
+// The chosen language gives the title and labels, an empty or missing
+// text too: 68 and 71 are missing, 69 is empty.
+TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpensAndTheChosenLanguagesTexts) {
     Start();
     // Changed behind the program's back: the dialog reads the file again.
     WriteFile(kIniFileName, "C:\\x.QLT\r1\r0\r0\r");
@@ -74,12 +44,8 @@ TEST_F(PreferencesDialogTest, ShowsTheIniAsItIsWhenTheDialogOpens) {
         d.Cancel();
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(host.modalsRun(), std::vector<std::string>{"PREFERENCESDLG"});
-}
+    EXPECT_EQ(host.ui().modalsRun(), std::vector<std::string>{"PREFERENCESDLG"});
 
-// The chosen language gives the title and labels, an empty or missing
-// text too: 68 and 71 are missing, 69 is empty.
-TEST_F(PreferencesDialogTest, ListsTheLanguageFilesAndTakesTheChosenOnesTexts) {
     WriteFile("b.lng", "Deutsch\r\n66=Einstellungen\r\n67=&Letzte Datei laden\r\n69=\r\n70=Gut\r\n");
     WriteFile("A.LNG", "Fran\xe7" "ais\r\n3001=Agrandir\r\n");
     WriteFile("c.txt", "Not a language\r\n");
@@ -111,7 +77,7 @@ TEST_F(PreferencesDialogTest, ChecksToggleOnEachClickAndOkWritesThem) {
     EXPECT_EQ(result, 1);
     EXPECT_EQ(Ini(), "Unknow\r1\r1\r0\r");
     EXPECT_EQ(Values(shell->preferences().autoPreload, shell->preferences().alwaysOnTop), Values(1, 1));
-    EXPECT_EQ(host.placements().back(), true) << "the window is placed again, now topmost";
+    EXPECT_EQ(host.placements.back(), true) << "the window is placed again, now topmost";
     EXPECT_FALSE(shell->strings().languageActive());
 }
 
@@ -119,7 +85,7 @@ TEST_F(PreferencesDialogTest, OkSwitchesTheLanguageAtOnceAndBack) {
     WriteFile("de.lng", "Deutsch\r\n3001=Maximieren\r\n");
     Start();
     ASSERT_EQ(DeviceText(3001), kMaximize);
-    const int menuRebuilds = host.menuTextsChanged();
+    const int menuRebuilds = host.menuTextsChanged;
 
     RunPreferences([](FakeDialog& d) {
         EXPECT_EQ(d.ListSelection(kLanguageList), 0);
@@ -129,7 +95,7 @@ TEST_F(PreferencesDialogTest, OkSwitchesTheLanguageAtOnceAndBack) {
     EXPECT_EQ(Ini(), "Unknow\r0\r0\rDeutsch\r");
     EXPECT_TRUE(shell->strings().languageActive());
     EXPECT_EQ(DeviceText(3001), "Maximieren") << "the terminal's texts follow the language";
-    EXPECT_EQ(host.menuTextsChanged(), menuRebuilds + 1);
+    EXPECT_EQ(host.menuTextsChanged, menuRebuilds + 1);
 
     RunPreferences([](FakeDialog& d) {
         EXPECT_EQ(d.ListSelection(kLanguageList), 1);
@@ -164,4 +130,4 @@ TEST_F(PreferencesDialogTest, CancelWritesNothingAndKeepsTheLanguage) {
 }
 
 }  // namespace
-}  // namespace fw
+}  // namespace fw::test

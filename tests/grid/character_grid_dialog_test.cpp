@@ -47,26 +47,6 @@ protected:
     FakeDialog owner{test::TestTemplate("FORMPROPERTIESDLG"), test::NoLogic()};
 };
 
-TEST_F(GridDialogTest, OkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
-    buffers.prefixCodes = Codes({0x10});
-    GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
-    CharacterGrid grid(owner, opener);
-    owner.OnModal(GRIDDLG_NAME, [&](FakeDialog& dialog) {
-        EXPECT_EQ(ResultLineText(dialog), "F2 ");
-        test::ClickGridCode(dialog, 0x26);
-        test::ClickGridCode(dialog, 0x0D);  // Enter: refused
-        test::ClickGridCode(dialog, 0x41);
-        EXPECT_EQ(ResultLineText(dialog), "F2 && A ");
-        EXPECT_GE(dialog.invalidations(IDC_GRID_RESULT), 2);
-        dialog.Ok();
-    });
-    EXPECT_EQ(owner.RunModal(GRIDDLG_NAME, grid), 1);
-    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "F2 & A ");
-    EXPECT_EQ(buffers.prefixCodes, Codes({0x10, 0x26, 0x41}));
-    EXPECT_EQ(buffers.suffixCodes, Codes({}));
-    EXPECT_TRUE(owner.messages().empty());
-}
-
 // Cancel puts back the box's opening text and leaves the buffer; the
 // delimiter takes a pick in place of its code.
 TEST_F(GridDialogTest, AFullListWarnsCancelPutsItBackAndTheDelimiterTakesOnePick) {
@@ -127,8 +107,10 @@ TEST_F(GridDialogTest, WorksFromTheKeyboard) {
     EXPECT_EQ(buffers.prefixCodes, Codes({'!', '5'}));
 }
 
-TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
-    buffers.prefixCodes = Codes({0x20});
+// The box shows blue while the grid runs; the picks but Enter go into the
+// box as display text and into the buffer as codes.
+TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndOkPutsDisplayTextInTheBoxAndCodesInTheBuffer) {
+    buffers.prefixCodes = Codes({0x10});
     GridOpener opener(IDC_FPROP_PREFIX_EDIT, GridSlot::Prefix, buffers, strings);
     owner.AttachCanvas(IDC_FPROP_PREFIX_EDIT, &opener);
     const int width = owner.pixelWidth(IDC_FPROP_PREFIX_EDIT);
@@ -144,13 +126,20 @@ TEST_F(GridDialogTest, AClickOnTheBoxRunsTheGridAndPaintsTheBoxBlueMeanwhile) {
         ASSERT_EQ(open.calls.size(), 1u);
         EXPECT_EQ(open.Find(PaintCall::Kind::Rectangle, 0, 0, width, height, kPureBlue), 0);
         EXPECT_EQ(open.calls[0].outline, kBlack);
+        EXPECT_EQ(ResultLineText(dialog), "F2 ");
+        test::ClickGridCode(dialog, 0x26);
+        test::ClickGridCode(dialog, 0x0D);  // Enter: refused
         test::ClickGridCode(dialog, 0x41);
+        EXPECT_EQ(ResultLineText(dialog), "F2 && A ");
+        EXPECT_GE(dialog.invalidations(IDC_GRID_RESULT), 2);
         dialog.Ok();
     });
     owner.ClickAt(IDC_FPROP_PREFIX_EDIT, 3, 3);
     EXPECT_EQ(owner.ui().modalsRun(), std::vector<std::string>{GRIDDLG_NAME});
-    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "SP A ");
-    EXPECT_EQ(buffers.prefixCodes, Codes({0x20, 0x41}));
+    EXPECT_EQ(owner.GetText(IDC_FPROP_PREFIX_EDIT), "F2 & A ");
+    EXPECT_EQ(buffers.prefixCodes, Codes({0x10, 0x26, 0x41}));
+    EXPECT_EQ(buffers.suffixCodes, Codes({}));
+    EXPECT_TRUE(owner.messages().empty());
     EXPECT_FALSE(owner.Paint(IDC_FPROP_PREFIX_EDIT, closed));
     EXPECT_GE(owner.invalidations(IDC_FPROP_PREFIX_EDIT), 2) << "painted blue, then back";
 }

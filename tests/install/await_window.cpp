@@ -40,12 +40,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string title = argv[1];
-    const DWORD limit = GetTickCount() + 1000 * static_cast<DWORD>(argc > 2 ? std::atoi(argv[2]) : 30);
-    for (;;) {
-        if (HWND hwnd = FindByTitle(title)) return EndOwner(hwnd) ? 0 : 1;
-        if (static_cast<LONG>(GetTickCount() - limit) >= 0) break;
-        Sleep(100);
-    }
+    const fw::wine::Milliseconds limit(1000 * (argc > 2 ? std::atoi(argv[2]) : 30));
+    if (HWND hwnd = fw::wine::WaitFor([&] { return FindByTitle(title); }, limit)) return EndOwner(hwnd) ? 0 : 1;
     std::fprintf(stderr, "no window \"%s\"; visible windows:\n", title.c_str());
     for (HWND hwnd : VisibleTopLevelWindows(0)) std::fprintf(stderr, "  \"%s\"\n", TitleOf(hwnd).c_str());
     return 1;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "grid/grid_ids.h"
 #include "support/test_document.h"
@@ -21,28 +22,23 @@ constexpr std::uint32_t kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4
 constexpr std::uint32_t kEsReadOnly = 0x0800, kEsNumber = 0x2000;
 constexpr std::uint32_t kCbsTypeMask = 0x3, kCbsDropDownList = 0x3;
 
-constexpr int kDefaultEditLimit = 32767;
+constexpr std::size_t kDefaultEditLimit = 32767;
 // Base units of the default dialog font in pixels, for the canvas sizes.
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
-constexpr int kUnlimitedEdit = 0x7FFFFFFE;
 // Deeper than any honest write-back chain goes: beyond it a handler keeps
 // answering its own change notification.
 constexpr int kMaxNotifyDepth = 50;
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
+// Template and class names compare without case, as Windows compares them.
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
 ControlKind KindOf(const DialogControl& control) {
-    if (SameName(control.className, "Button")) {
+    const std::string className = Upper(control.className);
+    if (className == "BUTTON") {
         switch (control.style & kBsTypeMask) {
         case kBsCheckBox: return ControlKind::CheckBox;
         case kBsRadioButton: return ControlKind::RadioButton;
@@ -54,9 +50,21 @@ ControlKind KindOf(const DialogControl& control) {
         }
         return ControlKind::PushButton;
     }
-    if (SameName(control.className, "Edit")) return ControlKind::Edit;
-    if (SameName(control.className, "ComboBox")) return ControlKind::ComboBox;
+    if (className == "EDIT") return ControlKind::Edit;
+    if (className == "COMBOBOX") return ControlKind::ComboBox;
     return ControlKind::Other;
+}
+
+// Edits and lists report focus changes; the templates' buttons do not ask to.
+bool NotifiesFocus(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::ComboBox; }
+
+bool TakesKey(std::uint32_t editStyle, char c) { return !(editStyle & kEsNumber) || (c >= '0' && c <= '9'); }
+
+const DialogTemplate* Lookup(const std::map<std::string, DialogTemplate>& templates, const std::string& name) {
+    const auto it = templates.find(Upper(name));
+    if (it != templates.end()) return &it->second;
+    ADD_FAILURE() << "there is no dialog template " << name;
+    return nullptr;
 }
 
 bool AnswerFits(Answer answer, Buttons buttons) {
@@ -69,12 +77,6 @@ bool AnswerFits(Answer answer, Buttons buttons) {
     return false;
 }
 
-class NullHandler final : public DialogHandler {
-public:
-    void OnInit(Dialog&) override {}
-    void OnCommand(Dialog&, int, Notify) override {}
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------- templates
@@ -85,26 +87,12 @@ const std::map<std::string, DialogTemplate>& TestTemplates() {
 #else
     static const char* const kPath = "(FW_TEST_RES_FILE not defined: no resource compiler was found)";
 #endif
-    static const std::map<std::string, DialogTemplate> templates = [] {
-        const std::vector<std::uint8_t> bytes = ReadAll(kPath);
-        return ParseDialogResources(bytes);
-    }();
+    static const std::map<std::string, DialogTemplate> templates = ParseDialogResources(ReadAll(kPath));
     if (templates.empty()) ADD_FAILURE() << "no dialog templates in " << kPath;
     for (const auto& [name, dialog] : templates)
         if (!dialog.complete) ADD_FAILURE() << "the dialog template " << name << " did not read to its end";
     return templates;
 }
-
-namespace {
-
-const DialogTemplate* Lookup(const std::map<std::string, DialogTemplate>& templates, const std::string& name) {
-    const auto it = templates.find(Upper(name));
-    if (it != templates.end()) return &it->second;
-    ADD_FAILURE() << "there is no dialog template " << name;
-    return nullptr;
-}
-
-}  // namespace
 
 const DialogTemplate& TestTemplate(const std::string& name) {
     static const DialogTemplate kEmpty;
@@ -113,8 +101,6 @@ const DialogTemplate& TestTemplate(const std::string& name) {
 }
 
 // ------------------------------------------------------------------- FakeUi
-
-std::shared_ptr<FakeUi> FakeUi::Create() { return std::shared_ptr<FakeUi>(new FakeUi()); }
 
 void FakeUi::OnModal(const std::string& templateName, ModalScript script) {
     scripts_[Upper(templateName)] = std::move(script);
@@ -133,34 +119,26 @@ Answer FakeUi::ShowMessage(std::string_view text, std::string_view title, Button
     return answer;
 }
 
-const DialogTemplate* FakeUi::FindTemplate(const std::string& name) const { return Lookup(TestTemplates(), name); }
-
 int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner) {
-    const std::string name = templateName ? templateName : "";
+    const std::string name = templateName;
     modalsRun_.push_back(name);
-    const DialogTemplate* dialogTemplate = FindTemplate(name);
+    const DialogTemplate* dialogTemplate = Lookup(TestTemplates(), name);
     if (!dialogTemplate) return -1;  // what the dialog box call gives on failure
 
     FakeDialog dialog(*dialogTemplate, handler, shared_from_this());
     if (owner) ++owner->blockedBy_;
     dialog.Init();
+    const auto it = scripts_.find(Upper(name));
     // A dialog that ends in its OnInit closes without the user.
-    if (!dialog.ended()) {
-        const auto it = scripts_.find(Upper(name));
-        if (it == scripts_.end()) {
-            if (owner) --owner->blockedBy_;
-            ADD_FAILURE() << "the modal dialog " << name << " opened, but the test registered no script for it";
-            return -1;
-        }
+    if (!dialog.ended() && it != scripts_.end()) {
         const ModalScript script = it->second;  // the script may register others
         script(dialog);
     }
     if (owner) --owner->blockedBy_;
-    if (!dialog.ended()) {
-        ADD_FAILURE() << "the script for the modal dialog " << name << " left it open";
-        return -1;
-    }
-    return dialog.result();
+    if (dialog.ended()) return dialog.result();
+    ADD_FAILURE() << "the modal dialog " << name
+                  << (it == scripts_.end() ? " opened, but the test registered no script for it" : " was left open");
+    return -1;
 }
 
 // --------------------------------------------------------------- FakeDialog
@@ -168,7 +146,7 @@ int FakeUi::RunModal(const char* templateName, DialogHandler& handler, FakeDialo
 FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& handler, std::shared_ptr<FakeUi> ui)
     : name_(dialogTemplate.name),
       handler_(handler),
-      ui_(ui ? std::move(ui) : FakeUi::Create()),
+      ui_(ui ? std::move(ui) : std::make_shared<FakeUi>()),
       title_(dialogTemplate.title) {
     controls_.reserve(dialogTemplate.controls.size());
     for (const DialogControl& source : dialogTemplate.controls) {
@@ -180,29 +158,17 @@ FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, DialogHandler& hand
 
 void FakeDialog::Init() { handler_.OnInit(*this); }
 
-FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) {
-    return const_cast<Control*>(static_cast<const FakeDialog*>(this)->Find(id, call, need));
-}
-
-const FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need) const {
-    const Control* found = nullptr;
-    int count = 0;
-    for (const Control& control : controls_) {
-        if (control.id != id) continue;
-        if (!found) found = &control;
-        ++count;
-    }
-    if (count == 0) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which the template does not have";
-        return nullptr;
-    }
+FakeDialog::Control& FakeDialog::Find(int id, const char* call, Need need) const {
+    const auto same = [id](const Control& control) { return control.id == id; };
+    const auto count = std::count_if(controls_.begin(), controls_.end(), same);
     // Unnamed statics all share -1; code must not address them.
-    if (count > 1) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which " << count
-                      << " controls of the template share";
-        return nullptr;
+    if (count != 1) {
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << ", which "
+                      << (count == 0 ? "the template does not have" : "several controls of the template share");
+        return standIn_ = {};
     }
-    const ControlKind kind = found->kind;
+    auto& found = const_cast<Control&>(*std::find_if(controls_.begin(), controls_.end(), same));
+    const ControlKind kind = found.kind;
     const struct {
         bool fits;
         const char* what;
@@ -213,13 +179,13 @@ const FakeDialog::Control* FakeDialog::Find(int id, const char* call, Need need)
         {kind == ControlKind::PushButton || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton,
          "a button"},
         {kind == ControlKind::Edit, "an edit"},
-        {found->canvas != nullptr, "a control with a canvas"},
+        {found.canvas != nullptr, "a control with a canvas"},
     };
     const auto& wanted = needs[static_cast<int>(need)];
     if (!wanted.fits) {
-        ADD_FAILURE() << name_ << ": " << call << " on control " << id << " (" << found->className
+        ADD_FAILURE() << name_ << ": " << call << " on control " << id << " (" << found.className
                       << "), which is not " << wanted.what;
-        return nullptr;
+        return standIn_ = {};
     }
     return found;
 }
@@ -237,51 +203,37 @@ void FakeDialog::Raise(int id, Notify code) {
     --depth_;
 }
 
-// Edits and lists report focus changes; the templates' buttons do not ask to.
 void FakeDialog::MoveFocus(int id) {
     if (focus_ == id) return;
     LoseFocus();
     focus_ = id;
-    const Control* control = Find(id, "focus");
-    if (control && NotifiesFocus(*control)) Raise(id, Notify::Other);
+    if (NotifiesFocus(Find(id, "focus").kind)) Raise(id, Notify::Other);
 }
 
 void FakeDialog::LoseFocus() {
-    const int old = focus_;
-    if (old == 0) return;
-    focus_ = 0;
-    for (const Control& control : controls_)
-        if (control.id == old) {
-            if (NotifiesFocus(control)) Raise(old, Notify::KillFocus);
-            break;
-        }
-}
-
-bool FakeDialog::NotifiesFocus(const Control& control) {
-    return control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox;
+    const int old = std::exchange(focus_, 0);
+    if (old != 0 && NotifiesFocus(Find(old, "focus").kind)) Raise(old, Notify::KillFocus);
 }
 
 bool FakeDialog::AcceptsInput(const char* action) {
-    if (ended_) {
-        ADD_FAILURE() << name_ << ": " << action << " after the dialog ended";
-        return false;
-    }
-    if (blockedBy_ > 0) {
-        ADD_FAILURE() << name_ << ": " << action << " while a modal dialog it opened is running";
-        return false;
-    }
-    return true;
+    if (ended_) ADD_FAILURE() << name_ << ": " << action << " after the dialog ended";
+    else if (blockedBy_ > 0) ADD_FAILURE() << name_ << ": " << action << " while a modal dialog it opened is running";
+    else return true;
+    return false;
 }
 
-FakeDialog::Control* FakeDialog::Reach(int id, const char* action, Need need) {
+FakeDialog::Control* FakeDialog::Reach(int id, const char* action, Need need, bool focus) {
     if (!AcceptsInput(action)) return nullptr;
-    Control* control = Find(id, action, need);
-    if (control && (!control->enabled || !control->visible)) {
-        ADD_FAILURE() << name_ << ": " << action << " on control " << control->id << ", which is "
-                      << (!control->visible ? "hidden" : "disabled");
+    Control& control = Find(id, action, need);
+    if (&control == &standIn_) return nullptr;
+    const bool readOnly = need == Need::Edit && (control.style & kEsReadOnly);
+    if (!control.enabled || !control.visible || readOnly) {
+        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is "
+                      << (!control.visible ? "hidden" : !control.enabled ? "disabled" : "read-only");
         return nullptr;
     }
-    return control;
+    if (focus) MoveFocus(id);
+    return &control;
 }
 
 Answer FakeDialog::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
@@ -291,128 +243,95 @@ Answer FakeDialog::Message(std::string_view text, std::string_view title, Button
 void FakeDialog::SetTitle(std::string_view text) { title_ = text; }
 
 void FakeDialog::SetText(int id, std::string_view text) {
-    Control* control = Find(id, "SetText");
-    if (!control) return;
-    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList) {
+    Control& control = Find(id, "SetText");
+    if (control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDownList) {
         ADD_FAILURE() << name_ << ": SetText on control " << id << ", a drop-down list, which shows its selection";
         return;
     }
-    const std::string before = control->text;
-    const int caret = control->caret;
-    control->text = text;
-    control->caret = 0;
-    if (control->kind != ControlKind::Edit) return;
+    const std::string before = control.text;
+    const int caret = control.caret;
+    control.text = text;
+    control.caret = 0;
+    if (control.kind != ControlKind::Edit) return;
     // Only an edit reports a new text, and it does so before the call returns.
     Raise(id, Notify::Changed);
     // The Windows adapter keeps the caret of the box being typed in.
-    if (focus_ == id) control->caret = CaretAfterRewrite(before, caret, control->text);
+    if (focus_ == id) control.caret = CaretAfterRewrite(before, caret, control.text);
 }
 
-int FakeDialog::caret(int id) const {
-    const Control* control = Find(id, "caret", Need::Edit);
-    return control ? control->caret : 0;
-}
+int FakeDialog::caret(int id) const { return Find(id, "caret", Need::Edit).caret; }
 
 std::string FakeDialog::GetText(int id) const {
-    const Control* control = Find(id, "GetText");
-    if (!control) return {};
-    if (control->kind == ControlKind::ComboBox && (control->style & kCbsTypeMask) == kCbsDropDownList)
-        return control->selection >= 0 ? control->items[static_cast<std::size_t>(control->selection)] : "";
-    return control->text;
+    const Control& control = Find(id, "GetText");
+    if (control.kind == ControlKind::ComboBox && (control.style & kCbsTypeMask) == kCbsDropDownList)
+        return control.selection >= 0 ? control.items[static_cast<std::size_t>(control.selection)] : "";
+    return control.text;
 }
 
 void FakeDialog::LimitText(int id, int maxChars) {
-    if (Control* control = Find(id, "LimitText", Need::Edit)) control->limit = maxChars <= 0 ? kUnlimitedEdit : maxChars;
+    Find(id, "LimitText", Need::Edit).limit = static_cast<std::size_t>(maxChars);
 }
 
-void FakeDialog::Enable(int id, bool on) {
-    if (Control* control = Find(id, "Enable")) control->enabled = on;
-}
+void FakeDialog::Enable(int id, bool on) { Find(id, "Enable").enabled = on; }
 
-bool FakeDialog::IsEnabled(int id) const {
-    const Control* control = Find(id, "IsEnabled");
-    return control && control->enabled;
-}
+bool FakeDialog::IsEnabled(int id) const { return Find(id, "IsEnabled").enabled; }
 
-void FakeDialog::Show(int id, bool on) {
-    if (Control* control = Find(id, "Show")) control->visible = on;
-}
+void FakeDialog::Show(int id, bool on) { Find(id, "Show").visible = on; }
 
-bool FakeDialog::IsVisible(int id) const {
-    const Control* control = Find(id, "IsVisible");
-    return control && control->visible;
-}
+bool FakeDialog::IsVisible(int id) const { return Find(id, "IsVisible").visible; }
 
-void FakeDialog::Check(int id, bool on) {
-    if (Control* control = Find(id, "Check", Need::Checkable)) control->checked = on;
-}
+void FakeDialog::Check(int id, bool on) { Find(id, "Check", Need::Checkable).checked = on; }
 
-bool FakeDialog::IsChecked(int id) const {
-    const Control* control = Find(id, "IsChecked", Need::Checkable);
-    return control && control->checked;
-}
+bool FakeDialog::IsChecked(int id) const { return Find(id, "IsChecked", Need::Checkable).checked; }
 
 bool FakeDialog::IsCheckable(int id) const {
-    const Control* control = Find(id, "IsCheckable");
-    return control && (control->kind == ControlKind::CheckBox || control->kind == ControlKind::RadioButton);
+    const ControlKind kind = Find(id, "IsCheckable").kind;
+    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
 }
 
-void FakeDialog::Focus(int id) {
-    if (Find(id, "Focus")) MoveFocus(id);
-}
+void FakeDialog::Focus(int id) { MoveFocus(id); }
 
 void FakeDialog::ListClear(int id) {
-    if (Control* control = Find(id, "ListClear", Need::List)) {
-        control->items.clear();
-        control->selection = -1;
-    }
+    Control& control = Find(id, "ListClear", Need::List);
+    control.items.clear();
+    control.selection = -1;
 }
 
 int FakeDialog::ListAdd(int id, std::string_view text) {
-    Control* control = Find(id, "ListAdd", Need::List);
-    if (!control) return -1;
-    control->items.emplace_back(text);
-    return static_cast<int>(control->items.size()) - 1;
+    Control& control = Find(id, "ListAdd", Need::List);
+    control.items.emplace_back(text);
+    return static_cast<int>(control.items.size()) - 1;
 }
 
 void FakeDialog::ListInsert(int id, int index, std::string_view text) {
-    Control* control = Find(id, "ListInsert", Need::List);
-    if (!control) return;
-    const int count = static_cast<int>(control->items.size());
-    if (index == -1) index = count;
-    if (index < 0 || index > count) return;  // the control refuses it
-    control->items.insert(control->items.begin() + index, std::string(text));
-    if (control->selection >= index) ++control->selection;
+    Control& control = Find(id, "ListInsert", Need::List);
+    if (index < 0 || index > static_cast<int>(control.items.size())) return;  // the control refuses it
+    control.items.insert(control.items.begin() + index, std::string(text));
+    if (control.selection >= index) ++control.selection;
 }
 
 void FakeDialog::ListDelete(int id, int index) {
-    Control* control = Find(id, "ListDelete", Need::List);
-    if (!control || index < 0 || index >= static_cast<int>(control->items.size())) return;
-    control->items.erase(control->items.begin() + index);
-    if (control->selection == index) control->selection = -1;
-    else if (control->selection > index) --control->selection;
+    Control& control = Find(id, "ListDelete", Need::List);
+    if (index < 0 || index >= static_cast<int>(control.items.size())) return;
+    control.items.erase(control.items.begin() + index);
+    if (control.selection == index) control.selection = -1;
+    else if (control.selection > index) --control.selection;
 }
 
 void FakeDialog::ListSelect(int id, int index) {
+    Control& control = Find(id, "ListSelect", Need::List);
     // An index outside the list clears the selection, as the control does.
-    if (Control* control = Find(id, "ListSelect", Need::List))
-        control->selection = index >= 0 && index < static_cast<int>(control->items.size()) ? index : -1;
+    control.selection = index >= 0 && index < static_cast<int>(control.items.size()) ? index : -1;
 }
 
-int FakeDialog::ListSelection(int id) const {
-    const Control* control = Find(id, "ListSelection", Need::List);
-    return control ? control->selection : -1;
-}
+int FakeDialog::ListSelection(int id) const { return Find(id, "ListSelection", Need::List).selection; }
 
-int FakeDialog::ListCount(int id) const {
-    const Control* control = Find(id, "ListCount", Need::List);
-    return control ? static_cast<int>(control->items.size()) : 0;
-}
+int FakeDialog::ListCount(int id) const { return static_cast<int>(Find(id, "ListCount", Need::List).items.size()); }
 
 std::string FakeDialog::ListText(int id, int index) const {
-    const Control* control = Find(id, "ListText", Need::List);
-    if (!control || index < 0 || index >= static_cast<int>(control->items.size())) return {};
-    return control->items[static_cast<std::size_t>(index)];
+    const Control& control = Find(id, "ListText", Need::List);
+    if (index < 0 || index >= static_cast<int>(control.items.size())) return {};
+    return control.items[static_cast<std::size_t>(index)];
 }
 
 int FakeDialog::RunModal(const char* templateName, DialogHandler& handler) {
@@ -428,36 +347,23 @@ void FakeDialog::End(int result) {
     result_ = result;
 }
 
-void FakeDialog::AttachCanvas(int id, CanvasHandler* canvas) {
-    if (Control* control = Find(id, "AttachCanvas")) control->canvas = canvas;
-}
+void FakeDialog::AttachCanvas(int id, CanvasHandler* canvas) { Find(id, "AttachCanvas").canvas = canvas; }
 
-void FakeDialog::Invalidate(int id) {
-    if (Control* control = Find(id, "Invalidate")) ++control->invalidations;
-}
+void FakeDialog::Invalidate(int id) { ++Find(id, "Invalidate").invalidations; }
 
 bool FakeDialog::Paint(int id, Painter& painter) const {
-    const Control* control = Find(id, "Paint", Need::Canvas);
-    return control && control->canvas->Paint(painter, pixelWidth(id), pixelHeight(id));
+    CanvasHandler* canvas = Find(id, "Paint", Need::Canvas).canvas;
+    return canvas && canvas->Paint(painter, pixelWidth(id), pixelHeight(id));
 }
 
-int FakeDialog::invalidations(int id) const {
-    const Control* control = Find(id, "invalidations");
-    return control ? control->invalidations : 0;
-}
+int FakeDialog::invalidations(int id) const { return Find(id, "invalidations").invalidations; }
 
-int FakeDialog::pixelWidth(int id) const {
-    const Control* control = Find(id, "pixelWidth");
-    return control ? control->width * kBaseUnitX / 4 : 0;
-}
+int FakeDialog::pixelWidth(int id) const { return Find(id, "pixelWidth").width * kBaseUnitX / 4; }
 
-int FakeDialog::pixelHeight(int id) const {
-    const Control* control = Find(id, "pixelHeight");
-    return control ? control->height * kBaseUnitY / 8 : 0;
-}
+int FakeDialog::pixelHeight(int id) const { return Find(id, "pixelHeight").height * kBaseUnitY / 8; }
 
 void FakeDialog::ClickAt(int id, int x, int y) {
-    Control* control = Reach(id, "ClickAt", Need::Canvas);
+    Control* control = Reach(id, "ClickAt", Need::Canvas, false);
     // The click reaches the canvas first; what it does not take goes to the
     // control, which for the kinds used here means the focus moves to it.
     if (control && !control->canvas->LeftButtonDown(*this, x, y, pixelWidth(id), pixelHeight(id)) &&
@@ -465,30 +371,13 @@ void FakeDialog::ClickAt(int id, int x, int y) {
         MoveFocus(id);
 }
 
-// The edit the user types in, focused; nullptr (and a failure) when the user
-// cannot type there.
-FakeDialog::Control* FakeDialog::EditToType(int id, const char* action) {
-    Control* control = Reach(id, action, Need::Edit);
-    if (!control) return nullptr;
-    if (control->style & kEsReadOnly) {
-        ADD_FAILURE() << name_ << ": " << action << " on control " << id << ", which is read-only";
-        return nullptr;
-    }
-    MoveFocus(id);
-    return control;
-}
-
-bool FakeDialog::TakesKey(const Control& control, char c) {
-    return !(control.style & kEsNumber) || (c >= '0' && c <= '9');
-}
-
 void FakeDialog::Type(int id, std::string_view text) {
-    Control* control = EditToType(id, "Type");
+    Control* control = Reach(id, "Type", Need::Edit);
     if (!control) return;
     std::string typed;
     for (char c : text)
-        if (TakesKey(*control, c)) typed.push_back(c);
-    if (typed.size() > static_cast<std::size_t>(control->limit)) typed.resize(static_cast<std::size_t>(control->limit));
+        if (TakesKey(control->style, c)) typed.push_back(c);
+    if (typed.size() > control->limit) typed.resize(control->limit);
     control->text = typed;
     control->caret = static_cast<int>(typed.size());
     Raise(id, Notify::Changed);
@@ -500,7 +389,7 @@ std::string FakeDialog::Typed(int id, std::string_view text) {
 }
 
 void FakeDialog::TypeKeys(int id, std::string_view keys) {
-    Control* control = EditToType(id, "TypeKeys");
+    Control* control = Reach(id, "TypeKeys", Need::Edit);
     if (!control) return;
     for (char c : keys) {
         const auto at = static_cast<std::size_t>(control->caret);
@@ -509,7 +398,7 @@ void FakeDialog::TypeKeys(int id, std::string_view keys) {
             control->text.erase(at - 1, 1);
             --control->caret;
         } else {
-            if (!TakesKey(*control, c) || control->text.size() >= static_cast<std::size_t>(control->limit)) continue;
+            if (!TakesKey(control->style, c) || control->text.size() >= control->limit) continue;
             control->text.insert(at, 1, c);
             ++control->caret;
         }
@@ -518,24 +407,15 @@ void FakeDialog::TypeKeys(int id, std::string_view keys) {
 }
 
 void FakeDialog::PressKey(int id, CanvasKey key) {
-    if (Control* control = Reach(id, "PressKey", Need::Canvas)) {
-        MoveFocus(id);
-        control->canvas->KeyDown(*this, key);
-    }
+    if (Control* control = Reach(id, "PressKey", Need::Canvas)) control->canvas->KeyDown(*this, key);
 }
 
 void FakeDialog::PressCharacter(int id, char c) {
-    if (Control* control = Reach(id, "PressCharacter", Need::Canvas)) {
-        MoveFocus(id);
-        control->canvas->Character(*this, c);
-    }
+    if (Control* control = Reach(id, "PressCharacter", Need::Canvas)) control->canvas->Character(*this, c);
 }
 
 void FakeDialog::Click(int id) {
-    Control* control = Reach(id, "Click", Need::Button);
-    if (!control) return;
-    MoveFocus(id);
-    Raise(id, Notify::Clicked);
+    if (Reach(id, "Click", Need::Button)) Raise(id, Notify::Clicked);
 }
 
 // A combo box reports its drop-down opening, the change and its closing.
@@ -547,7 +427,6 @@ void FakeDialog::Choose(int id, int index) {
                       << control->items.size() << " entries";
         return;
     }
-    MoveFocus(id);
     Raise(id, Notify::Other);
     control->selection = index;
     Raise(id, Notify::SelChange);
@@ -561,59 +440,48 @@ void FakeDialog::Choose(int id, std::string_view text) {
 }
 
 void FakeDialog::Leave(int id) {
-    if (!Reach(id, "Leave", Need::Any)) return;
-    MoveFocus(id);
-    LoseFocus();
+    if (Reach(id, "Leave", Need::Any)) LoseFocus();
 }
 
 void FakeDialog::Ok() { Click(kIdOk); }
 
+// Esc and the close box report Cancel whether or not there is a button.
 void FakeDialog::Cancel() {
-    // Esc and the close box report Cancel whether or not there is a button.
-    const bool hasButton = std::any_of(controls_.begin(), controls_.end(),
-                                       [](const Control& control) { return control.id == kIdCancel; });
-    if (hasButton) {
-        Click(kIdCancel);
-        return;
-    }
     if (!AcceptsInput("Cancel")) return;
     LoseFocus();
     Raise(kIdCancel, Notify::Clicked);
 }
 
-ControlKind FakeDialog::kind(int id) const {
-    const Control* control = Find(id, "kind");
-    return control ? control->kind : ControlKind::Other;
-}
+ControlKind FakeDialog::kind(int id) const { return Find(id, "kind").kind; }
 
-std::vector<std::string> FakeDialog::items(int id) const {
-    const Control* control = Find(id, "items", Need::List);
-    return control ? control->items : std::vector<std::string>{};
-}
+std::vector<std::string> FakeDialog::items(int id) const { return Find(id, "items", Need::List).items; }
 
 // ---------------------------------------------------------------- FakeSheet
 
-FakeSheet::FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui)
-    : ui_(ui ? std::move(ui) : FakeUi::Create()) {
+FakeSheet::FakeSheet(const SheetSpec& spec) {
     for (const SheetPage& page : spec.pages) pages_.push_back({page, nullptr});
 }
 
-bool FakeSheet::Usable(const char* action) const {
+// Before the sheet opens, current() throws, which fails the test.
+bool FakeSheet::Usable(const char* action) {
     if (closed_) ADD_FAILURE() << "property sheet: " << action << " after it closed";
-    else if (current_ < 0) ADD_FAILURE() << "property sheet: " << action << " before it opened";
-    else if (pages_[static_cast<std::size_t>(current_)].dialog->blockedBy_ > 0)
+    else if (current().blockedBy_ > 0)
         ADD_FAILURE() << "property sheet: " << action << " while a modal dialog is running";
     else return true;
     return false;
 }
 
+void FakeSheet::LeaveCurrent() {
+    current().LoseFocus();
+    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(current());
+}
+
+// An index beyond the pages throws, which fails the test.
 void FakeSheet::Activate(int index) {
     Page& page = pages_.at(static_cast<std::size_t>(index));
     current_ = index;
     if (!page.dialog) {
-        const DialogTemplate* dialogTemplate = ui_->FindTemplate(page.spec.templateName ? page.spec.templateName : "");
-        static const DialogTemplate kEmpty;
-        page.dialog = std::make_unique<FakeDialog>(dialogTemplate ? *dialogTemplate : kEmpty, *page.spec.handler, ui_);
+        page.dialog = std::make_unique<FakeDialog>(TestTemplate(page.spec.templateName), *page.spec.handler, ui_);
         page.dialog->isPage_ = true;
         page.dialog->Init();
     }
@@ -622,25 +490,16 @@ void FakeSheet::Activate(int index) {
 
 void FakeSheet::Open() { Activate(0); }
 
+// The focus goes to the tab the user clicks.
 void FakeSheet::Show(int index) {
-    if (!Usable("Show")) return;
-    if (index < 0 || index >= pageCount()) {
-        ADD_FAILURE() << "property sheet: there is no page " << index;
-        return;
-    }
-    if (index == current_) return;
-    // The focus goes to the tab the user clicks.
-    FakeDialog& old = current();
-    old.LoseFocus();
-    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(old);
+    if (!Usable("Show") || index == current_) return;
+    LeaveCurrent();
     Activate(index);
 }
 
 void FakeSheet::Ok() {
     if (!Usable("Ok")) return;
-    FakeDialog& active = current();
-    active.LoseFocus();
-    pages_[static_cast<std::size_t>(current_)].spec.handler->OnKillActive(active);
+    LeaveCurrent();
     for (Page& page : pages_)
         if (page.dialog) page.spec.handler->OnApply(*page.dialog);
     closed_ = true;
@@ -655,14 +514,7 @@ void FakeSheet::Cancel() {
 // Before the sheet opens there is none: the out-of-range throw fails the test.
 FakeDialog& FakeSheet::current() { return *pages_.at(static_cast<std::size_t>(current_)).dialog; }
 
-FakeDialog* FakeSheet::page(int index) {
-    if (index < 0 || index >= pageCount()) return nullptr;
-    return pages_[static_cast<std::size_t>(index)].dialog.get();
-}
-
 // ------------------------------------------------------------ FakeShellHost
-
-FakeShellHost::FakeShellHost(std::shared_ptr<FakeUi> ui) : ui_(ui ? std::move(ui) : FakeUi::Create()) {}
 
 Answer FakeShellHost::Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
     return ui_->ShowMessage(text, title, buttons, icon);
@@ -684,13 +536,13 @@ std::optional<std::string> NextChoice(std::deque<std::optional<std::string>>& ch
 }  // namespace
 
 std::optional<std::string> FakeShellHost::ChooseFileToSave() {
-    ++saveDialogs_;
-    return NextChoice(saveChoices_, "Save");
+    ++saveDialogs;
+    return NextChoice(saveChoices, "Save");
 }
 
 std::optional<std::string> FakeShellHost::ChooseFileToOpen(const std::string& start) {
-    openStarts_.push_back(start);
-    return NextChoice(openChoices_, "Open");
+    openStarts.push_back(start);
+    return NextChoice(openChoices, "Open");
 }
 
 int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
@@ -700,7 +552,7 @@ int FakeShellHost::RunModal(const char* templateName, DialogHandler& handler) {
 void FakeShellHost::RunPropertySheet(const SheetSpec& sheet) {
     SheetRecord record{sheet.caption, {}};
     for (const SheetPage& page : sheet.pages) record.titles.push_back(page.title);
-    sheets_.push_back(std::move(record));
+    sheets.push_back(std::move(record));
 }
 
 int ListFind(const Dialog& dialog, int id, std::string_view text) {
@@ -729,7 +581,10 @@ std::string Texts(const Dialog& dialog, std::initializer_list<int> ids) {
 }
 
 DialogHandler& NoLogic() {
-    static NullHandler handler;
+    static struct : DialogHandler {
+        void OnInit(Dialog&) override {}
+        void OnCommand(Dialog&, int, Notify) override {}
+    } handler;
     return handler;
 }
 

@@ -53,8 +53,6 @@ using ModalScript = std::function<void(FakeDialog&)>;
 // shown and the answers the test has queued for them.
 class FakeUi : public std::enable_shared_from_this<FakeUi> {
 public:
-    static std::shared_ptr<FakeUi> Create();
-
     // The script runs each time the dialog is opened, after its OnInit, and
     // must end it. A later registration replaces an earlier one.
     void OnModal(const std::string& templateName, ModalScript script);
@@ -71,12 +69,8 @@ public:
     // owner: the dialog that is blocked while this one runs (none for the
     // main window).
     int RunModal(const char* templateName, DialogHandler& handler, FakeDialog* owner);
-    // nullptr (and a test failure) when the program has no such template.
-    const DialogTemplate* FindTemplate(const std::string& name) const;
 
 private:
-    FakeUi() = default;
-
     std::map<std::string, ModalScript> scripts_;
     std::deque<Answer> answers_;
     std::vector<MessageRecord> messages_;
@@ -173,40 +167,40 @@ private:
     friend class FakeSheet;
     friend class FakeUi;
 
+    // Blank, it is the stand-in for a control that a call cannot find.
     struct Control {
-        int id;
-        std::uint32_t style;
-        ControlKind kind;
+        int id = 0;
+        std::uint32_t style = 0;
+        ControlKind kind = ControlKind::Other;
         std::string className;  // as the template gives it, for the failure messages
         std::string text;
-        bool enabled;
-        bool visible;
+        bool enabled = false;
+        bool visible = false;
         bool checked = false;
         std::vector<std::string> items;
         int selection = -1;
         int caret = 0;  // of an edit: characters before it
-        int limit;
-        int width;   // dialog units
-        int height;
+        std::size_t limit = 0;
+        int width = 0;  // dialog units
+        int height = 0;
         CanvasHandler* canvas = nullptr;
         int invalidations = 0;
     };
 
     // What a call needs of the control it names, in the order of Find's table.
     enum class Need { Any, List, Checkable, Button, Edit, Canvas };
-    // The control; nullptr (and a failure) when the template lacks it or it
-    // is not what the call needs.
-    Control* Find(int id, const char* call, Need need = Need::Any);
-    const Control* Find(int id, const char* call, Need need = Need::Any) const;
+    // The control. When the template lacks it or it is not what the call
+    // needs: a failure, and the stand-in, which takes the call harmlessly.
+    // One lookup serves the calls that change a control and those that read it.
+    Control& Find(int id, const char* call, Need need = Need::Any) const;
     bool AcceptsInput(const char* action);
-    // Find, for the user: also fails on a hidden or disabled control.
-    Control* Reach(int id, const char* action, Need need);
+    // Find, for the user: also fails on a hidden or disabled control, and on
+    // a read-only edit to type in; the control then has the focus unless
+    // `focus` is false.
+    Control* Reach(int id, const char* action, Need need, bool focus = true);
     void MoveFocus(int id);
     void LoseFocus();
     void Raise(int id, Notify code);
-    static bool NotifiesFocus(const Control& control);
-    static bool TakesKey(const Control& control, char c);
-    Control* EditToType(int id, const char* action);
 
     std::string name_;
     DialogHandler& handler_;
@@ -220,6 +214,7 @@ private:
     int blockedBy_ = 0;  // modal dialogs running on top of this one
     int depth_ = 0;      // notifications being handled right now
     bool runaway_ = false;
+    mutable Control standIn_;
 };
 
 // The editor property sheet: pages are created when first shown (OnInit, then
@@ -228,7 +223,7 @@ private:
 // sheet may close and applies nothing.
 class FakeSheet {
 public:
-    explicit FakeSheet(const SheetSpec& spec, std::shared_ptr<FakeUi> ui = nullptr);
+    explicit FakeSheet(const SheetSpec& spec);
     FakeSheet(const FakeSheet&) = delete;
     FakeSheet& operator=(const FakeSheet&) = delete;
 
@@ -239,11 +234,10 @@ public:
     void Ok();
     void Cancel();
 
-    int pageCount() const { return static_cast<int>(pages_.size()); }
     bool closed() const { return closed_; }
     FakeDialog& current();
     // nullptr for a page that has not been created.
-    FakeDialog* page(int index);
+    FakeDialog* page(int index) { return pages_.at(static_cast<std::size_t>(index)).dialog.get(); }
     FakeUi& ui() { return *ui_; }
 
 private:
@@ -252,10 +246,12 @@ private:
         std::unique_ptr<FakeDialog> dialog;
     };
 
-    bool Usable(const char* action) const;
+    bool Usable(const char* action);
+    // The current page loses the focus and is told it is left.
+    void LeaveCurrent();
     void Activate(int index);
 
-    std::shared_ptr<FakeUi> ui_;
+    std::shared_ptr<FakeUi> ui_ = std::make_shared<FakeUi>();
     std::vector<Page> pages_;
     int current_ = -1;
     bool closed_ = false;
@@ -279,36 +275,30 @@ DialogHandler& NoLogic();
 // A click in the middle of the code's cell of the character grid.
 void ClickGridCode(FakeDialog& grid, std::uint8_t code);
 
-// The main window's side of the shell.
+// The main window's side of the shell: what the shell asked of it, and the
+// answers the test has queued for its file dialogs.
 class FakeShellHost final : public ShellHost {
 public:
-    explicit FakeShellHost(std::shared_ptr<FakeUi> ui = nullptr);
-
     // Answers of the Save and Open dialogs, in order; nullopt is a cancel.
     // A dialog with no queued answer fails the test.
-    void QueueSaveChoice(std::optional<std::string> path) { saveChoices_.push_back(std::move(path)); }
-    void QueueOpenChoice(std::optional<std::string> path) { openChoices_.push_back(std::move(path)); }
-    int saveDialogs() const { return saveDialogs_; }
-    // The start folder each Open dialog was given.
-    const std::vector<std::string>& openStarts() const { return openStarts_; }
-
-    void OnModal(const std::string& templateName, ModalScript script) { ui_->OnModal(templateName, std::move(script)); }
-    void QueueAnswer(Answer answer) { ui_->QueueAnswer(answer); }
-    const std::vector<MessageRecord>& messages() const { return ui_->messages(); }
-    const std::vector<std::string>& modalsRun() const { return ui_->modalsRun(); }
+    std::deque<std::optional<std::string>> saveChoices;
+    std::deque<std::optional<std::string>> openChoices;
+    int saveDialogs = 0;
+    std::vector<std::string> openStarts;  // the start folder each Open dialog was given
 
     // The sheet is only recorded, as if cancelled at once.
     struct SheetRecord {
         std::string caption;
         std::vector<std::string> titles;
     };
-    const std::vector<SheetRecord>& sheets() const { return sheets_; }
+    std::vector<SheetRecord> sheets;
+    std::vector<bool> placements;  // topmost per PlaceWindow
+    int recentFilesChanged = 0;
+    int menuTextsChanged = 0;
+    int destroyed = 0;
 
-    const std::vector<bool>& placements() const { return placements_; }  // topmost per PlaceWindow
-    int recentFilesChanged() const { return recentFilesChanged_; }
-    int menuTextsChanged() const { return menuTextsChanged_; }
-    int destroyed() const { return destroyed_; }
-    FakeUi& ui() { return *ui_; }
+    // The modal dialogs' scripts, the answers queued and the messages shown.
+    FakeUi& ui() const { return *ui_; }
 
     // ShellHost
     Answer Message(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
@@ -316,22 +306,13 @@ public:
     std::optional<std::string> ChooseFileToOpen(const std::string& start) override;
     int RunModal(const char* templateName, DialogHandler& handler) override;
     void RunPropertySheet(const SheetSpec& sheet) override;
-    void PlaceWindow(bool topmost) override { placements_.push_back(topmost); }
-    void RecentFilesChanged() override { ++recentFilesChanged_; }
-    void MenuTextsChanged() override { ++menuTextsChanged_; }
-    void DestroyWindow() override { ++destroyed_; }
+    void PlaceWindow(bool topmost) override { placements.push_back(topmost); }
+    void RecentFilesChanged() override { ++recentFilesChanged; }
+    void MenuTextsChanged() override { ++menuTextsChanged; }
+    void DestroyWindow() override { ++destroyed; }
 
 private:
-    std::shared_ptr<FakeUi> ui_;
-    std::deque<std::optional<std::string>> saveChoices_;
-    std::deque<std::optional<std::string>> openChoices_;
-    int saveDialogs_ = 0;
-    std::vector<std::string> openStarts_;
-    std::vector<SheetRecord> sheets_;
-    std::vector<bool> placements_;
-    int recentFilesChanged_ = 0;
-    int menuTextsChanged_ = 0;
-    int destroyed_ = 0;
+    std::shared_ptr<FakeUi> ui_ = std::make_shared<FakeUi>();
 };
 
 }  // namespace fw::test

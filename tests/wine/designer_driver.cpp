@@ -5,41 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace fw::wine {
-namespace {
 
 constexpr UINT kSendTimeoutMs = 5000;
-
-struct EnumState {
-    DWORD processId;
-    std::vector<HWND>* windows;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam) {
-    auto* state = reinterpret_cast<EnumState*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if ((state->processId == 0 || owner == state->processId) && IsWindowVisible(hwnd))
-        state->windows->push_back(hwnd);
-    return TRUE;
-}
-
-struct DescendantSearch {
-    const std::function<bool(HWND)>* accept;
-    HWND found;
-};
-
-BOOL CALLBACK TestDescendant(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<DescendantSearch*>(lParam);
-    if ((*search->accept)(hwnd)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
 
 std::string& DesignerExe() {
     static std::string path;
@@ -67,10 +37,19 @@ std::string TitleOf(HWND hwnd) {
 }
 
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
-    std::vector<HWND> windows;
-    EnumState state{processId, &windows};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));
-    return windows;
+    using Search = std::pair<DWORD, std::vector<HWND>>;  // the process, the windows found
+    Search search{processId, {}};
+    // One calling convention on x86-64: a plain lambda is a window callback.
+    EnumWindows(
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto& [wanted, windows] = *reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if ((wanted == 0 || owner == wanted) && IsWindowVisible(hwnd)) windows.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 HWND FindTopLevel(DWORD processId, const char* className, const std::string& title) {
@@ -84,10 +63,18 @@ HWND WaitForTopLevel(DWORD processId, const char* className, const std::string& 
 }
 
 HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& accept) {
+    using Search = std::pair<const std::function<bool(HWND)>*, HWND>;  // the test, the window found
+    Search search{&accept, nullptr};
     // EnumChildWindows walks every level below the parent.
-    DescendantSearch search{&accept, nullptr};
-    EnumChildWindows(parent, TestDescendant, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto& [test, found] = *reinterpret_cast<Search*>(lParam);
+            if ((*test)(hwnd)) found = hwnd;
+            return !found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 HWND FindChildDialogWith(HWND parent, int controlId) {
@@ -107,11 +94,6 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetText(HWND hwnd, const std::string& text) { Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
-
-void Notify(HWND control, WORD code) {
-    const auto id = static_cast<WORD>(GetDlgCtrlID(control));
-    Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
-}
 
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};

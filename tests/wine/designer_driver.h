@@ -54,8 +54,6 @@ bool WaitUntilGone(HWND hwnd, Milliseconds timeout = kPatience);
 // SendMessage that gives up instead of hanging the run on a stuck program.
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 void SetText(HWND hwnd, const std::string& text);
-// A command as a control raises it, sent to the control's parent.
-void Notify(HWND control, WORD code);
 // A key pressed and released as the keyboard would, with a modifier
 // (VK_CONTROL, VK_SHIFT) held when one is given.
 void PressKey(WORD key, WORD modifier = 0);

@@ -63,7 +63,7 @@ int ChooseEntry(HWND dialog, int listId, const std::string& text) {
                                              reinterpret_cast<LPARAM>(text.c_str())));
     if (entry < 0) return -1;
     Send(list, CB_SETCURSEL, static_cast<WPARAM>(entry));
-    Notify(list, CBN_SELCHANGE);
+    Send(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     return entry;
 }
 
