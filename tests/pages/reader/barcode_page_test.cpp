@@ -1,11 +1,12 @@
 // The Barcode page through the fake sheet, as a user works it: reader
-// choice, settings, symbology rows and their click rules, and what OK
-// leaves in the template and its file.
+// choice, settings, symbology rows and their click rules, the dialogs its
+// "more..." buttons open, and what OK leaves in the template and its file.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pages/form/form_ids.h"
@@ -221,6 +222,43 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
     page().Click(IDC_BARCODE_RFID);
     sheet().Ok();
     EXPECT_EQ(block().rfidReaderOn, 1);
+}
+
+// ---- The "more..." buttons ---------------------------------------------------------
+
+// A template for the ELR engine, which only a file can hold; the page's
+// reader list then turns to the laser reader and to the 2D reader. Each
+// button's row is switched on first where the user can switch it on.
+TEST_F(BarcodePageTest, EveryMoreButtonOfEveryReaderFamilyOpensADialog) {
+    block().readerType = kReaderBitElr;
+    Open(kBarcodePage);
+    for (const auto& entry : TestTemplates()) OnModal(entry.first, [](FakeDialog& d) { d.Cancel(); });
+    // Each button with the box that switches its dialog on (0: none).
+    std::vector<std::pair<int, int>> buttons = {{IDC_BARCODE_RFID_MORE, IDC_BARCODE_RFID}, {IDC_BARCODE_POSTAL, 0},
+                                                {IDC_BARCODE_COMPOSITE, 0}, {IDC_BARCODE_SYMBOLOGIES2D, 0},
+                                                {IDC_BARCODE_MACROPDF, 0}};
+    for (int row = 0; row < BARCODE_SYMBOLOGY_ROWS; ++row) buttons.push_back({More(row), Box(row)});
+    // The family's rows with a dialog, and the RFID reader's; the 2D image
+    // capture row cannot be switched on by the user, so its dialog stays shut.
+    const struct {
+        const char* reader;  // nullptr: as the file has it (ELR)
+        int dialogs;
+    } families[] = {{nullptr, 12 + 1}, {"1D Laser Reader", 15 + 1}, {"2D Reader", 18 - 1 + 4 + 1}};
+    for (const auto& family : families) {
+        SCOPED_TRACE(family.reader ? family.reader : "ELR engine");
+        if (family.reader) ChooseReader(family.reader);
+        int opened = 0;
+        for (const auto& [more, box] : buttons) {
+            if (!page().IsVisible(more)) continue;
+            if (!page().IsEnabled(more) && box && page().IsEnabled(box)) page().Click(box);
+            if (!page().IsEnabled(more)) continue;
+            const std::size_t before = sheet().ui().modalsRun().size();
+            page().Click(more);
+            EXPECT_GT(sheet().ui().modalsRun().size(), before) << "button " << more << " opened nothing";
+            ++opened;
+        }
+        EXPECT_EQ(opened, family.dialogs);
+    }
 }
 
 // ---- What OK leaves behind ----------------------------------------------------------
