@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -188,13 +187,6 @@ TEST_F(ReaderDialogTest, EveryMemberChangesExactlyTheBytesOfTheControlWorked) {
     }
     for (const SymbologyDialogSpec& spec : SymbologyDialogSpecs()) EXPECT_TRUE(tested.count(spec.templateName));
     EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(ReaderDialogTest, NamesWithoutADialogOpenNothing) {
-    EXPECT_EQ(Values(RunReaderDialog(owner, "NOSUCHDLG", context), RunReaderDialog(owner, COUPON_CODE_NOTE_NAME, context)),
-              Values(-1, -1))
-        << "the note is opened only by the coupon dialogs";
-    EXPECT_TRUE(owner.ui().modalsRun().empty());
 }
 
 // ---- Lengths ---------------------------------------------------------------------------
