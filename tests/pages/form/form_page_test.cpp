@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pages/form/form_normalize.h"
+#include "pages/form/form_lists.h"
 #include "pages/form/form_page_fixture.h"
 #include "template/fixed_text.h"
 #include "template/template_file.h"
@@ -316,6 +316,30 @@ TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
                      saved.keyFieldPosition, GetLe16(saved.recordLength), saved.addedLength[1], saved.maxLength[2],
                      saved.inputSource[3]),
               Values(3, 0, 3, 3, 3, 60, 2, 30, kSourceAll));
+}
+
+// ---- The lists behind the page ----------------------------------------------
+
+// Beside what the Form page's tests reach: codes no list of the shape offers
+// (a damaged file's source too), the shared 2D entry, and the lines a ZORQ
+// form fixes.
+TEST(FormLists, DataTypeEntriesMapToCodesByListShape) {
+    using enum TypeListShape;
+    EXPECT_EQ(Values(DataTypeEntry(Normal, kTypeLargeData), DataTypeEntry(Normal, kTypeReadFrom2D),
+                     DataTypeEntry(Normal, kTypeZorq), DataTypeEntry(ZorqHead, kTypeReadFrom2D),
+                     DataTypeEntry(ZorqTail, kTypeText), InputSourceEntry(7, true)),
+              Values(16, 16, -1, 17, -1, -1));
+    EXPECT_EQ(Values(DataTypeCode(Normal, 16, false), DataTypeCode(Normal, 16, true), DataTypeCode(Normal, 8, true),
+                     DataTypeCode(ZorqHead, 16, true), DataTypeCode(ZorqHead, 17, false),
+                     DataTypeCode(ZorqTail, 1, false), DataTypeCode(ZorqTail, 0, false)),
+              Values(kTypeLargeData, kTypeReadFrom2D, kTypeFixedData, kTypeZorq, kTypeLargeData, kTypeLookup, kTypeNil));
+}
+
+// "-field n" is 12 + n, "+field n" 24 + n; a remainder of 0 is field 12.
+TEST(FormLists, FoldingTurnsSignedFieldsBackIntoTheirNumber) {
+    EXPECT_EQ(Values(FoldLookupCode(0), FoldLookupCode(12), FoldLookupCode(13), FoldLookupCode(24), FoldLookupCode(27),
+                     FoldLookupCode(36)),
+              Values(0, 12, 1, 12, 3, 12));
 }
 
 }  // namespace
