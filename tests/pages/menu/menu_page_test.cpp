@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "pages/menu/menu_ids.h"
 #include "support/sheet_test.h"
 #include "template/fixed_text.h"
@@ -26,8 +25,10 @@ TEST_F(MenuPageTest, ItemNamesEnableTheirTargetsAndEveryNamedSlotCounts) {
 
     page().Type(NameBox(0), "Receive");
     page().Choose(NextList(0), "menu  2");
+    page().Type(NameBox(1), "\t");
     page().Type(NameBox(2), "   ");
-    EXPECT_EQ(Enabled(page(), {NextList(0), NextList(1), NextList(2)}), Values(1, 0, 0)) << "spaces lead nowhere";
+    EXPECT_EQ(Enabled(page(), {NextList(0), NextList(1), NextList(2)}), Values(1, 1, 0))
+        << "spaces lead nowhere; only the space is blank";
 
     page().Type(NameBox(3), "Dispatch");
     page().Choose(NextList(3), "form  4");
@@ -36,8 +37,8 @@ TEST_F(MenuPageTest, ItemNamesEnableTheirTargetsAndEveryNamedSlotCounts) {
     sheet().Ok();
 
     const MenuRecord& m = menuBlock(0);
-    // Slots 1, 3 (spaces) and 13 count; a cleared name keeps its target.
-    EXPECT_EQ(Values(m.itemCount, m.nextTarget[0], m.nextTarget[3], m.nextTarget[12]), Values(3, 22, 4, 7));
+    // Slots 1 to 3 (a tab, spaces) and 13 count; a cleared name keeps its target.
+    EXPECT_EQ(Values(m.itemCount, m.nextTarget[0], m.nextTarget[3], m.nextTarget[12]), Values(4, 22, 4, 7));
     EXPECT_EQ(std::string(FieldText(m.itemName[2])) + "|" + std::string(FieldText(m.itemName[12])), "   |Stocktake");
     EXPECT_TRUE(t.doc.modified);
 }

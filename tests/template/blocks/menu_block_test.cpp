@@ -9,13 +9,6 @@
 namespace fw {
 namespace {
 
-TEST(MenuRecord, BlankMeansEmptyOrSpacesOnly) {
-    EXPECT_FALSE(IsNonBlank(""));
-    EXPECT_FALSE(IsNonBlank("     "));
-    EXPECT_TRUE(IsNonBlank("  Stock  "));
-    EXPECT_TRUE(IsNonBlank("\t")) << "only the space is blank";
-}
-
 TEST(MenuRecord, ItemCountCountsEveryNamedSlotWhereverItIs) {
     MenuRecord menu;
     std::memset(&menu, 0, sizeof menu);
