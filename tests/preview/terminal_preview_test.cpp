@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "preview/counting_template.h"
 #include "preview/idle_screen.h"
 #include "preview/key_script.h"
 #include "support/test_document.h"
@@ -198,21 +199,10 @@ TEST_F(Preview, TypeChecksFollowTheLinesDataType) {
 }
 
 TEST_F(Preview, LookupByKeyFillsTheLookupLinesOrTakesTheNoMatchAction) {
-    LookupRecord& lookup = blocks.lookups[0];
-    lookup.fieldCount = 2;
-    lookup.keyField = 0;
-    lookup.delimiter = ';';
-    lookup.fieldLength[0] = 6;
-    lookup.fieldLength[1] = 8;
-    lookup.noMatchAction = 1;
-    form1.lookupFile = 1;
-    SetLine(form1, 0, kTypeText, "Code", kSourceAll);
-    form1.lookupField[0] = 1;
-    SetLine(form1, 1, kTypeLookup, "Price", kSourceAll, 0, 8);
-    form1.lookupField[1] = 2;
-    form1.initialValueOn[1] = 1;
-    SetLine(form1, 2, kTypeInteger, "Qty", kSourceAll);
-    blocks.settings.entryOption = 0;
+    test::CountingTemplate(blocks);
+    blocks.settings.startFrom = 0;  // form 1
+    blocks.lookups[0].noMatchAction = 1;
+    std::strcpy(form1.prompt[1], "Price");
     TerminalPreview preview = Started();
     const LookupImport& import =
         preview.lookups().Load(blocks.lookups[0], 0, "prices.txt", "A100;2.50\r\nB200;x;y\r\nC300;3.00\r\n");
