@@ -82,7 +82,6 @@ TEST(ApplyLanguageText, LooksAtNoMoreThan55999Bytes) {
     ApplyLanguageText(contents, table);
     EXPECT_STREQ(table.Slot(2), "B");
     EXPECT_STREQ(table.Slot(3), "") << "text past the read buffer is never seen";
-    EXPECT_EQ(std::string(table.Slot(100)).size(), 260u);
 }
 
 std::string Names(const std::vector<LanguageEntry>& list) {

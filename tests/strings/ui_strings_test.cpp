@@ -32,14 +32,5 @@ TEST(UiStrings, CutsToTheBufferAndGivesNothingForUnknownIds) {
     EXPECT_STREQ(buffer, "");
 }
 
-TEST(LanguageTable, IgnoresIdsOutsideTheTableAndCutsLongTexts) {
-    LanguageTable table;
-    table.SetSlot(-1, "x");
-    table.SetSlot(5000, "x");
-    EXPECT_STREQ(table.Slot(5000), "");
-    table.SetSlot(4999, std::string(300, 'a'));
-    EXPECT_EQ(std::string(table.Slot(4999)).size(), 260u);
-}
-
 }  // namespace
 }  // namespace fw
