@@ -28,10 +28,6 @@ void SetLine(FormRecord& form, int line, std::uint8_t type, const char* prompt, 
         if (CountsAsInputLine(form, l)) form.lastInputLine = static_cast<std::uint8_t>(l + 1);
 }
 
-void SetCodes(std::uint8_t (&field)[11], const char* codes) {
-    std::memcpy(field, codes, std::strlen(codes) + 1);
-}
-
 class Preview : public testing::Test {
 protected:
     test::TestDocument t;
@@ -151,9 +147,9 @@ TEST_F(Preview, ScansPassTheLeadingCodeAndPartialReadAndGainPrefixAndSuffix) {
     form1.partialStart[0] = 3;
     form1.partialLength[0] = 4;
     form1.prefixOn[0] = 1;
-    SetCodes(form1.prefixCode[0], "<");
+    form1.prefixCode[0][0] = '<';
     form1.suffixOn[0] = 1;
-    SetCodes(form1.suffixCode[0], ">");
+    form1.suffixCode[0][0] = '>';
     form1.autoEnter[0] = 1;
     SetLine(form1, 1, kTypeReal, "Weight", kSourceReader, 0, 6);
     form1.decimalPlaces[1] = 2;
