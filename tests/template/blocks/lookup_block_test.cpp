@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "strings/ui_strings.h"
 #include "support/test_document.h"
 #include "template/fixed_text.h"
 
@@ -16,15 +15,11 @@ const unsigned char* Bytes(const LookupRecord& lookup) {
     return reinterpret_cast<const unsigned char*>(&lookup);
 }
 
+// The five lookup files as New leaves them.
 class LookupBlockTest : public ::testing::Test {
 protected:
-    LookupBlockTest() : strings(builtin) {
-        for (int k = 0; k < kLookupCount; ++k) ResetLookupRecord(lookups[k], k, strings);
-    }
-
-    CompiledStringTable builtin;
-    UiStrings strings;
-    LookupRecord lookups[kLookupCount] = {};
+    test::TestDocument t;
+    LookupRecord (&lookups)[kLookupCount] = t.doc.blocks.lookups;
 };
 
 TEST_F(LookupBlockTest, NormaliseClearsUnusedSlotsButKeepsTheirLengthExtension) {
