@@ -283,7 +283,6 @@ TEST_F(Fwtool, DiffReadsReaderCodesAsThePagesListThem) {
     } cases[] = {
         // Symbology dialogs' lists, their entries' codes their indexes.
         {&ReaderBlock::laserCode39LenMode, 3, 1, "reader laser code39 len mode: Range → One Length"},
-        {&ReaderBlock::laserMsiCheckDigits, 0, 1, "reader laser msi check digits: One Check Digit → Two Check Digits"},
         // The Barcode page's lists: numbers only; a code no entry has; codes of their own.
         {&ReaderBlock::laserSameCodeTimeout, 10, 25, "reader laser same code timeout: 10 → 25"},
         {&ReaderBlock::laserRedundancy, 1, 9, "reader laser redundancy: Level 1 → 9"},
