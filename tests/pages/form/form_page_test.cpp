@@ -215,14 +215,6 @@ TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     EXPECT_EQ(Shown(TypeList(0)), "letter");
 }
 
-TEST_F(FormPageTest, StoredRfidShowsAsAllWithoutTheRfidReader) {
-    t.doc.blocks.forms[0].dataType[0] = kTypeText;
-    Open();
-    EXPECT_EQ(page().ListCount(SourceList(0)), 3);
-    EXPECT_EQ(Shown(SourceList(0)), "all");
-    EXPECT_EQ(form().inputSource[0], kSourceRfid) << "only choosing changes the stored code";
-}
-
 TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
     t.doc.formSideLookups[0].fieldCount = 4;
     t.doc.formSideLookups[0].keyField = 2;

@@ -195,13 +195,18 @@ TEST_F(BarcodePageTest, TwoDDataBarRowsShareTheirParameters) {
     EXPECT_FALSE(page().IsEnabled(More(14)));
 }
 
+// Without the RFID reader a stored RFID source shows as "all", and only
+// choosing changes the stored code.
 TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
+    t.doc.blocks.forms[0].dataType[0] = kTypeText;  // its source is RFID's code
     t.doc.blocks.forms[7].inputSource[11] = kSourceRfid;
     Open(kBarcodePage);
     FakeDialog& form = *sheet().page(0);
     sheet().Show(0);
-    form.Choose(IDC_FORM_DATATYPE_FIRST, "text");
     EXPECT_LT(ListFind(form, IDC_FORM_SOURCE_FIRST, "RFID"), 0);
+    EXPECT_EQ(form.GetText(IDC_FORM_SOURCE_FIRST), "all");
+    const auto& forms = session().formPage().state().forms;
+    EXPECT_EQ(forms[0].inputSource[0], kSourceRfid);
 
     sheet().Show(kBarcodePage);
     EXPECT_FALSE(page().IsEnabled(IDC_BARCODE_RFID_MORE));
@@ -213,7 +218,6 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
 
     sheet().Show(kBarcodePage);
     page().Click(IDC_BARCODE_RFID);
-    const auto& forms = session().formPage().state().forms;
     EXPECT_EQ(Values(t.doc.rfidReaderFlag, forms[0].inputSource[0], forms[7].inputSource[11]),
               Values(0, kSourceAll, kSourceAll))
         << "no RFID reader, no RFID source on any form";
