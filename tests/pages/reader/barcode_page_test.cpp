@@ -63,13 +63,19 @@ TEST_F(BarcodePageTest, DecodeTimeOutIsCorrectedOnLeavingAndTheLedAsTyped) {
         << "apply holds the time-out at 0.5 s too";
 }
 
-// Image capture is not switched on from the page, but the parameters of a
-// file that has it on stay reachable.
-TEST_F(BarcodePageTest, TwoDImageCaptureRowStaysGreyedWithItsParametersReachable) {
+// What only the 2D reader has: image capture, which is not switched on from
+// the page, but whose parameters stay reachable for a file that has it on;
+// and two rows sharing one dialog. (The coupon rules run on the 2D rows as on
+// the laser rows, from the same table.)
+TEST_F(BarcodePageTest, TwoDImageCaptureRowStaysGreyedWithItsParametersReachableAndDataBarRowsShareTheirs) {
     block().twoDImageCaptureOn = 1;
     Open(kBarcodePage);
     ChooseReader("2D Reader");
     EXPECT_EQ(Enabled(page(), {Box(19), More(19), IDC_BARCODE_ANGLE_LIST}), Values(0, 1, 0)) << "illumination stays off";
+    page().Click(Box(14));  // DataBar-14 off: Limited still uses its parameters
+    EXPECT_TRUE(page().IsEnabled(More(14)));
+    page().Click(Box(15));
+    EXPECT_FALSE(page().IsEnabled(More(14)));
 }
 
 TEST_F(BarcodePageTest, NoReaderGreysThePageAndWritesTheGreyedRowsIntoTheElrGroup) {
@@ -182,17 +188,6 @@ TEST_F(BarcodePageTest, CouponWithoutItsPrerequisiteAsksTheCouponDialog) {
     page().Click(More(9));
     EXPECT_EQ(working().laserGs1128On, 1);
     ExpectRowOn(7, true);
-}
-
-// The coupon rules run on the 2D rows as on the laser rows, from the same
-// table; what only the 2D reader has is two rows sharing one dialog.
-TEST_F(BarcodePageTest, TwoDDataBarRowsShareTheirParameters) {
-    block().readerType = kReaderType2D;
-    Open(kBarcodePage);
-    page().Click(Box(14));  // DataBar-14 off: Limited still uses its parameters
-    EXPECT_TRUE(page().IsEnabled(More(14)));
-    page().Click(Box(15));
-    EXPECT_FALSE(page().IsEnabled(More(14)));
 }
 
 // Without the RFID reader a stored RFID source shows as "all", and only
