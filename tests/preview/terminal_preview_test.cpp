@@ -179,15 +179,13 @@ TEST_F(Preview, TypeChecksFollowTheLinesDataType) {
     SetLine(form1, 2, kTypeBoolean, "", kSourceKeypad, 1, 1);
     SetLine(form1, 3, kTypeInteger, "", kSourceKeypad);
     TerminalPreview preview = Started();
-    struct Case {
-        const char* refused;
-        const char* taken;
-    };
-    for (const Case& c : {Case{"ab1", "Abc"}, Case{"a-1", "a1"}, Case{"x", "N"}, Case{"1.5", "-15"}}) {
-        Play(preview, std::string(c.refused) + ",ENT");
-        EXPECT_EQ(Message(preview), "Incorrect data type !!") << c.refused;
-        Play(preview, std::string("ENT,") + c.taken + ",ENT");
-        EXPECT_EQ(Message(preview), "") << c.taken;
+    // Line by line, a text the type refuses, then one it takes.
+    for (const auto& [refused, taken] :
+         {std::pair{"ab1", "Abc"}, std::pair{"a-1", "a1"}, std::pair{"x", "N"}, std::pair{"1.5", "-15"}}) {
+        Play(preview, std::string(refused) + ",ENT");
+        EXPECT_EQ(Message(preview), "Incorrect data type !!") << refused;
+        Play(preview, std::string("ENT,") + taken + ",ENT");
+        EXPECT_EQ(Message(preview), "") << taken;
     }
     ASSERT_EQ(preview.records().size(), 1u);
 }
