@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "preview/counting_template.h"
 #include "preview/idle_screen.h"
 #include "preview/key_script.h"
 #include "support/test_document.h"
@@ -25,10 +26,6 @@ void SetLine(FormRecord& form, int line, std::uint8_t type, const char* prompt, 
     form.maxLength[line] = maxLength;
     for (int l = 0; l < kFormLineCount; ++l)
         if (CountsAsInputLine(form, l)) form.lastInputLine = static_cast<std::uint8_t>(l + 1);
-}
-
-void SetCodes(std::uint8_t (&field)[11], const char* codes) {
-    std::memcpy(field, codes, std::strlen(codes) + 1);
 }
 
 class Preview : public testing::Test {
@@ -120,12 +117,10 @@ TEST_F(Preview, MenuLeadsToAFormWhoseChecksUseTheTerminalsMessagesAndWhoseRecord
     EXPECT_EQ(Row(preview, 4), "1234") << "typing stops at the maximum length";
     Play(preview, "BS,BS,BS,BS,5,ENT");
 
+    // Menu data, the two lines, the stamp.
     ASSERT_EQ(preview.records().size(), 1u);
-    const StoredRecord& record = preview.records()[0];
-    const RecordLayout& layout = preview.layout(0);
-    ASSERT_EQ(layout.fields.size(), 4u) << "menu data, the two lines, the stamp";
-    EXPECT_EQ(layout.keyPosition, 2u);
-    EXPECT_EQ(record.fields, (std::vector<std::vector<std::string>>{{"Count"}, {"A100"}, {"5"}, {"2024/05/01 12:30:05"}}));
+    EXPECT_EQ(preview.records()[0].fields,
+              (std::vector<std::vector<std::string>>{{"Count"}, {"A100"}, {"5"}, {"2024/05/01 12:30:05"}}));
 
     EXPECT_EQ(Message(preview) + " " + std::to_string(preview.holdTime()), "Data Count #1 600")
         << "the settings' entry option";
@@ -150,9 +145,9 @@ TEST_F(Preview, ScansPassTheLeadingCodeAndPartialReadAndGainPrefixAndSuffix) {
     form1.partialStart[0] = 3;
     form1.partialLength[0] = 4;
     form1.prefixOn[0] = 1;
-    SetCodes(form1.prefixCode[0], "<");
+    form1.prefixCode[0][0] = '<';
     form1.suffixOn[0] = 1;
-    SetCodes(form1.suffixCode[0], ">");
+    form1.suffixCode[0][0] = '>';
     form1.autoEnter[0] = 1;
     SetLine(form1, 1, kTypeReal, "Weight", kSourceReader, 0, 6);
     form1.decimalPlaces[1] = 2;
@@ -184,35 +179,21 @@ TEST_F(Preview, TypeChecksFollowTheLinesDataType) {
     SetLine(form1, 2, kTypeBoolean, "", kSourceKeypad, 1, 1);
     SetLine(form1, 3, kTypeInteger, "", kSourceKeypad);
     TerminalPreview preview = Started();
-    struct Case {
-        const char* refused;
-        const char* taken;
-    };
-    for (const Case& c : {Case{"ab1", "Abc"}, Case{"a-1", "a1"}, Case{"x", "N"}, Case{"1.5", "-15"}}) {
-        Play(preview, std::string(c.refused) + ",ENT");
-        EXPECT_EQ(Message(preview), "Incorrect data type !!") << c.refused;
-        Play(preview, std::string("ENT,") + c.taken + ",ENT");
-        EXPECT_EQ(Message(preview), "") << c.taken;
+    // Line by line, a text the type refuses, then one it takes.
+    for (const auto& [refused, taken] :
+         {std::pair{"ab1", "Abc"}, std::pair{"a-1", "a1"}, std::pair{"x", "N"}, std::pair{"1.5", "-15"}}) {
+        Play(preview, std::string(refused) + ",ENT");
+        EXPECT_EQ(Message(preview), "Incorrect data type !!") << refused;
+        Play(preview, std::string("ENT,") + taken + ",ENT");
+        EXPECT_EQ(Message(preview), "") << taken;
     }
     ASSERT_EQ(preview.records().size(), 1u);
 }
 
 TEST_F(Preview, LookupByKeyFillsTheLookupLinesOrTakesTheNoMatchAction) {
-    LookupRecord& lookup = blocks.lookups[0];
-    lookup.fieldCount = 2;
-    lookup.keyField = 0;
-    lookup.delimiter = ';';
-    lookup.fieldLength[0] = 6;
-    lookup.fieldLength[1] = 8;
-    lookup.noMatchAction = 1;
-    form1.lookupFile = 1;
-    SetLine(form1, 0, kTypeText, "Code", kSourceAll);
-    form1.lookupField[0] = 1;
-    SetLine(form1, 1, kTypeLookup, "Price", kSourceAll, 0, 8);
-    form1.lookupField[1] = 2;
-    form1.initialValueOn[1] = 1;
-    SetLine(form1, 2, kTypeInteger, "Qty", kSourceAll);
-    blocks.settings.entryOption = 0;
+    test::CountingTemplate(blocks);
+    blocks.settings.startFrom = 0;  // form 1
+    std::strcpy(form1.prompt[1], "Price");
     TerminalPreview preview = Started();
     const LookupImport& import =
         preview.lookups().Load(blocks.lookups[0], 0, "prices.txt", "A100;2.50\r\nB200;x;y\r\nC300;3.00\r\n");
@@ -225,20 +206,15 @@ TEST_F(Preview, LookupByKeyFillsTheLookupLinesOrTakesTheNoMatchAction) {
     ASSERT_EQ(preview.records().size(), 1u);
     EXPECT_EQ(preview.records()[0].fields[2], std::vector<std::string>{"2.50"}) << "the lookup line saves its field";
 
-    Play(preview, "C300,ENT");
-    EXPECT_EQ(Message(preview), "Data is not found !!");
-    Play(preview, "ENT");
-    EXPECT_EQ(Row(preview, 4), "");
-    EXPECT_EQ(preview.screen().rows[6].style, RowStyle::Selected) << "the warning lets the form go on";
-
-    // The other actions, each on a fresh form.
+    // Each action for a key the file lacks, on a fresh form: 1 warns and lets
+    // the form go on.
     struct Case {
         std::uint8_t action;
         const char* message;
         int selectedRow;  // where the form stands after the unknown key
     };
-    for (const Case& c : {Case{0, "", 6}, Case{3, "Data is not found !!", 6}, Case{4, "", 2},
-                          Case{5, "Data is not found !!", 2}}) {
+    for (const Case& c : {Case{1, "Data is not found !!", 6}, Case{0, "", 6}, Case{3, "Data is not found !!", 6},
+                          Case{4, "", 2}, Case{5, "Data is not found !!", 2}}) {
         blocks.lookups[0].noMatchAction = c.action;
         TerminalPreview again = Started();
         again.lookups().Load(blocks.lookups[0], 0, "prices.txt", "A100;2.50\r\n");
@@ -246,6 +222,7 @@ TEST_F(Preview, LookupByKeyFillsTheLookupLinesOrTakesTheNoMatchAction) {
         EXPECT_EQ(Message(again), c.message) << "action " << int(c.action);
         if (!Message(again).empty()) Play(again, "ENT");
         EXPECT_EQ(again.screen().rows[c.selectedRow].style, RowStyle::Selected) << "action " << int(c.action);
+        EXPECT_EQ(Row(again, 4), "") << "action " << int(c.action);
         if (c.action == 3) {
             Play(again, "ESC,ESC,ENT,Z9,ENT");
             EXPECT_EQ(Message(again), "") << "the inserted key is found";

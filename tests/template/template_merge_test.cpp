@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "support/test_document.h"
-#include "template/derived_values.h"
 #include "template/fixed_text.h"
 
 namespace fw {
@@ -50,10 +49,6 @@ TEST(TemplateMerge, TakesEachSidesFieldsAndConflictsOnlyWhereBothChangedOneDiffe
          [](TemplateBlocks& b) { b.forms[0].reserved4130[3] = 1; },
          [](TemplateBlocks& b) { b.forms[0].reserved4130[3] = 2; },
          {"form 1 reserved bytes 4133: 00 \xE2\x86\x92 01 / 02"}},
-        {"codes read as the pages list them",
-         [](TemplateBlocks& b) { b.forms[0].stampMode = 2; },
-         [](TemplateBlocks& b) { b.forms[0].stampMode = 1; },
-         {"form 1 stamp mode: nil \xE2\x86\x92 appended to the bottom of a record / added to the top of a record"}},
     };
     const auto image = [&](const std::vector<Change>& changes) {
         test::TestDocument t;

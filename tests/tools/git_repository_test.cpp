@@ -57,7 +57,13 @@ private:
 
 void LongerItems(TemplateBlocks& b) { b.forms[0].maxLength[0] = 16; }
 void LongerQuantities(TemplateBlocks& b) { b.forms[0].maxLength[1] = 6; }
+void BothLonger(TemplateBlocks& b) {
+    LongerItems(b);
+    LongerQuantities(b);
+}
+// Both lengths merged, and lookup file 1 exported under `name`.
 void NameLookup(TemplateBlocks& b, const char* name) {
+    BothLonger(b);
     b.lookups[0].changeExportName = 1;
     std::strcpy(b.lookups[0].exportName, name);
 }
@@ -92,27 +98,16 @@ TEST(GitRepository, DiffsAndMergesTemplatesFieldByField) {
     // sides changed is worked out anew.
     repo.Ok("git merge --no-edit items");
     const auto merged = repo.Stock();
-    repo.Save([](TemplateBlocks& b) {
-        LongerItems(b);
-        LongerQuantities(b);
-    });
+    repo.Save(BothLonger);
     EXPECT_EQ(merged, repo.Stock());
 
     // The same lookup file named differently is a conflict in words; the
     // file keeps ours, merged with the rest.
     repo.Ok("git checkout -qb prices");
-    repo.Save([](TemplateBlocks& b) {
-        LongerItems(b);
-        LongerQuantities(b);
-        NameLookup(b, "Prices");
-    });
+    repo.Save([](TemplateBlocks& b) { NameLookup(b, "Prices"); });
     repo.Ok("git commit -qam 'Lookup file Prices'");
     repo.Ok("git checkout -q main");
-    repo.Save([](TemplateBlocks& b) {
-        LongerItems(b);
-        LongerQuantities(b);
-        NameLookup(b, "PriceList");
-    });
+    repo.Save([](TemplateBlocks& b) { NameLookup(b, "PriceList"); });
     repo.Ok("git commit -qam 'Lookup file PriceList'");
     const auto ours = repo.Stock();
     const ShellRun conflict = repo.Run("git merge --no-edit prices");

@@ -59,9 +59,10 @@ TEST_F(NormalizeFormsTest, ClampsLengthsAndFindsTheLastInputLine) {
         << "2120 is cut to 2048";
 }
 
+// Line 15 is one the page never shows, but is cleared all the same.
 TEST_F(NormalizeFormsTest, ClearsNilAndExtensionLinesThatAFileLeftFilled) {
     FormRecord& f = form();
-    for (int line : {0, 1}) {
+    for (int line : {14, 1}) {
         SetFieldText(f.prompt[line], "Qty");
         f.prefixOn[line] = 1;
         f.prefixCode[line][0] = 0x41;
@@ -71,15 +72,16 @@ TEST_F(NormalizeFormsTest, ClearsNilAndExtensionLinesThatAFileLeftFilled) {
         f.checkDigit[line] = 3;
     }
     f.dataType[1] = kTypeExtension;
+    f.dataType[13] = kTypeText;
     Normalize();
 
     // The check digit is not part of the clearing.
-    for (int line : {0, 1})
+    for (int line : {14, 1})
         EXPECT_EQ(Values(f.prompt[line][0], f.prefixOn[line], f.prefixCode[line][0], f.inputSource[line],
                          f.addedLength[line], f.checkDigit[line]),
                   Values(0, 0, 0, kSourceAll, 0, 3))
             << "line " << line;
-    EXPECT_EQ(Values(f.maxLength[0], f.autoEnter[0], f.inputMark[0]), Values(160, 1, 0));
+    EXPECT_EQ(Values(f.maxLength[14], f.autoEnter[14], f.inputMark[14], f.lastInputLine), Values(160, 1, 0, 14));
     EXPECT_EQ(Values(f.maxLength[1], f.autoEnter[1], f.dataType[1]), Values(20, 2, kTypeExtension))
         << "an extension line keeps its length";
 }
@@ -154,14 +156,6 @@ TEST_F(NormalizeFormsTest, LookupLinesTakeTheirLengthFromTheirLookupField) {
     Normalize();
     EXPECT_EQ(Values(f.maxLength[7], f.maxLengthBlocks[7], f.maxLength[8]), Values(33, 1, 160))
         << "only lookup lines take the length";
-}
-
-TEST_F(NormalizeFormsTest, TreatsLinesThirteenToFifteenLikeTheOthers) {
-    FormRecord& f = form();
-    SetFieldText(f.prompt[14], "hidden");
-    f.dataType[13] = kTypeText;
-    Normalize();
-    EXPECT_EQ(Values(f.prompt[14][0], f.lastInputLine), Values(0, 14));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pages/form/form_normalize.h"
+#include "pages/form/form_lists.h"
 #include "pages/form/form_page_fixture.h"
 #include "template/fixed_text.h"
 #include "template/template_file.h"
@@ -165,8 +165,15 @@ TEST_F(FormPageTest, LeavingTheTwoDReaderTurnsItsLinesIntoNil) {
     EXPECT_EQ(page().ListCount(TypeList(5)), 16) << "no 2D types without the 2D reader";
 }
 
+// The column head follows the lookup file, in the language file's words.
 TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
+    t.strings.table().SetSlot(101, "Kennung :");
+    t.strings.table().SetSlot(115, "mehr...");
+    t.strings.table().SetSlot(119, "Variablen");
+    t.strings.SetLanguageActive(true);
     Open();
+    EXPECT_EQ(Shown(IDC_FORM_ID_LABEL) + "|" + Shown(MoreButton(11)) + "|" + Shown(IDC_FORM_COL_LOOKUP),
+              "Kennung :|mehr...|Variablen");
     ChooseType(0, "text");
     page().Choose(LookupList(0), "get & set v3");
     ChooseType(1, "integer");
@@ -181,7 +188,7 @@ TEST_F(FormPageTest, TheLookupFileTurnsVariablesIntoFieldsAndFoldsSignedCodes) {
     EXPECT_EQ(Shown(LookupList(0)) + ", " + Shown(LookupList(1)), "field 3, -field 3");
 
     page().Choose(IDC_FORM_LOOKUP_LIST, "nil");
-    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variables");
+    EXPECT_EQ(Shown(IDC_FORM_COL_LOOKUP), "Variablen");
     EXPECT_EQ(Shown(LookupList(1)), "set v3");
 }
 
@@ -190,9 +197,7 @@ TEST_F(FormPageTest, RecordActionGatesKeyFieldAndAdvanced) {
     page().Choose(IDC_FORM_RECORD_LIST, "update lookup");
     EXPECT_EQ(Enabled(page(), {IDC_FORM_KEYFIELD_LIST, IDC_FORM_ADVANCED}), Values(0, 0));
     page().Choose(IDC_FORM_RECORD_LIST, "save & update");
-    EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST));
-    page().Choose(IDC_FORM_KEYFIELD_LIST, "line 4");
-    EXPECT_EQ(form().keyLine, 4);
+    EXPECT_TRUE(page().IsEnabled(IDC_FORM_KEYFIELD_LIST)) << "its choice is stored in the saved-file walk";
 }
 
 TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
@@ -208,14 +213,6 @@ TEST_F(FormPageTest, FormsAreEditedApartAndResetAlone) {
     EXPECT_EQ(Values(form().dataType[0], form().escTarget, form().nextTarget), Values(kTypeNil, 0, 2));
     page().Choose(IDC_FORM_ID_LIST, "form  1");
     EXPECT_EQ(Shown(TypeList(0)), "letter");
-}
-
-TEST_F(FormPageTest, StoredRfidShowsAsAllWithoutTheRfidReader) {
-    t.doc.blocks.forms[0].dataType[0] = kTypeText;
-    Open();
-    EXPECT_EQ(page().ListCount(SourceList(0)), 3);
-    EXPECT_EQ(Shown(SourceList(0)), "all");
-    EXPECT_EQ(form().inputSource[0], kSourceRfid) << "only choosing changes the stored code";
 }
 
 TEST_F(FormPageTest, ZorqModeGivesTheFormItsFixedShapeAndBack) {
@@ -281,16 +278,6 @@ TEST_F(FormPageTest, ApplyDropsPropertiesTheTypeDoesNotUse) {
     EXPECT_EQ(Values(forms[3].prefixOn[5], forms[3].prefixCode[5][0], forms[0].suffixOn[0]), Values(0, 0, 0));
 }
 
-TEST_F(FormPageTest, LanguageFileGivesTheLabelsAndTheColumnHeader) {
-    t.strings.table().SetSlot(101, "Kennung :");
-    t.strings.table().SetSlot(115, "mehr...");
-    t.strings.table().SetSlot(119, "Variablen");
-    t.strings.SetLanguageActive(true);
-    Open();
-    EXPECT_EQ(Shown(IDC_FORM_ID_LABEL) + "|" + Shown(MoreButton(11)) + "|" + Shown(IDC_FORM_COL_LOOKUP),
-              "Kennung :|mehr...|Variablen");
-}
-
 // The whole road: edit on the page, apply, save, and find the record's
 // shape in the file's bytes.
 TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
@@ -316,6 +303,30 @@ TEST_F(FormPageTest, AppliedFormsReachTheSavedFileWithTheirShape) {
                      saved.keyFieldPosition, GetLe16(saved.recordLength), saved.addedLength[1], saved.maxLength[2],
                      saved.inputSource[3]),
               Values(3, 0, 3, 3, 3, 60, 2, 30, kSourceAll));
+}
+
+// ---- The lists behind the page ----------------------------------------------
+
+// Beside what the Form page's tests reach: codes no list of the shape offers
+// (a damaged file's source too), the shared 2D entry, and the lines a ZORQ
+// form fixes.
+TEST(FormLists, DataTypeEntriesMapToCodesByListShape) {
+    using enum TypeListShape;
+    EXPECT_EQ(Values(DataTypeEntry(Normal, kTypeLargeData), DataTypeEntry(Normal, kTypeReadFrom2D),
+                     DataTypeEntry(Normal, kTypeZorq), DataTypeEntry(ZorqHead, kTypeReadFrom2D),
+                     DataTypeEntry(ZorqTail, kTypeText), InputSourceEntry(7, true)),
+              Values(16, 16, -1, 17, -1, -1));
+    EXPECT_EQ(Values(DataTypeCode(Normal, 16, false), DataTypeCode(Normal, 16, true), DataTypeCode(Normal, 8, true),
+                     DataTypeCode(ZorqHead, 16, true), DataTypeCode(ZorqHead, 17, false),
+                     DataTypeCode(ZorqTail, 1, false), DataTypeCode(ZorqTail, 0, false)),
+              Values(kTypeLargeData, kTypeReadFrom2D, kTypeFixedData, kTypeZorq, kTypeLargeData, kTypeLookup, kTypeNil));
+}
+
+// "-field n" is 12 + n, "+field n" 24 + n; a remainder of 0 is field 12.
+TEST(FormLists, FoldingTurnsSignedFieldsBackIntoTheirNumber) {
+    EXPECT_EQ(Values(FoldLookupCode(0), FoldLookupCode(12), FoldLookupCode(13), FoldLookupCode(24), FoldLookupCode(27),
+                     FoldLookupCode(36)),
+              Values(0, 12, 1, 12, 3, 12));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-
 #include "pages/form/form_page_fixture.h"
 #include "pages/lookup/lookup_ids.h"
 #include "template/fixed_text.h"
-#include "template/template_file.h"
 
 namespace fw::test {
 namespace {
@@ -79,10 +77,10 @@ TEST_F(LookupPageTest, FormPageSeesTheLookupAsEditedWhileTheSheetIsOpen) {
     EXPECT_EQ(lookupBlock(0).fieldCount, 0);
 }
 
-// The whole road: the page, OK (tidying and lengths passed to the forms),
-// the save, and the lookup and the form line in the file's bytes. The length
-// boxes keep every length within one block of 160.
-TEST_F(LookupPageTest, AppliedLookupReachesTheSavedFile) {
+// What OK leaves: the lookup tidied and its lengths passed to the forms. The
+// length boxes keep every length within one block of 160. (A save only reads
+// the lookup files.)
+TEST_F(LookupPageTest, ApplyTidiesTheLookupAndPassesItsLengthsToTheForms) {
     FormRecord& form = t.doc.blocks.forms[0];
     form.lookupFile = 1;
     form.dataType[0] = kTypeLookup;
@@ -94,22 +92,16 @@ TEST_F(LookupPageTest, AppliedLookupReachesTheSavedFile) {
     EXPECT_EQ(page().GetText(LengthBox(0)), "160") << "170 from a file";
     ChooseFieldCount(2);
     page().Type(NameBox(0), "Article");
-    EXPECT_EQ(Typed(LengthBox(0), ""), "0");
     EXPECT_EQ(Typed(LengthBox(0), "07"), "7");
     EXPECT_EQ(Typed(LengthBox(1), "200"), "160");
     page().Type(IDC_LOOKUP_EXPORTNAME, "Stock   ");
     sheet().Ok();
     EXPECT_EQ(form.maxLength[0], 160) << "the form line takes field 2's length at apply";
-
-    const std::vector<std::uint8_t> bytes = SavedBytes(t.doc);
-    const std::size_t lookup = kBlocksOffset + offsetof(TemplateBlocks, lookups);
-    const std::size_t form1 = kBlocksOffset + offsetof(TemplateBlocks, forms);
-    // Field count, record length (2 bytes), length and extension of field 1,
-    // a name slot past the count (cleared), and the form line's length.
-    EXPECT_EQ(Values(bytes[lookup], bytes[lookup + 2], bytes[lookup + 3], bytes[lookup + 807], bytes[lookup + 821],
-                     bytes[lookup + 41 + 6 * 51], bytes[form1 + offsetof(FormRecord, maxLength)]),
-              Values(2, 167, 0, 160, 0, 0, 160));
-    EXPECT_EQ(TextAt(bytes, lookup + 5) + "|" + TextAt(bytes, lookup + 41), "Stock|Article");
+    const LookupRecord& l = lookupBlock(0);
+    // A name slot past the count is cleared.
+    EXPECT_EQ(Values(l.fieldCount, GetLe16(l.recordLength), l.fieldLength[1], l.fieldLengthHigh[0], l.fieldName[6][0]),
+              Values(2, 167, 160, 0, 0));
+    EXPECT_EQ(std::string(FieldText(l.exportName)) + "|" + std::string(FieldText(l.fieldName[0])), "Stock|Article");
 }
 
 }  // namespace

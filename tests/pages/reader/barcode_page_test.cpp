@@ -1,11 +1,12 @@
 // The Barcode page through the fake sheet, as a user works it: reader
-// choice, settings, symbology rows and their click rules, and what OK
-// leaves in the template and its file.
+// choice, settings, symbology rows and their click rules, the dialogs its
+// "more..." buttons open, and what OK leaves in the template and its file.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pages/form/form_ids.h"
@@ -62,13 +63,19 @@ TEST_F(BarcodePageTest, DecodeTimeOutIsCorrectedOnLeavingAndTheLedAsTyped) {
         << "apply holds the time-out at 0.5 s too";
 }
 
-// Image capture is not switched on from the page, but the parameters of a
-// file that has it on stay reachable.
-TEST_F(BarcodePageTest, TwoDImageCaptureRowStaysGreyedWithItsParametersReachable) {
+// What only the 2D reader has: image capture, which is not switched on from
+// the page, but whose parameters stay reachable for a file that has it on;
+// and two rows sharing one dialog. (The coupon rules run on the 2D rows as on
+// the laser rows, from the same table.)
+TEST_F(BarcodePageTest, TwoDImageCaptureRowStaysGreyedWithItsParametersReachableAndDataBarRowsShareTheirs) {
     block().twoDImageCaptureOn = 1;
     Open(kBarcodePage);
     ChooseReader("2D Reader");
     EXPECT_EQ(Enabled(page(), {Box(19), More(19), IDC_BARCODE_ANGLE_LIST}), Values(0, 1, 0)) << "illumination stays off";
+    page().Click(Box(14));  // DataBar-14 off: Limited still uses its parameters
+    EXPECT_TRUE(page().IsEnabled(More(14)));
+    page().Click(Box(15));
+    EXPECT_FALSE(page().IsEnabled(More(14)));
 }
 
 TEST_F(BarcodePageTest, NoReaderGreysThePageAndWritesTheGreyedRowsIntoTheElrGroup) {
@@ -183,24 +190,18 @@ TEST_F(BarcodePageTest, CouponWithoutItsPrerequisiteAsksTheCouponDialog) {
     ExpectRowOn(7, true);
 }
 
-// The coupon rules run on the 2D rows as on the laser rows, from the same
-// table; what only the 2D reader has is two rows sharing one dialog.
-TEST_F(BarcodePageTest, TwoDDataBarRowsShareTheirParameters) {
-    block().readerType = kReaderType2D;
-    Open(kBarcodePage);
-    page().Click(Box(14));  // DataBar-14 off: Limited still uses its parameters
-    EXPECT_TRUE(page().IsEnabled(More(14)));
-    page().Click(Box(15));
-    EXPECT_FALSE(page().IsEnabled(More(14)));
-}
-
+// Without the RFID reader a stored RFID source shows as "all", and only
+// choosing changes the stored code.
 TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
+    t.doc.blocks.forms[0].dataType[0] = kTypeText;  // its source is RFID's code
     t.doc.blocks.forms[7].inputSource[11] = kSourceRfid;
     Open(kBarcodePage);
     FakeDialog& form = *sheet().page(0);
     sheet().Show(0);
-    form.Choose(IDC_FORM_DATATYPE_FIRST, "text");
     EXPECT_LT(ListFind(form, IDC_FORM_SOURCE_FIRST, "RFID"), 0);
+    EXPECT_EQ(form.GetText(IDC_FORM_SOURCE_FIRST), "all");
+    const auto& forms = session().formPage().state().forms;
+    EXPECT_EQ(forms[0].inputSource[0], kSourceRfid);
 
     sheet().Show(kBarcodePage);
     EXPECT_FALSE(page().IsEnabled(IDC_BARCODE_RFID_MORE));
@@ -212,7 +213,6 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
 
     sheet().Show(kBarcodePage);
     page().Click(IDC_BARCODE_RFID);
-    const auto& forms = session().formPage().state().forms;
     EXPECT_EQ(Values(t.doc.rfidReaderFlag, forms[0].inputSource[0], forms[7].inputSource[11]),
               Values(0, kSourceAll, kSourceAll))
         << "no RFID reader, no RFID source on any form";
@@ -221,6 +221,43 @@ TEST_F(BarcodePageTest, RfidBoxOffersTheRfidSourceOnTheFormPage) {
     page().Click(IDC_BARCODE_RFID);
     sheet().Ok();
     EXPECT_EQ(block().rfidReaderOn, 1);
+}
+
+// ---- The "more..." buttons ---------------------------------------------------------
+
+// A template for the ELR engine, which only a file can hold; the page's
+// reader list then turns to the laser reader and to the 2D reader. Each
+// button's row is switched on first where the user can switch it on.
+TEST_F(BarcodePageTest, EveryMoreButtonOfEveryReaderFamilyOpensADialog) {
+    block().readerType = kReaderBitElr;
+    Open(kBarcodePage);
+    for (const auto& entry : TestTemplates()) OnModal(entry.first, [](FakeDialog& d) { d.Cancel(); });
+    // Each button with the box that switches its dialog on (0: none).
+    std::vector<std::pair<int, int>> buttons = {{IDC_BARCODE_RFID_MORE, IDC_BARCODE_RFID}, {IDC_BARCODE_POSTAL, 0},
+                                                {IDC_BARCODE_COMPOSITE, 0}, {IDC_BARCODE_SYMBOLOGIES2D, 0},
+                                                {IDC_BARCODE_MACROPDF, 0}};
+    for (int row = 0; row < BARCODE_SYMBOLOGY_ROWS; ++row) buttons.push_back({More(row), Box(row)});
+    // The family's rows with a dialog, and the RFID reader's; the 2D image
+    // capture row cannot be switched on by the user, so its dialog stays shut.
+    const struct {
+        const char* reader;  // nullptr: as the file has it (ELR)
+        int dialogs;
+    } families[] = {{nullptr, 12 + 1}, {"1D Laser Reader", 15 + 1}, {"2D Reader", 18 - 1 + 4 + 1}};
+    for (const auto& family : families) {
+        SCOPED_TRACE(family.reader ? family.reader : "ELR engine");
+        if (family.reader) ChooseReader(family.reader);
+        int opened = 0;
+        for (const auto& [more, box] : buttons) {
+            if (!page().IsVisible(more)) continue;
+            if (!page().IsEnabled(more) && box && page().IsEnabled(box)) page().Click(box);
+            if (!page().IsEnabled(more)) continue;
+            const std::size_t before = sheet().ui().modalsRun().size();
+            page().Click(more);
+            EXPECT_GT(sheet().ui().modalsRun().size(), before) << "button " << more << " opened nothing";
+            ++opened;
+        }
+        EXPECT_EQ(opened, family.dialogs);
+    }
 }
 
 // ---- What OK leaves behind ----------------------------------------------------------

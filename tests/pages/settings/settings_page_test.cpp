@@ -30,8 +30,6 @@ protected:
     }
 };
 
-using Strings = std::vector<std::string>;
-
 TEST_F(SettingsPageTest, CodeAndCharacterBoxesFollowEachOther) {
     Open(kSettingsTab);
     // What both boxes show after typing in one.
@@ -56,8 +54,8 @@ TEST_F(SettingsPageTest, PasswordTakesLettersAndDigitsAndRefusesTheRest) {
     // Past the box's limit only as another program or a paste would set it;
     // the length is judged first.
     page().SetText(IDC_SETTINGS_PASSWORD_EDIT, "Abc123xyZ-0");
-    EXPECT_EQ(Messages(), (Strings{"Warning: Invalid character!!!", "Warning: Invalid character!!!",
-                                 "Warning: Password is too long!!!"}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Warning: Invalid character!!!", "Warning: Invalid character!!!",
+                                                 "Warning: Password is too long!!!"}));
     EXPECT_EQ(Shown(IDC_SETTINGS_PASSWORD_EDIT), "Abc123");
     EXPECT_EQ(FieldText(working().securityPassword), "Abc123");
 }
