@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "pages/reader/barcode_ids.h"
+#include "pages/reader/reader_choice.h"
 #include "strings/ui_strings.h"
 #include "template/template_document.h"
 #include "ui/control_rules.h"
@@ -16,8 +17,6 @@ namespace fw {
 namespace {
 
 constexpr int kMoreText = 324;
-constexpr int kFirstReaderText = 1801;  // "None", "1D Laser Reader", "2D Reader"
-constexpr int kReaderChoices = 3;
 constexpr int kAskResetReader = 4344;  // "Reset the barcode and RFID reader settings?"
 constexpr std::uint8_t kCountryCodePreamble = 2;  // "System Character & Country Code"
 constexpr std::uint8_t kSystemCharacterPreamble = 1;
@@ -55,20 +54,6 @@ constexpr IdRun kRowsAndSettings[] = {
 constexpr std::initializer_list<int> kBuzzerControls = {IDC_BARCODE_BUZZFREQ_LABEL, IDC_BARCODE_BUZZFREQ_LIST,
                                                         IDC_BARCODE_BUZZDUR_LABEL, IDC_BARCODE_BUZZDUR_EDIT,
                                                         IDC_BARCODE_BUZZDUR_UNIT};
-
-// The reader list shows "None", "1D Laser Reader" or "2D Reader": the family
-// the page shows, so that a type with bits of both (0x42) reads as the 2D
-// reader it is shown as. The ELR engine is not offered and shows as "None".
-int ReaderChoiceOf(ReaderFamily family) {
-    if (family == ReaderFamily::Laser) return 1;
-    return family == ReaderFamily::TwoD ? 2 : 0;
-}
-
-std::uint8_t ReaderTypeOf(int choice) {
-    if (choice == 1) return kReaderTypeLaser;
-    if (choice == 2) return kReaderType2D;
-    return kReaderTypeNone;
-}
 
 bool Shows(const EngineLayout& layout, int id) {
     auto is = [id](const auto& setting) { return setting.control == id; };

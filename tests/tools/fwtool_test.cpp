@@ -292,6 +292,10 @@ TEST_F(Fwtool, DiffReadsReaderCodesAsThePagesListThem) {
          "reader 2D macro pdf mode: Pass throught All Symbols → Transmit Any Symbol in Set/No Particular Order"},
         // The good-read sound's entries are made by the page, not a run of texts.
         {&ReaderBlock::goodReadSound, 2, 0, "reader good read sound: Sound 2 → Mute"},
+        // The reader list reads the type's bits as the page does (the laser
+        // bit before the 2D one); a byte the list does not write keeps its
+        // number. Both give the save the same engine code and options.
+        {&ReaderBlock::readerType, kReaderType2D, 0xC0, "reader reader type: 2D Reader → 1D Laser Reader (0xC0)"},
     };
     test::TestDocument a, b;
     std::string expected;
