@@ -357,17 +357,16 @@ std::vector<Finding> CheckTemplateFile(std::span<const std::uint8_t> file, const
     if (const std::string problem = FileSizeProblem(file.size()); !problem.empty())
         findings.push_back({Severity::Error, "file", problem});
     auto blocks = std::make_unique<TemplateBlocks>();
-    if (file.size() >= kBlocksOffset + sizeof(TemplateBlocks)) {
-        std::memcpy(blocks.get(), file.data() + kBlocksOffset, sizeof(TemplateBlocks));
-    } else {
+    const std::size_t present =
+        file.size() > kBlocksOffset ? std::min(file.size() - kBlocksOffset, sizeof(TemplateBlocks)) : 0;
+    if (present < sizeof(TemplateBlocks)) {
         // A short file reads as far as it goes, the rest as a new template.
         const auto fresh = std::make_unique<TemplateDocument>(strings);
         fresh->FillDeviceTexts();
         fresh->Reset();
-        std::vector<std::uint8_t> image = TemplateImage(*fresh);
-        std::copy(file.begin(), file.end(), image.begin());
-        std::memcpy(blocks.get(), image.data() + kBlocksOffset, sizeof(TemplateBlocks));
+        *blocks = fresh->blocks;
     }
+    if (present > 0) std::memcpy(blocks.get(), file.data() + kBlocksOffset, present);
     for (Finding& finding : CheckTemplate(*blocks, strings)) findings.push_back(std::move(finding));
     return findings;
 }
