@@ -91,6 +91,12 @@ std::string ByteCodeLists::Words(std::string_view part, std::size_t offset, unsi
     return entry == entries.end() ? std::string() : entry->second;
 }
 
+std::string OffsetRange(std::size_t first, std::size_t count) {
+    std::string range = std::to_string(first);
+    if (count > 1) range += "-" + std::to_string(first + count - 1);
+    return range;
+}
+
 std::string HexWords(std::span<const std::uint8_t> bytes, std::size_t shown) {
     std::string text;
     char pair[4];

@@ -44,6 +44,12 @@ private:
 std::string ElementWords(const FieldElement& element, std::span<const std::uint8_t> bytes,
                          const ByteCodeLists& lists = {});
 
+// Between a value before and after: " → ".
+inline constexpr const char* kArrow = " \xE2\x86\x92 ";
+
+// Where a stretch of `count` raw bytes lies in its record: "12", "12-15".
+std::string OffsetRange(std::size_t first, std::size_t count);
+
 // "00 1f 20"; past `shown` bytes the rest is "…".
 std::string HexWords(std::span<const std::uint8_t> bytes, std::size_t shown = SIZE_MAX);
 

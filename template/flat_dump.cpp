@@ -23,9 +23,7 @@ std::string FlatDump(std::span<const std::uint8_t> image, const ByteCodeLists& l
                 const auto chunk = bytes.subspan(at, std::min(kBytesPerLine, bytes.size() - at));
                 if (e.reserved && std::all_of(chunk.begin(), chunk.end(), [](std::uint8_t b) { return b == 0; }))
                     continue;
-                std::string range = std::to_string(e.recordOffset + at);
-                if (chunk.size() > 1) range += "-" + std::to_string(e.recordOffset + at + chunk.size() - 1);
-                text += e.label + " " + range + " = " + HexWords(chunk) + "\n";
+                text += e.label + " " + OffsetRange(e.recordOffset + at, chunk.size()) + " = " + HexWords(chunk) + "\n";
             }
             continue;
         }

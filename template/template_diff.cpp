@@ -8,8 +8,6 @@
 namespace fw {
 namespace {
 
-constexpr const char* kArrow = " \xE2\x86\x92 ";  // " → "
-
 void Line(std::vector<std::string>& lines, const std::string& label, const std::string& from,
           const std::string& to) {
     lines.push_back(label + ": " + from + kArrow + to);
@@ -25,9 +23,7 @@ void ByteRuns(std::vector<std::string>& lines, const std::string& label, std::si
         }
         std::size_t end = i;
         while (end < x.size() && x[end] != y[end]) ++end;
-        std::string range = std::to_string(shownOffset + i);
-        if (end - i > 1) range += "-" + std::to_string(shownOffset + end - 1);
-        Line(lines, label + " " + range, HexWords(x.subspan(i, end - i), kShownBytes),
+        Line(lines, label + " " + OffsetRange(shownOffset + i, end - i), HexWords(x.subspan(i, end - i), kShownBytes),
              HexWords(y.subspan(i, end - i), kShownBytes));
         i = end;
     }
@@ -41,10 +37,12 @@ std::vector<std::string> DiffTemplates(std::span<const std::uint8_t> a, std::spa
     for (const FieldElement& e : TemplateElements()) {
         const auto x = e.In(a), y = e.In(b);
         if (std::equal(x.begin(), x.end(), y.begin())) continue;
-        const std::string from = ElementWords(e, x, lists), to = ElementWords(e, y, lists);
-        if (e.field->kind == FieldKind::Bytes)
+        if (e.field->kind == FieldKind::Bytes) {
             ByteRuns(lines, e.label, e.recordOffset, x, y);
-        else if (from != to)
+            continue;
+        }
+        const std::string from = ElementWords(e, x, lists), to = ElementWords(e, y, lists);
+        if (from != to)
             Line(lines, e.label, from, to);
         else  // the same text with other bytes behind its NUL
             ByteRuns(lines, e.label + " bytes behind the text", e.recordOffset, x, y);

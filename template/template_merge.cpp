@@ -36,8 +36,7 @@ std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> ba
             first = std::min(first, i);
             last = i;
         }
-        label += " " + std::to_string(e.recordOffset + first);
-        if (last > first) label += "-" + std::to_string(e.recordOffset + last);
+        label += " " + OffsetRange(e.recordOffset + first, last - first + 1);
         for (int i = 0; i < 3; ++i) words[i] = HexWords(sides[i].subspan(first, last - first + 1), kShownBytes);
     } else {
         for (int i = 0; i < 3; ++i) words[i] = ElementWords(e, sides[i], lists);
@@ -46,7 +45,7 @@ std::string ConflictLine(const FieldElement& e, std::span<const std::uint8_t> ba
             for (int i = 0; i < 3; ++i)
                 words[i] += " (then " + HexWords(SplitTerminated(sides[i]).rest, kShownBytes) + ")";
     }
-    return label + ": " + words[0] + " \xE2\x86\x92 " + words[1] + " / " + words[2];
+    return label + ": " + words[0] + kArrow + words[1] + " / " + words[2];
 }
 
 }  // namespace

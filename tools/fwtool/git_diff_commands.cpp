@@ -11,7 +11,6 @@ namespace fw {
 namespace {
 
 constexpr const char* kNoFile = "/dev/null";  // git's name for the side a file lacks
-constexpr const char* kArrow = " \xE2\x86\x92 ";
 
 }  // namespace
 
