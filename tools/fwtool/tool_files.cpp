@@ -83,9 +83,14 @@ int ReadTemplateFileBytes(const std::string& path, std::string& bytes, std::ostr
 int ReadTemplateBytes(const std::string& path, std::vector<std::uint8_t>& image, std::ostream& err) {
     std::string bytes;
     if (const int code = ReadTemplateFileBytes(path, bytes, err); code != kExitOk) return code;
-    const ToolDocument fresh;
-    image = TemplateImage(fresh.doc);
-    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
+    if (bytes.size() >= kTemplateFileSize) {
+        image.assign(bytes.begin(), bytes.begin() + kTemplateFileSize);
+    } else {
+        // A short file reads as far as it goes, the rest as a new template.
+        const ToolDocument fresh;
+        image = TemplateImage(fresh.doc);
+        std::copy(bytes.begin(), bytes.end(), image.begin());
+    }
     NoteSize(path, bytes.size(), err);
     return kExitOk;
 }
