@@ -34,7 +34,7 @@ int RunFwtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
                "2 refused input or arguments (diff, merge: a file refused or unreadable); 3 errors found.\n"
                "Of many files, the highest code counts.");
 
-    std::string source, target, second, language, data, from;
+    std::string source, target, language, data, from;
     std::vector<std::string> files;
     bool prepare = false, flat = false, gitDiff = false;
     int lookupNumber = 0;
